@@ -1,0 +1,270 @@
+#include "window/rich_text_box.h"
+
+#include "nq/glyph_code.h"
+#include "rtf/rtf.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
+{
+    setFont(QFont(QStringLiteral("Times New Roman"), 18));
+    setAcceptRichText(true);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChange);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChange);
+}
+
+void RichTextBox::emitSelChange()
+{
+    if (!loading_)
+        emit SelChange();
+}
+
+QString RichTextBox::SelText() const
+{
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+void RichTextBox::setSelText(const QString& text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(text);
+    setTextCursor(cursor);
+}
+
+int RichTextBox::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+bool RichTextBox::allSelected(const std::function<bool(const QTextCharFormat&)>& has) const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return has(currentCharFormat());
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    for (QTextBlock block = document()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int from = fragment.position();
+            const int to = from + fragment.length();
+            if (to <= start || from >= end)
+                continue;
+            if (!has(fragment.charFormat()))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool RichTextBox::SelBold() const
+{
+    return allSelected([](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
+}
+
+bool RichTextBox::SelItalic() const
+{
+    return allSelected([](const QTextCharFormat& f) { return f.fontItalic(); });
+}
+
+bool RichTextBox::SelUnderline() const
+{
+    return allSelected([](const QTextCharFormat& f) { return f.fontUnderline(); });
+}
+
+void RichTextBox::setSelBold(bool on)
+{
+    QTextCharFormat format;
+    format.setFontWeight(on ? QFont::Bold : QFont::Normal);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelItalic(bool on)
+{
+    QTextCharFormat format;
+    format.setFontItalic(on);
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelUnderline(bool on)
+{
+    QTextCharFormat format;
+    format.setFontUnderline(on);
+    mergeCurrentCharFormat(format);
+}
+
+int RichTextBox::SelAlignment() const
+{
+    const Qt::Alignment a = alignment() & Qt::AlignHorizontal_Mask;
+    if (a & Qt::AlignRight)
+        return 1;
+    if (a & Qt::AlignHCenter)
+        return 2;
+    return 0;
+}
+
+void RichTextBox::setSelAlignment(int value)
+{
+    switch (value) {
+    case 1: setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
+    case 2: setAlignment(Qt::AlignHCenter); break;
+    default: setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); break;
+    }
+}
+
+QColor RichTextBox::SelColor() const
+{
+    return textColor();
+}
+
+void RichTextBox::setSelColor(const QColor& color)
+{
+    setTextColor(color);
+}
+
+void RichTextBox::setSelFontName(const QString& family)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    mergeCurrentCharFormat(format);
+}
+
+void RichTextBox::setSelFontSize(double points)
+{
+    if (points <= 0)
+        return;
+    QTextCharFormat format;
+    format.setFontPointSize(points);
+    mergeCurrentCharFormat(format);
+}
+
+std::optional<QString> RichTextBox::LoadFile(const QString& path)
+{
+    auto* loaded = new QTextDocument(this);
+    loaded->setDefaultFont(font());
+    if (auto error = rtf::loadFile(path, *loaded)) {
+        delete loaded;
+        return error;
+    }
+    QTextDocument* old = document();
+    loading_ = true;
+    setDocument(loaded);
+    moveCursor(QTextCursor::Start);
+    loading_ = false;
+    if (old && old->parent() == this)
+        old->deleteLater();
+    return std::nullopt;
+}
+
+std::optional<QString> RichTextBox::SaveFile(const QString& path) const
+{
+    return rtf::saveFile(path, *document());
+}
+
+void RichTextBox::clearContent()
+{
+    const QTextCharFormat typing = currentCharFormat();
+    clear();
+    setCurrentCharFormat(typing);
+}
+
+std::unique_ptr<QTextDocument> RichTextBox::printableCopy() const
+{
+    if (!textCursor().hasSelection())
+        return std::unique_ptr<QTextDocument>(document()->clone());
+    auto copy = std::make_unique<QTextDocument>();
+    copy->setDefaultFont(document()->defaultFont());
+    QTextCursor(copy.get()).insertFragment(textCursor().selection());
+    return copy;
+}
+
+void RichTextBox::setWindowShortcuts(const QList<QKeySequence>& shortcuts)
+{
+    windowShortcuts_ = shortcuts;
+}
+
+QColor RichTextBox::fromRgbValue(quint32 value)
+{
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 RichTextBox::toRgbValue(const QColor& color)
+{
+    return quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
+}
+
+bool RichTextBox::event(QEvent* e)
+{
+    if (e->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QKeySequence& shortcut : std::as_const(windowShortcuts_)) {
+            if (shortcut.matches(pressed) == QKeySequence::ExactMatch) {
+                // Not taken by the editor: the window's shortcut runs.
+                e->ignore();
+                return false;
+            }
+        }
+    }
+    return QTextEdit::event(e);
+}
+
+void RichTextBox::keyPressEvent(QKeyEvent* e)
+{
+    const QString text = e->text();
+    const bool typed = text.size() == 1 && text[0].isPrint()
+        && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (typed && !isReadOnly()) {
+        if (const auto code = nq::toCode(text[0])) {
+            int keyAscii = *code;
+            emit KeyPress(keyAscii);
+            if (keyAscii > 0 && keyAscii <= 0xFF) {
+                QTextCursor cursor = textCursor();
+                cursor.insertText(QString(nq::toChar(static_cast<unsigned char>(keyAscii))));
+                setTextCursor(cursor);
+                ensureCursorVisible();
+            }
+            e->accept();
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(e);
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* e)
+{
+    int button = 0;
+    switch (e->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: break;
+    }
+    int shift = 0;
+    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
+    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
+    if (e->modifiers() & Qt::AltModifier) shift |= 4;
+    emit MouseDown(button, shift, e->position().x(), e->position().y());
+    // The right button is Backspace here: it neither moves the caret nor opens a menu.
+    if (e->button() == Qt::RightButton) {
+        e->accept();
+        return;
+    }
+    QTextEdit::mousePressEvent(e);
+}
+
+void RichTextBox::contextMenuEvent(QContextMenuEvent* e)
+{
+    e->accept();
+}

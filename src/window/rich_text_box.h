@@ -1,0 +1,82 @@
+#pragma once
+// The editing control: a QTextEdit with the operations the window's handlers use.
+// Sel* operations act on the selection or, when nothing is selected, on the text typed next.
+
+#include <QKeySequence>
+#include <QList>
+#include <QTextEdit>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QTextDocument;
+
+class RichTextBox : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichTextBox(QWidget* parent = nullptr);
+
+    // Selected text with paragraph breaks as "\n"; setting it replaces the selection
+    // (or inserts at the caret) and leaves the caret after the inserted text.
+    QString SelText() const;
+    void setSelText(const QString& text);
+    int SelLength() const;
+
+    // True when every selected character has the attribute (at the caret: the format
+    // of the text typed next). A mixed selection reads false, so toggling applies it to all.
+    bool SelBold() const;
+    bool SelItalic() const;
+    bool SelUnderline() const;
+    void setSelBold(bool on);
+    void setSelItalic(bool on);
+    void setSelUnderline(bool on);
+
+    // 0 left, 1 right, 2 centre; for every paragraph the selection touches.
+    int SelAlignment() const;
+    void setSelAlignment(int value);
+
+    QColor SelColor() const;
+    void setSelColor(const QColor& color);
+    void setSelFontName(const QString& family);
+    void setSelFontSize(double points);
+
+    // The whole content as RTF. Loading replaces the content only on success and does not
+    // report a selection change; both return the message for the user on failure.
+    std::optional<QString> LoadFile(const QString& path);
+    std::optional<QString> SaveFile(const QString& path) const;
+
+    // Empties the document (New).
+    void clearContent();
+
+    // What printing takes: the selection when there is one, else the whole document.
+    std::unique_ptr<QTextDocument> printableCopy() const;
+
+    // Key combinations that belong to the window's menus and must win over the editor's
+    // own keys while it has the focus (Ctrl+A is About here, not Select All).
+    void setWindowShortcuts(const QList<QKeySequence>& shortcuts);
+
+    // RGB value with red in the lowest byte <-> QColor.
+    static QColor fromRgbValue(quint32 value);
+    static quint32 toRgbValue(const QColor& color);
+
+signals:
+    // Before a typed character is inserted; the handler may change the code it will insert.
+    void KeyPress(int& keyAscii);
+    // Button 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
+    void MouseDown(int button, int shift, double x, double y);
+    // After the selection or the caret changed.
+    void SelChange();
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    bool allSelected(const std::function<bool(const QTextCharFormat&)>& has) const;
+    void emitSelChange();
+
+    QList<QKeySequence> windowShortcuts_;
+    bool loading_ = false;
+};
