@@ -1,0 +1,45 @@
+#pragma once
+// CommonDialog1: the one dialog object behind the file, print and colour dialogs. Its
+// settings outlive each use; in particular FileName carries the last path chosen or
+// assigned into the next file dialog.
+
+#include <QColor>
+#include <QString>
+
+class QPrinter;
+class QWidget;
+namespace platform { class Dialogs; }
+
+class CommonDialog {
+public:
+    // Flags the commands set.
+    static constexpr int kHideReadOnly = 4;         // file dialogs
+    static constexpr int kPrintSelection = 1;       // print dialog: Selection preselected
+    static constexpr int kNoPageNumbers = 8;        // print dialog: page-range fields disabled
+    static constexpr int kReturnDc = 256;           // print dialog: hand back a printer
+
+    CommonDialog(platform::Dialogs& dialogs, QWidget* owner);
+
+    QString FileName;
+    bool CancelError = false;
+    int Flags = 0;
+    QString Filter;
+    int FilterIndex = 0;
+    QColor Color = Qt::black;
+
+    // Each returns true on OK and false when the user cancelled. On OK, ShowOpen and
+    // ShowSave leave the chosen path in FileName and ShowColor the colour in Color.
+    bool ShowOpen();
+    bool ShowSave();
+    bool ShowColor();
+    // Shows the print dialog for `printer` with the current Flags; on OK tells whether
+    // the user chose to print the selection only.
+    bool ShowPrinter(QPrinter& printer, bool& printSelection);
+
+    platform::Dialogs& dialogs() const { return dialogs_; }
+    QWidget* owner() const { return owner_; }
+
+private:
+    platform::Dialogs& dialogs_;
+    QWidget* owner_;
+};
