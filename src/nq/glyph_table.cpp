@@ -57,8 +57,9 @@ QList<Glyph> parseGlyphTable(const QString& text, QStringList* errors)
             if (errors)
                 errors->append(QStringLiteral("line %1: %2").arg(lineNo).arg(QLatin1String(why)));
         };
-        if (f.size() != 8) {
-            fail("expected 8 tab-separated fields");
+        // The ninth field (carrier) came later; tables without it still read.
+        if (f.size() != 8 && f.size() != 9) {
+            fail("expected 8 or 9 tab-separated fields");
             continue;
         }
         Glyph g;
@@ -76,7 +77,18 @@ QList<Glyph> parseGlyphTable(const QString& text, QStringList* errors)
                     g.cells.append(QPoint(rc[1].toInt(), rc[0].toInt()));
             }
         }
-        g.block = f[4] == QLatin1String("-") ? 0 : f[4].toInt();
+        if (f[4] != QLatin1String("-")) {
+            for (const QString& block : f[4].split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                g.blocks.append(block.toInt());
+        }
+        // One block for several cells: they all lie in it.
+        if (g.blocks.size() == 1 && g.cells.size() > 1)
+            g.blocks = QList<int>(g.cells.size(), g.blocks.first());
+        if (g.blocks.size() != g.cells.size()) {
+            fail("palette cells and blocks differ in number");
+            continue;
+        }
+        g.block = g.blocks.value(0);
         if (!parseUnicode(f[5], g.unicode)) {
             fail("bad unicode");
             continue;
@@ -88,6 +100,10 @@ QList<Glyph> parseGlyphTable(const QString& text, QStringList* errors)
         }
         g.kind = *kind;
         g.note = f[7];
+        if (f.size() == 9 && !parseUnicode(f[8], g.carrier)) {
+            fail("bad carrier");
+            continue;
+        }
         rows.append(g);
     }
     std::sort(rows.begin(), rows.end(), [](const Glyph& a, const Glyph& b) { return a.code < b.code; });

@@ -33,10 +33,12 @@ struct Glyph {
     int code = 0;
     QString key;            // the key that types it, "-" for palette only
     QList<QPoint> cells;    // palette cells as (x = column, y = row); empty when not offered
-    int block = 0;          // palette block 1..8, 0 when not offered
+    int block = 0;          // palette block 1..8 of the first cell, 0 when not offered
+    QList<int> blocks;      // the block of each cell, in the order of `cells`
     QString unicode;        // the Bengali unit as Unicode text; empty for the line break
     Kind kind = Kind::Punct;
     QString note;
+    QString carrier;        // the consonant a mark variant was shaped after; empty for the default
 };
 
 // Every row, ordered by code. Loaded once from the table compiled into the program.
