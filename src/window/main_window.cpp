@@ -1,27 +1,447 @@
 #include "window/main_window.h"
 
+#include "documents/common_dialog.h"
+#include "entry/flex_grid.h"
+#include "entry/keyboard_input.h"
+#include "entry/palette.h"
+#include "entry/palette_insertion.h"
+#include "formatting/size_options.h"
 #include "platform/dialogs.h"
 #include "platform/font_registration.h"
+#include "platform/key_queue.h"
+#include "platform/twips.h"
+#include "window/combo_key_filter.h"
 #include "window/document_state.h"
 #include "window/rich_text_box.h"
+#include "window/toolbar_icons.h"
+#include "window/window_layout.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+
+namespace layout = window_layout;
+
+namespace {
+
+void place(QWidget* widget, const QRectF& twips)
+{
+    widget->setGeometry(platform::twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+}
+
+} // namespace
 
 MainWindow::MainWindow(platform::Dialogs& dialogs, const QString& programDir, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), programDir_(programDir),
-      state_(new DocumentState(this))
+      state_(new DocumentState(this)),
+      commonDialog1_(std::make_unique<CommonDialog>(dialogs, this))
 {
-    richTextBox1_ = new RichTextBox(this);
-    setCentralWidget(richTextBox1_);
+    setWindowTitle(QStringLiteral("Form2"));
+    setWindowIcon(toolbar_icons::windowIcon());
+    createControls();
+    createMenus();
+    createToolbar();
+    createOptionsFrame();
+    setTabOrder();
     connect(state_, &DocumentState::captionChanged, this, &QWidget::setWindowTitle);
     Form_Load();
+    connectHandlers();
+    // The palette is first in the tab order and has the focus when the window opens.
+    msFlexGrid1_->setFocus(Qt::OtherFocusReason);
 }
 
 MainWindow::~MainWindow() = default;
+
+QRadioButton* MainWindow::option(int n) const
+{
+    return n >= 1 && n <= 4 ? options_[n - 1] : nullptr;
+}
+
+QAction* MainWindow::action(const QString& name) const
+{
+    return menuActions_.value(name);
+}
+
+QAction* MainWindow::toolbarButton(const QString& key) const
+{
+    return toolbarButtons_.value(key);
+}
+
+void MainWindow::setColorSwatch(const QColor& color)
+{
+    if (QAction* button = toolbarButton(QStringLiteral("color")))
+        button->setIcon(toolbar_icons::colorSwatch(color));
+}
+
+// ---- The window at its creation -------------------------------------------------------
+
+void MainWindow::createControls()
+{
+    // Controls sit at fixed places in twips; nothing is laid out again on resizing.
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+
+    msFlexGrid1_ = new FlexGrid(client_);
+    msFlexGrid1_->setObjectName(QStringLiteral("MSFlexGrid1"));
+    msFlexGrid1_->setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    msFlexGrid1_->setFontSize(8.25);
+    place(msFlexGrid1_, layout::kMSFlexGrid1);
+
+    richTextBox1_ = new RichTextBox(client_);
+    richTextBox1_->setObjectName(QStringLiteral("RichTextBox1"));
+    place(richTextBox1_, layout::kRichTextBox1);
+
+    resize(platform::twipsSize(layout::kDesignClientWidth, layout::kDesignClientHeight));
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* menu = nullptr;
+    QList<QKeySequence> shortcuts;
+    for (const layout::MenuItem& item : layout::menuItems()) {
+        if (item.topLevel) {
+            menu = menuBar()->addMenu(item.caption);
+            menu->setObjectName(item.name);
+            menu->menuAction()->setObjectName(item.name);
+            menuActions_.insert(item.name, menu->menuAction());
+            continue;
+        }
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(item.name);
+        if (!item.shortcut.isEmpty()) {
+            action->setShortcut(item.shortcut);
+            shortcuts.append(item.shortcut);
+        }
+        menuActions_.insert(item.name, action);
+    }
+    richTextBox1_->setWindowShortcuts(shortcuts);
+    comboKeys_ = new ComboKeyFilter(shortcuts, this);
+
+    const auto wire = [this](const char* name, void (MainWindow::*handler)()) {
+        connect(menuActions_.value(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    };
+    wire("new", &MainWindow::new_Click);
+    wire("open", &MainWindow::open_Click);
+    wire("save", &MainWindow::save_Click);
+    wire("saveas", &MainWindow::saveas_Click);
+    wire("print", &MainWindow::print_Click);
+    wire("exit", &MainWindow::exit_Click);
+    wire("undo", &MainWindow::undo_Click);
+    wire("option", &MainWindow::option_Click);
+    wire("helps", &MainWindow::helps_Click);
+    wire("about", &MainWindow::about_Click);
+}
+
+void MainWindow::createToolbar()
+{
+    toolbar1_ = new QToolBar(client_);
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_->setMovable(false);
+    toolbar1_->setFloatable(false);
+    toolbar1_->setIconSize(QSize(layout::kToolbarIconPixels, layout::kToolbarIconPixels));
+    toolbar1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+
+    const QList<layout::ToolbarSlot>& slotList = layout::toolbarSlots();
+    for (int i = 0; i < slotList.size(); ++i) {
+        const layout::ToolbarSlot& slot = slotList[i];
+        switch (slot.kind) {
+        case layout::ToolbarSlot::Kind::Separator:
+            toolbar1_->addSeparator();
+            break;
+        case layout::ToolbarSlot::Kind::Placeholder: {
+            if (i != layout::kListsPlaceholder)
+                break; // the empty slot of width 0 between Print and Cut
+            // The lists stand where they stood on the design's tool bar, measured from
+            // the slot's left edge (2415 twips: seven buttons of 345).
+            constexpr double slotLeft = 7 * 345;
+            auto* holder = new QWidget(toolbar1_);
+            holder->setObjectName(QStringLiteral("ListsPlaceholder"));
+            combo2_ = new QComboBox(holder);
+            combo1_ = new QComboBox(holder);
+            const QRectF c2 = layout::kCombo2.translated(-slotLeft, 0);
+            const QRectF c1 = layout::kCombo1.translated(-slotLeft, 0);
+            place(combo2_, c2);
+            place(combo1_, c1);
+            // Wide enough for both lists; the design's slot ended 60 twips short of Combo1.
+            holder->setFixedSize(platform::twipsSize(std::max(slot.widthTwips, c1.right() + 45),
+                                                     layout::kToolbar1.height()));
+            toolbar1_->addWidget(holder);
+            break;
+        }
+        case layout::ToolbarSlot::Kind::Button: {
+            const QIcon icon = slot.key == QLatin1String("color")
+                ? toolbar_icons::colorSwatch(Qt::black)
+                : toolbar_icons::themed(slot.iconName);
+            QAction* button = toolbar1_->addAction(icon, slot.toolTip);
+            button->setToolTip(slot.toolTip);
+            button->setData(slot.key);
+            button->setObjectName(QStringLiteral("Toolbar1_") + slot.key);
+            toolbarButtons_.insert(slot.key, button);
+            connect(button, &QAction::triggered, this,
+                    [this, key = slot.key] { Toolbar1_ButtonClick(key); });
+            break;
+        }
+        }
+    }
+
+    combo2_->setObjectName(QStringLiteral("Combo2"));
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    for (QComboBox* combo : {combo2_, combo1_}) {
+        combo->setEditable(true);
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setMaxVisibleItems(20);
+        combo->installEventFilter(comboKeys_);
+        if (QLineEdit* edit = combo->lineEdit())
+            edit->installEventFilter(comboKeys_);
+    }
+    combo2_->setEditText(QStringLiteral("Combo2"));
+    combo1_->setEditText(QStringLiteral("Combo1"));
+
+    // Not docked: it keeps its place between the palette and the editor, at its own width
+    // (widened only where this style draws the buttons larger than the design).
+    QRect geometry = platform::twipsRect(layout::kToolbar1.x(), layout::kToolbar1.y(),
+                                         layout::kToolbar1.width(), layout::kToolbar1.height());
+    geometry.setWidth(std::max(geometry.width(), toolbar1_->sizeHint().width()));
+    toolbar1_->setGeometry(geometry);
+}
+
+void MainWindow::createOptionsFrame()
+{
+    frame1_ = new QGroupBox(QStringLiteral(" Options "), client_);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    place(frame1_, layout::kFrame1);
+
+    // Created in the design's order; the tab order is set apart.
+    options_[3] = new QRadioButton(QStringLiteral("Extra large"), frame1_);
+    command2_ = new QPushButton(QStringLiteral("OK"), frame1_);
+    options_[2] = new QRadioButton(QStringLiteral("Large"), frame1_);
+    options_[1] = new QRadioButton(QStringLiteral("Medium"), frame1_);
+    options_[0] = new QRadioButton(QStringLiteral("Small"), frame1_);
+    label1_ = new QLabel(QStringLiteral("Font size:"), frame1_);
+
+    command2_->setObjectName(QStringLiteral("Command2"));
+    label1_->setObjectName(QStringLiteral("Label1"));
+    QFont labelFont(QStringLiteral("MS Sans Serif"));
+    labelFont.setPointSizeF(13.5);
+    labelFont.setBold(true);
+    label1_->setFont(labelFont);
+
+    const std::array<QRectF, 4> optionRects = {layout::kOption1, layout::kOption2,
+                                              layout::kOption3, layout::kOption4};
+    for (int i = 0; i < 4; ++i) {
+        options_[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        // The design's boxes are a little narrow for this style's indicator: keep the
+        // place, widen only to show the caption whole.
+        QRect r = platform::twipsRect(optionRects[i].x(), optionRects[i].y(),
+                                      optionRects[i].width(), optionRects[i].height());
+        r.setSize(r.size().expandedTo(options_[i]->sizeHint()));
+        options_[i]->setGeometry(r);
+    }
+    place(command2_, layout::kCommand2);
+    place(label1_, layout::kLabel1);
+    frame1_->hide();
+}
+
+void MainWindow::setTabOrder()
+{
+    QWidget::setTabOrder(msFlexGrid1_, richTextBox1_);
+    QWidget::setTabOrder(richTextBox1_, combo1_);
+    QWidget::setTabOrder(combo1_, combo2_);
+    QWidget::setTabOrder(combo2_, options_[0]);
+    QWidget::setTabOrder(options_[0], options_[1]);
+    QWidget::setTabOrder(options_[1], options_[2]);
+    QWidget::setTabOrder(options_[2], command2_);
+    QWidget::setTabOrder(command2_, options_[3]);
+}
+
+void MainWindow::connectHandlers()
+{
+    connect(richTextBox1_, &RichTextBox::KeyPress, this, &MainWindow::RichTextBox1_KeyPress);
+    connect(richTextBox1_, &RichTextBox::MouseDown, this, &MainWindow::RichTextBox1_MouseDown);
+    connect(richTextBox1_, &RichTextBox::SelChange, this, &MainWindow::RichTextBox1_SelChange);
+    connect(msFlexGrid1_, &FlexGrid::Click, this, &MainWindow::MSFlexGrid1_Click);
+    connect(combo1_, &QComboBox::activated, this, &MainWindow::Combo1_Click);
+    connect(combo1_, &QComboBox::editTextChanged, this, &MainWindow::Combo1_Change);
+    connect(combo2_, &QComboBox::activated, this, &MainWindow::Combo2_Click);
+    connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
+    connect(options_[0], &QRadioButton::toggled, this, &MainWindow::Option1_Click);
+    connect(options_[1], &QRadioButton::toggled, this, &MainWindow::Option2_Click);
+    connect(options_[2], &QRadioButton::toggled, this, &MainWindow::Option3_Click);
+    connect(options_[3], &QRadioButton::toggled, this, &MainWindow::Option4_Click);
+}
+
+// ---- Start-up -------------------------------------------------------------------------
 
 void MainWindow::Form_Load()
 {
     state_->docpath.clear();
     state_->docstate = DocumentState::kFresh;
+
+    // Found beside the executable whatever the current directory is; a missing or
+    // unreadable file registers nothing and the controls draw in a substitute face.
     platform::registerEditingFont(programDir_);
-    richTextBox1_->setFont(QFont(QStringLiteral("NQ"), 18));
+
+    msFlexGrid1_->setFontName(formatting::kEditingFace);
+    QFont editorFont = richTextBox1_->font();
+    editorFont.setFamilies({formatting::kEditingFace});
+    richTextBox1_->setFont(editorFont);
+    msFlexGrid1_->setFontSize(formatting::kInitialPaletteFontSize);
+
+    const double screenWidth = platform::screenWidthTwips();
+    const int windowWidth = platform::twipsToPixels(screenWidth);
+    const int clientHeight = platform::twipsToPixels(layout::kEditorTop
+                                                     + layout::kRichTextBox1.height());
+    resize(windowWidth, clientHeight + menuBar()->sizeHint().height());
+    msFlexGrid1_->setGeometry(0, 0, windowWidth, platform::twipsToPixels(layout::kPaletteHeight));
+    richTextBox1_->setGeometry(0, platform::twipsToPixels(layout::kEditorTop), windowWidth,
+                               platform::twipsToPixels(layout::kRichTextBox1.height()));
+
+    msFlexGrid1_->setCols(entry::kPaletteCols);
+    msFlexGrid1_->setRows(entry::kPaletteRows);
+
+    state_->setCaption(DocumentState::kTitle);
+    coloring();
+
+    for (int row = 0; row < entry::kPaletteRows; ++row) {
+        for (int col = 0; col < entry::kPaletteCols; ++col) {
+            msFlexGrid1_->setRow(row);
+            msFlexGrid1_->setCol(col);
+            msFlexGrid1_->setCellAlignment(4);
+            msFlexGrid1_->setColWidth(col, layout::kCellSize);
+            msFlexGrid1_->setRowHeight(row, layout::kCellSize);
+        }
+    }
+
+    const QStringList families = QFontDatabase::families();
+    combo2_->addItems(formatting::fontNameEntries(families));
+    combo2_->setEditText(formatting::fontListText(families));
+
     state_->setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
+
+    combo1_->addItems(formatting::sizeListEntries());
+    combo1_->setCurrentIndex(formatting::kInitialSizeIndex);
+    Combo1_Click();
+}
+
+void MainWindow::coloring()
+{
+    entry::coloring(*msFlexGrid1_);
+}
+
+void MainWindow::Form_Click()
+{
+    // Clicking the window's own surface does nothing.
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    QMainWindow::mouseReleaseEvent(event);
+    Form_Click();
+}
+
+// ---- Closing --------------------------------------------------------------------------
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    int cancel = 0;
+    Form_QueryUnload(cancel, 0);
+    if (cancel)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void MainWindow::Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/)
+{
+    // The closing prompt is wired with the document commands.
+}
+
+// ---- Commands wired with the document, formatting and About parts ----------------------
+
+void MainWindow::new_Click() {}       // wired with the document commands
+void MainWindow::open_Click() {}      // wired with the document commands
+void MainWindow::save_Click() {}      // wired with the document commands
+void MainWindow::saveas_Click() {}    // wired with the document commands
+void MainWindow::print_Click() {}     // wired with printing
+void MainWindow::exit_Click() {}      // wired with the closing prompts
+void MainWindow::undo_Click() {}      // wired with the tool-bar commands
+void MainWindow::helps_Click() {}     // wired with the tool-bar commands
+void MainWindow::about_Click() {}     // wired with the About box
+void MainWindow::Toolbar1_ButtonClick(const QString& /*key*/) {} // wired with the tool-bar commands
+
+// ---- Size and font options ------------------------------------------------------------
+
+void MainWindow::Combo1_Click()
+{
+    if (const double points = formatting::pointsFromSizeText(combo1_->currentText()))
+        richTextBox1_->setSelFontSize(points);
+}
+
+void MainWindow::Combo1_Change()
+{
+    // Typing into the size list applies nothing; only a chosen entry does.
+}
+
+void MainWindow::Combo2_Click()
+{
+    const QString family = combo2_->currentText();
+    if (!family.isEmpty())
+        richTextBox1_->setSelFontName(family);
+}
+
+void MainWindow::option_Click()
+{
+    frame1_->show();
+    frame1_->raise();
+    const QPointF at = formatting::optionsPanelPosition(
+        {platform::screenWidthTwips(), platform::screenHeightTwips()},
+        {platform::pixelsToTwips(frame1_->width()), platform::pixelsToTwips(frame1_->height())});
+    frame1_->move(platform::twipsToPixels(at.x()), platform::twipsToPixels(at.y()));
+}
+
+void MainWindow::Command2_Click()
+{
+    frame1_->hide();
+}
+
+void MainWindow::optionClicked(int n)
+{
+    if (option(n)->isChecked())
+        msFlexGrid1_->setFontSize(formatting::paletteFontSizeForOption(n));
+}
+
+void MainWindow::Option1_Click() { optionClicked(1); }
+void MainWindow::Option2_Click() { optionClicked(2); }
+void MainWindow::Option3_Click() { optionClicked(3); }
+void MainWindow::Option4_Click() { optionClicked(4); }
+
+// ---- Character entry ------------------------------------------------------------------
+
+void MainWindow::MSFlexGrid1_Click()
+{
+    entry::insertFromPalette(msFlexGrid1_->Text(), *richTextBox1_);
+}
+
+void MainWindow::RichTextBox1_KeyPress(int& keyAscii)
+{
+    keyAscii = entry::mapTypedKey(keyAscii);
+}
+
+void MainWindow::RichTextBox1_MouseDown(int button, int /*shift*/, double /*x*/, double /*y*/)
+{
+    if (entry::buttonSendsBackspace(button))
+        platform::queueBackspace();
+}
+
+void MainWindow::RichTextBox1_SelChange()
+{
+    state_->docstate = DocumentState::kChanged;
 }

@@ -1,0 +1,194 @@
+#include "entry/flex_grid.h"
+
+#include "platform/twips.h"
+
+#include <QHeaderView>
+
+namespace {
+
+constexpr Qt::ItemFlags kCellFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+
+Qt::Alignment toQtAlignment(int value)
+{
+    if (value < 0 || value > 8)
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+    static constexpr Qt::Alignment vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
+    return horizontal[value / 3] | vertical[value % 3];
+}
+
+int fromQtAlignment(Qt::Alignment a)
+{
+    const int h = a & Qt::AlignHCenter ? 1 : a & Qt::AlignRight ? 2 : 0;
+    const int v = a & Qt::AlignTop ? 0 : a & Qt::AlignBottom ? 2 : 1;
+    if (h == 0 && v == 1 && !(a & Qt::AlignLeft))
+        return 9;
+    return h * 3 + v;
+}
+
+} // namespace
+
+FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
+{
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        // Qt widens sections below the style's minimum: lower it before sizing any.
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The current cell shows by its focus frame; a selection highlight would hide the
+    // cell's own colour.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    setRows(2);
+    setCols(2);
+    connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
+        row_ = row;
+        col_ = col;
+        emit Click();
+    });
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
+        if (row >= 0 && col >= 0) {
+            row_ = row;
+            col_ = col;
+        }
+    });
+}
+
+void FlexGrid::setRows(int rows)
+{
+    setRowCount(std::max(rows, 0));
+    row_ = std::min(row_, std::max(rows - 1, 0));
+}
+
+void FlexGrid::setCols(int cols)
+{
+    setColumnCount(std::max(cols, 0));
+    col_ = std::min(col_, std::max(cols - 1, 0));
+}
+
+int FlexGrid::Row() const
+{
+    return row_;
+}
+
+int FlexGrid::Col() const
+{
+    return col_;
+}
+
+void FlexGrid::setRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    row_ = row;
+    setCurrentCell(row_, col_);
+}
+
+void FlexGrid::setCol(int col)
+{
+    if (col < 0 || col >= columnCount())
+        return;
+    col_ = col;
+    setCurrentCell(row_, col_);
+}
+
+QTableWidgetItem* FlexGrid::currentItemOrNew()
+{
+    QTableWidgetItem* cell = item(row_, col_);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        cell->setFlags(kCellFlags);
+        cell->setTextAlignment(toQtAlignment(9));
+        setItem(row_, col_, cell);
+    }
+    return cell;
+}
+
+QString FlexGrid::Text() const
+{
+    return textAt(row_, col_);
+}
+
+void FlexGrid::setText(const QString& text)
+{
+    currentItemOrNew()->setText(text);
+}
+
+QColor FlexGrid::CellBackColor() const
+{
+    return backColorAt(row_, col_);
+}
+
+void FlexGrid::setCellBackColor(const QColor& color)
+{
+    currentItemOrNew()->setBackground(color);
+}
+
+int FlexGrid::CellAlignment() const
+{
+    return fromQtAlignment(alignmentAt(row_, col_));
+}
+
+void FlexGrid::setCellAlignment(int alignment)
+{
+    currentItemOrNew()->setTextAlignment(toQtAlignment(alignment));
+}
+
+QString FlexGrid::textAt(int row, int col) const
+{
+    const QTableWidgetItem* cell = item(row, col);
+    return cell ? cell->text() : QString();
+}
+
+QColor FlexGrid::backColorAt(int row, int col) const
+{
+    const QTableWidgetItem* cell = item(row, col);
+    return cell && cell->background().style() != Qt::NoBrush ? cell->background().color()
+                                                              : QColor();
+}
+
+Qt::Alignment FlexGrid::alignmentAt(int row, int col) const
+{
+    const QTableWidgetItem* cell = item(row, col);
+    return cell ? Qt::Alignment(cell->textAlignment()) : toQtAlignment(9);
+}
+
+double FlexGrid::ColWidth(int col) const
+{
+    return platform::pixelsToTwips(columnWidth(col));
+}
+
+void FlexGrid::setColWidth(int col, double twips)
+{
+    setColumnWidth(col, platform::twipsToPixels(twips));
+}
+
+double FlexGrid::RowHeight(int row) const
+{
+    return platform::pixelsToTwips(rowHeight(row));
+}
+
+void FlexGrid::setRowHeight(int row, double twips)
+{
+    QTableWidget::setRowHeight(row, platform::twipsToPixels(twips));
+}
+
+void FlexGrid::setFontName(const QString& family)
+{
+    QFont f = font();
+    f.setFamilies({family});
+    setFont(f);
+}
+
+void FlexGrid::setFontSize(double points)
+{
+    if (points <= 0)
+        return;
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+}

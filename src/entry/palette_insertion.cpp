@@ -1,0 +1,46 @@
+#include "entry/palette_insertion.h"
+
+#include "entry/palette.h"
+#include "nq/glyph_code.h"
+#include "platform/key_queue.h"
+#include "window/rich_text_box.h"
+
+namespace entry {
+namespace {
+
+// Only blanks are trimmed: other characters are glyphs of their own.
+QString trimBlanks(const QString& text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && text[from] == QLatin1Char(' '))
+        ++from;
+    while (to > from && text[to - 1] == QLatin1Char(' '))
+        --to;
+    return text.mid(from, to - from);
+}
+
+} // namespace
+
+PaletteInsertion insertionFor(const QString& cellText)
+{
+    const QString trimmed = trimBlanks(cellText);
+    // An empty cell has no first character and falls through to the line break.
+    if (!trimmed.isEmpty()) {
+        const auto code = nq::toCode(trimmed[0]);
+        if (!code || *code != kLineBreakCode)
+            return {trimmed, false};
+    }
+    return {QStringLiteral("\n\r"), true};
+}
+
+void insertFromPalette(const QString& cellText, RichTextBox& editor)
+{
+    const PaletteInsertion insertion = insertionFor(cellText);
+    if (insertion.lineBreak)
+        platform::queueBackspace();
+    editor.setSelText(insertion.text);
+    editor.setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace entry

@@ -1,0 +1,36 @@
+#pragma once
+// The size and font-name lists and the palette's size options.
+
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+#include <QStringList>
+
+namespace formatting {
+
+// "8" to "16", then "18" to "72" in steps of 2: 37 entries, in that order.
+QStringList sizeListEntries();
+// The entry start-up selects: "16", so typing starts at 16 points.
+constexpr int kInitialSizeIndex = 8;
+
+// The font-name list: every family once, sorted alphabetically (case-insensitively,
+// then case-sensitively so that "NQ" and "nq" keep a fixed order).
+QStringList fontNameEntries(const QStringList& families);
+// The face shown in the list when it is installed: only this exact spelling counts.
+inline const QString kEditingFace = QStringLiteral("NQ");
+// The list's text when the editing face is not among the families.
+inline const QString kFontListDesignText = QStringLiteral("Combo2");
+QString fontListText(const QStringList& families);
+
+// The size list's text as points; 0 when it is not a number.
+double pointsFromSizeText(const QString& text);
+
+// Palette font sizes of the four options, Option1..Option4; 0 for any other number.
+double paletteFontSizeForOption(int option);
+constexpr double kInitialPaletteFontSize = 13;
+
+// Where the options panel goes, in twips from the window's client area: centred by the
+// screen's size (not the window's), in single precision.
+QPointF optionsPanelPosition(const QSizeF& screenTwips, const QSizeF& panelTwips);
+
+} // namespace formatting

@@ -1,0 +1,61 @@
+#pragma once
+// The main window's design: control geometry in twips, the menu bar and the tool bar's
+// buttons. Kept as data so that the window is built from it and tests can read it.
+
+#include <QKeySequence>
+#include <QList>
+#include <QRectF>
+#include <QString>
+
+namespace window_layout {
+
+// Geometry in twips, relative to the container's client area.
+inline constexpr QRectF kToolbar1{120, 1920, 9675, 390};
+inline constexpr QRectF kCombo2{2520, 45, 1935, 315};   // in Toolbar1
+inline constexpr QRectF kCombo1{4560, 45, 615, 315};    // in Toolbar1
+inline constexpr QRectF kFrame1{2520, 120, 3975, 1455};
+inline constexpr QRectF kLabel1{240, 240, 1575, 375};   // in Frame1
+inline constexpr QRectF kCommand2{2160, 240, 1575, 375};
+inline constexpr QRectF kOption1{120, 840, 735, 255};
+inline constexpr QRectF kOption2{960, 840, 855, 195};
+inline constexpr QRectF kOption3{1920, 840, 735, 255};
+inline constexpr QRectF kOption4{2760, 840, 1095, 195};
+inline constexpr QRectF kRichTextBox1{0, 2760, 9015, 4095};
+inline constexpr QRectF kMSFlexGrid1{0, -480, 9495, 2055};
+inline constexpr double kDesignClientWidth = 8490;
+inline constexpr double kDesignClientHeight = 5355;
+
+// Start-up geometry.
+inline constexpr double kPaletteHeight = 1880;
+inline constexpr double kEditorTop = 2300;
+inline constexpr double kCellSize = 300;
+
+// Tool-bar buttons are 23 × 22 pixels (345 × 330 twips) around 16-pixel images.
+inline constexpr int kToolbarIconPixels = 16;
+
+struct ToolbarSlot {
+    enum class Kind { Button, Placeholder, Separator };
+    Kind kind;
+    QString key;        // what Toolbar1_ButtonClick receives
+    QString toolTip;
+    QString iconName;   // freedesktop icon name; the bundled theme has each one too
+    double widthTwips = 0; // placeholders only
+};
+
+// The 23 slots from left to right.
+const QList<ToolbarSlot>& toolbarSlots();
+
+// The placeholder that holds the font-name and size lists.
+inline constexpr int kListsPlaceholder = 8; // index into toolbarSlots()
+
+struct MenuItem {
+    QString name;       // objectName of the QAction (or QMenu for a top-level menu)
+    QString caption;
+    QKeySequence shortcut;
+    bool topLevel = false;
+};
+
+// The menu bar in order: each top-level menu followed by its items.
+const QList<MenuItem>& menuItems();
+
+} // namespace window_layout
