@@ -1,0 +1,37 @@
+#pragma once
+// New, Open, Save and Save As, and the save prompts on leaving the program. Each keeps the
+// document state (docstate, docpath, caption) as the commands have always kept it, except
+// where that would lose work: a Save that is cancelled or fails stops the command that ran
+// it, and files that cannot be read or written are reported.
+
+#include <QString>
+
+class CommonDialog;
+class DocumentState;
+class RichTextBox;
+class QWidget;
+
+class FileCommands {
+public:
+    FileCommands(RichTextBox& editor, DocumentState& state, CommonDialog& dialog, QWidget* window);
+
+    void new_Click();
+    void open_Click();
+    bool save_Click();       // true when the document was written
+    void saveas_Click();
+    bool exit_Click();       // true when the program must end now, with no closing prompt
+    bool Form_QueryUnload(); // true when the window may close
+
+private:
+    // The path chosen in the save dialog, or an empty text when the user cancelled it or
+    // declined to replace an existing file.
+    QString askSavePath();
+    // Writes the document; on failure warns and returns false.
+    bool write(const QString& path);
+    void warn(const QString& text);
+
+    RichTextBox& editor_;
+    DocumentState& state_;
+    CommonDialog& dialog_;
+    QWidget* window_;
+};
