@@ -1,0 +1,334 @@
+// Unicode Bengali (logical order) -> NQ glyph codes (visual order).
+#include "nq/bridge_tables.h"
+#include "nq/glyph_code.h"
+#include "nq/unicode_bridge.h"
+
+#include <QVarLengthArray>
+#include <string>
+
+namespace nq {
+namespace {
+
+using namespace bridge;
+using Chars = QVarLengthArray<char16_t, 32>;
+
+// NFC would decompose ড় ঢ় য় (composition exclusions), yet the table holds them as single
+// letters; so the few equivalences that matter here are applied by hand: ো ৌ split into their
+// visual halves, consonant + nukta composed, ত্ + ZWJ read as khanda ta.
+void normalise(const QString& in, std::u16string& out)
+{
+    out.clear();
+    out.reserve(in.size() + 8);
+    for (QChar ch : in) {
+        const char16_t u = ch.unicode();
+        if (u == kSignO) {
+            out += kSignE;
+            out += kSignAA;
+        } else if (u == kSignAU) {
+            out += kSignE;
+            out += kAuLength;
+        } else if (u == kNukta && !out.empty() && (out.back() == 0x09A1 || out.back() == 0x09A2
+                                                    || out.back() == 0x09AF)) {
+            out.back() = out.back() == 0x09A1 ? 0x09DC : out.back() == 0x09A2 ? 0x09DD : 0x09DF;
+        } else if (u == kZwj && out.size() >= 2 && out.back() == kHasanta
+                   && out[out.size() - 2] == kTa) {
+            out.pop_back();
+            out.back() = kKhandaTa;
+        } else {
+            out += u;
+        }
+    }
+}
+
+// The glyphs of one syllable, gathered before they are written in visual order.
+struct Glyphs {
+    QVarLengthArray<int, 8> codes;      // -1: keep `kept` at this place
+    QVarLengthArray<char16_t, 8> kept;  // the characters without a code, in order
+    void add(int code) { codes.append(code); }
+    void keepChar(char16_t u)
+    {
+        codes.append(-1);
+        kept.append(u);
+    }
+};
+
+class FromUnicode {
+public:
+    explicit FromUnicode(const std::u16string& s) : s_(s) { out_.text.reserve(qsizetype(s.size()) + 8); }
+
+    BridgeResult run()
+    {
+        const size_t n = s_.size();
+        while (i_ < n) {
+            const char16_t u = s_[i_];
+            if (isConsonant(u) || u == kKhandaTa) {
+                syllable();
+            } else if (isIndependentVowel(u)) {
+                syllable();
+            } else if (isVowelSign(u) || isSyllableMark(u)) {
+                // A sign with nothing to stand on keeps its plain form.
+                emitCodeOrKeep(t_.signs[u - 0x0980].plain, u);
+                ++i_;
+            } else if (u == kHasanta) {
+                emitCodeOrKeep(t_.hasanta, u);
+                ++i_;
+            } else if (isLayoutControl(u)) {
+                out_.text.append(QChar(u));
+                ++i_;
+            } else {
+                emitCodeOrKeep(t_.singleChar[u], u);
+                ++i_;
+            }
+        }
+        return std::move(out_);
+    }
+
+private:
+    char16_t at(size_t k) const { return k < s_.size() ? s_[k] : char16_t(0); }
+
+    void syllable()
+    {
+        Chars cluster;
+        const bool vowelBase = isIndependentVowel(s_[i_]);
+        cluster.append(s_[i_++]);
+        bool noReph = false;
+        bool trailingHasanta = false;
+        Glyphs g;
+        if (vowelBase) {
+            // অ্যা: an independent vowel takes a phala, nothing else joins it.
+            while (at(i_) == kHasanta && isConsonant(at(i_ + 1)) && phala(at(i_ + 1)) >= 0) {
+                cluster.append(kHasanta);
+                cluster.append(s_[i_ + 1]);
+                i_ += 2;
+            }
+        } else {
+            for (;;) {
+                // র‍্য: the joiner says ra + ya-phala, not reph.
+                if (at(i_) == kZwj && at(i_ + 1) == kHasanta && isConsonant(at(i_ + 2))
+                    && cluster.size() == 1 && cluster[0] == kRa) {
+                    noReph = true;
+                    ++i_;
+                    continue;
+                }
+                if (at(i_) == kHasanta && isConsonant(at(i_ + 1)) && cluster.back() != kKhandaTa) {
+                    cluster.append(kHasanta);
+                    cluster.append(s_[i_ + 1]);
+                    i_ += 2;
+                    continue;
+                }
+                break;
+            }
+            if (at(i_) == kHasanta) {
+                trailingHasanta = true;
+                ++i_;
+                // The NQ hasanta is always visible: the non-joiner's request is met.
+                if (at(i_) == kZwnj)
+                    ++i_;
+            }
+        }
+        QVarLengthArray<char16_t, 4> vowels;
+        if (!trailingHasanta)
+            while (isVowelSign(at(i_)) && vowels.size() < 4)
+                vowels.append(s_[i_++]);
+        QVarLengthArray<char16_t, 4> marks;
+        while (isSyllableMark(at(i_)) && marks.size() < 4)
+            marks.append(s_[i_++]);
+
+        QStringView letters(reinterpret_cast<const QChar*>(cluster.constData()), cluster.size());
+        const bool reph = !vowelBase && !noReph && letters.size() >= 3 && letters[0] == QChar(kRa)
+            && letters[1] == QChar(kHasanta);
+        if (reph)
+            letters = letters.sliced(2);
+        bool rephII = false;
+        if (reph && t_.rephII >= 0) {
+            for (qsizetype k = 0; k < vowels.size(); ++k) {
+                if (vowels[k] == kSignII) {
+                    vowels.remove(k);
+                    rephII = true;
+                    break;
+                }
+            }
+        }
+
+        // The cluster first, into its own list: the pre-base signs that go before it
+        // depend on how wide it came out.
+        Glyphs clusterGlyphs;
+        const char16_t ligatureSign = !vowels.isEmpty() && isBelowSign(vowels[0]) ? vowels[0] : 0;
+        bool wide = false;
+        if (vowelBase) {
+            clusterGlyphs.codes.append(t_.singleChar[letters[0].unicode()]);
+            if (clusterGlyphs.codes.back() < 0) {
+                clusterGlyphs.codes.back() = -1;
+                clusterGlyphs.kept.append(letters[0].unicode());
+            }
+            for (qsizetype k = 1; k + 1 < letters.size(); k += 2)
+                clusterGlyphs.add(phala(letters[k + 1].unicode()));
+        } else if (matchCluster(letters, ligatureSign, clusterGlyphs, wide)) {
+            vowels.remove(0);
+        }
+        const char16_t single = !vowelBase && letters.size() == 1 ? letters[0].unicode() : 0;
+
+        for (char16_t v : vowels)
+            if (isPreBaseSign(v))
+                addSign(g, v, single, wide);
+        appendGlyphs(g, clusterGlyphs);
+        if (trailingHasanta)
+            g.add(t_.hasanta);
+        if (reph && !rephII)
+            g.add(t_.reph);
+        for (char16_t v : vowels)
+            if (isBelowSign(v))
+                addSign(g, v, single, wide);
+        for (char16_t m : marks)
+            if (m == kCandrabindu)
+                addSign(g, m, single, wide);
+        for (char16_t v : vowels)
+            if (!isPreBaseSign(v) && !isBelowSign(v))
+                addSign(g, v, single, wide);
+        if (rephII)
+            g.add(t_.rephII);
+        for (char16_t m : marks)
+            if (m != kCandrabindu)
+                addSign(g, m, single, wide);
+        write(g);
+    }
+
+    // Longest match against the table, left to right: a consonant + vowel ligature when it
+    // takes the whole rest of the cluster, else the longest conjunct, then phalas, else a
+    // visible hasanta before the next consonant. Returns whether the ligature took `sign`.
+    bool matchCluster(QStringView letters, char16_t sign, Glyphs& g, bool& wide)
+    {
+        bool signTaken = false;
+        int spanned = 0; // consonants drawn side by side, for the long I hook
+        qsizetype pos = 0;
+        const qsizetype n = letters.size();
+        while (pos < n) {
+            const std::uint64_t rest = sign && !signTaken ? packKey(letters.sliced(pos)) : 0;
+            if (rest && n - pos + 1 <= kMaxKeyLength) {
+                const std::uint64_t key = (rest << 8) | std::uint64_t(sign - 0x0980 + 1);
+                if (auto it = t_.ligatures.find(key); it != t_.ligatures.end()) {
+                    g.add(it->second);
+                    spanned += countConsonants(t_.unicode[it->second]);
+                    signTaken = true;
+                    break;
+                }
+            }
+            bool matched = false;
+            for (qsizetype len = std::min<qsizetype>(t_.maxUnitLength, n - pos); len >= 1; --len) {
+                if (pos + len < n && letters[pos + len] != QChar(kHasanta))
+                    continue;
+                auto it = t_.clusterUnits.find(packKey(letters.sliced(pos, len)));
+                if (it == t_.clusterUnits.end())
+                    continue;
+                g.add(it->second);
+                spanned += countConsonants(t_.unicode[it->second]);
+                pos += len;
+                matched = true;
+                break;
+            }
+            if (!matched) {
+                g.keepChar(letters[pos].unicode());
+                ++spanned;
+                ++pos;
+            }
+            while (pos + 1 < n && letters[pos] == QChar(kHasanta)) {
+                const bool lastOrJoined = pos + 2 == n || letters[pos + 2] == QChar(kHasanta);
+                const int p = phala(letters[pos + 1].unicode());
+                if (p >= 0 && lastOrJoined) {
+                    g.add(p);
+                    pos += 2;
+                    continue;
+                }
+                g.add(t_.hasanta);
+                ++pos;
+                break;
+            }
+        }
+        wide = spanned >= 2;
+        return signTaken;
+    }
+
+    // Consonants of a table unit that stand side by side: a final ra, ba or ya is a phala
+    // drawn under or beside the letter, not a second letter.
+    static int countConsonants(const QString& unit)
+    {
+        int count = 0;
+        for (QChar ch : unit)
+            if (isConsonant(ch.unicode()))
+                ++count;
+        const qsizetype n = unit.size();
+        if (count > 1 && n >= 2 && unit[n - 2] == QChar(kHasanta)) {
+            const char16_t last = unit[n - 1].unicode();
+            if (last == kRa || last == 0x09AC || last == 0x09AF)
+                --count;
+        }
+        return count;
+    }
+
+    int phala(char16_t consonant) const
+    {
+        return consonant >= 0x0980 && consonant <= 0x09FF ? t_.phalaByConsonant[consonant - 0x0980] : -1;
+    }
+
+    void addSign(Glyphs& g, char16_t sign, char16_t single, bool wide)
+    {
+        const int code = t_.signs[sign - 0x0980].forBase(single, wide);
+        if (code >= 0)
+            g.add(code);
+        else
+            g.keepChar(sign);
+    }
+
+    static void appendGlyphs(Glyphs& to, const Glyphs& from)
+    {
+        qsizetype keptIndex = 0;
+        for (int code : from.codes) {
+            if (code >= 0)
+                to.add(code);
+            else
+                to.keepChar(from.kept[keptIndex++]);
+        }
+    }
+
+    void write(const Glyphs& g)
+    {
+        qsizetype keptIndex = 0;
+        for (int code : g.codes) {
+            if (code >= 0)
+                out_.text.append(toChar(static_cast<unsigned char>(code)));
+            else
+                keep(g.kept[keptIndex++]);
+        }
+    }
+
+    void emitCodeOrKeep(int code, char16_t u)
+    {
+        if (code >= 0)
+            out_.text.append(toChar(static_cast<unsigned char>(code)));
+        else
+            keep(u);
+    }
+
+    void keep(char16_t u)
+    {
+        out_.keptAt.append(int(out_.text.size()));
+        out_.text.append(QChar(u));
+        ++out_.unconverted;
+    }
+
+    const std::u16string& s_;
+    const Tables& t_ = tables();
+    size_t i_ = 0;
+    BridgeResult out_;
+};
+
+} // namespace
+
+BridgeResult unicodeToNq(const QString& unicode)
+{
+    thread_local std::u16string normalised;
+    normalise(unicode, normalised);
+    return FromUnicode(normalised).run();
+}
+
+} // namespace nq
