@@ -1,0 +1,100 @@
+#include "rtf/control_words.h"
+
+#include <unordered_map>
+
+namespace rtf {
+namespace {
+
+const std::unordered_map<std::string_view, Cmd>& table()
+{
+    static const std::unordered_map<std::string_view, Cmd> words = {
+        {"rtf", Cmd::Rtf}, {"ansi", Cmd::Ansi}, {"mac", Cmd::Mac}, {"pc", Cmd::Pc},
+        {"pca", Cmd::Pca}, {"ansicpg", Cmd::AnsiCpg}, {"deff", Cmd::Deff},
+        {"fonttbl", Cmd::FontTable}, {"colortbl", Cmd::ColorTable}, {"red", Cmd::Red},
+        {"green", Cmd::Green}, {"blue", Cmd::Blue}, {"f", Cmd::Font},
+        {"fcharset", Cmd::FontCharset}, {"cpg", Cmd::CodePage},
+
+        {"fs", Cmd::FontSize}, {"plain", Cmd::Plain}, {"b", Cmd::Bold}, {"i", Cmd::Italic},
+        {"ul", Cmd::Underline}, {"uldb", Cmd::Underline}, {"ulth", Cmd::Underline},
+        {"ulw", Cmd::Underline}, {"ulhwave", Cmd::UnderlineWave}, {"ululdbwave", Cmd::UnderlineWave},
+        {"ulnone", Cmd::UnderlineNone}, {"uld", Cmd::UnderlineDotted}, {"ulthd", Cmd::UnderlineDotted},
+        {"uldash", Cmd::UnderlineDash}, {"ulthdash", Cmd::UnderlineDash}, {"ulldash", Cmd::UnderlineDash},
+        {"ulthldash", Cmd::UnderlineDash}, {"uldashd", Cmd::UnderlineDashDot},
+        {"ulthdashd", Cmd::UnderlineDashDot}, {"uldashdd", Cmd::UnderlineDashDotDot},
+        {"ulthdashdd", Cmd::UnderlineDashDotDot}, {"ulwave", Cmd::UnderlineWave},
+        {"strike", Cmd::Strike}, {"striked", Cmd::Strike}, {"cf", Cmd::Foreground},
+        {"cb", Cmd::Background}, {"chcbpat", Cmd::Background}, {"highlight", Cmd::Highlight},
+        {"super", Cmd::Super}, {"sub", Cmd::Sub}, {"nosupersub", Cmd::NoSuperSub},
+        {"up", Cmd::Up}, {"dn", Cmd::Down}, {"v", Cmd::Hidden},
+
+        {"pard", Cmd::Pard}, {"ql", Cmd::AlignLeft}, {"qc", Cmd::AlignCenter},
+        {"qr", Cmd::AlignRight}, {"qj", Cmd::AlignJustify}, {"li", Cmd::LeftIndent},
+        {"lin", Cmd::LeftIndent}, {"ri", Cmd::RightIndent}, {"rin", Cmd::RightIndent},
+        {"fi", Cmd::FirstIndent}, {"sb", Cmd::SpaceBefore}, {"sa", Cmd::SpaceAfter},
+        {"sl", Cmd::LineSpacing}, {"slmult", Cmd::LineMultiple}, {"pagebb", Cmd::PageBreakBefore},
+
+        {"par", Cmd::Par}, {"line", Cmd::Line}, {"tab", Cmd::Tab}, {"page", Cmd::Page},
+        {"sect", Cmd::Sect}, {"cell", Cmd::Cell}, {"nestcell", Cmd::Cell}, {"row", Cmd::Row},
+        {"nestrow", Cmd::Row}, {"emdash", Cmd::EmDash}, {"endash", Cmd::EnDash},
+        {"bullet", Cmd::Bullet}, {"lquote", Cmd::LeftQuote}, {"rquote", Cmd::RightQuote},
+        {"ldblquote", Cmd::LeftDoubleQuote}, {"rdblquote", Cmd::RightDoubleQuote},
+        {"emspace", Cmd::EmSpace}, {"enspace", Cmd::EnSpace}, {"qmspace", Cmd::QuarterEmSpace},
+        {"zwj", Cmd::ZeroWidthJoiner}, {"zwnj", Cmd::ZeroWidthNonJoiner},
+        {"ltrmark", Cmd::LeftToRightMark}, {"rtlmark", Cmd::RightToLeftMark},
+
+        {"uc", Cmd::UnicodeSkip}, {"u", Cmd::Unicode}, {"upr", Cmd::Upr}, {"ud", Cmd::Ud},
+
+        {"field", Cmd::Field}, {"fldinst", Cmd::FieldInstruction}, {"fldrslt", Cmd::FieldResult},
+        {"pict", Cmd::Picture}, {"pngblip", Cmd::PngBlip}, {"jpegblip", Cmd::JpegBlip},
+        {"emfblip", Cmd::OtherBlip}, {"wmetafile", Cmd::OtherBlip}, {"dibitmap", Cmd::OtherBlip},
+        {"wbitmap", Cmd::OtherBlip}, {"macpict", Cmd::OtherBlip}, {"pmmetafile", Cmd::OtherBlip},
+        {"picwgoal", Cmd::PicWidthGoal}, {"pichgoal", Cmd::PicHeightGoal},
+        {"picscalex", Cmd::PicScaleX}, {"picscaley", Cmd::PicScaleY},
+        {"shppict", Cmd::ShapePicture},
+
+        // Page parts, notes, document tables, metadata and objects: their text is not body text.
+        {"info", Cmd::SkipDestination}, {"stylesheet", Cmd::SkipDestination},
+        {"header", Cmd::SkipDestination}, {"headerl", Cmd::SkipDestination},
+        {"headerr", Cmd::SkipDestination}, {"headerf", Cmd::SkipDestination},
+        {"footer", Cmd::SkipDestination}, {"footerl", Cmd::SkipDestination},
+        {"footerr", Cmd::SkipDestination}, {"footerf", Cmd::SkipDestination},
+        {"footnote", Cmd::SkipDestination}, {"annotation", Cmd::SkipDestination},
+        {"filetbl", Cmd::SkipDestination}, {"revtbl", Cmd::SkipDestination},
+        {"listtable", Cmd::SkipDestination}, {"listoverridetable", Cmd::SkipDestination},
+        {"object", Cmd::SkipDestination}, {"objdata", Cmd::SkipDestination},
+        {"nonshppict", Cmd::SkipDestination}, {"pn", Cmd::SkipDestination},
+        {"pgdsctbl", Cmd::SkipDestination}, {"xe", Cmd::SkipDestination},
+        {"tc", Cmd::SkipDestination}, {"txe", Cmd::SkipDestination}, {"rxe", Cmd::SkipDestination},
+        {"template", Cmd::SkipDestination}, {"private", Cmd::SkipDestination},
+        {"atnauthor", Cmd::SkipDestination}, {"atnid", Cmd::SkipDestination},
+        {"atntime", Cmd::SkipDestination}, {"atnref", Cmd::SkipDestination},
+        {"atndate", Cmd::SkipDestination}, {"author", Cmd::SkipDestination},
+        {"title", Cmd::SkipDestination}, {"subject", Cmd::SkipDestination},
+        {"keywords", Cmd::SkipDestination}, {"operator", Cmd::SkipDestination},
+        {"comment", Cmd::SkipDestination}, {"doccomm", Cmd::SkipDestination},
+        {"company", Cmd::SkipDestination}, {"manager", Cmd::SkipDestination},
+        {"category", Cmd::SkipDestination}, {"hlinkbase", Cmd::SkipDestination},
+        {"creatim", Cmd::SkipDestination}, {"revtim", Cmd::SkipDestination},
+        {"printim", Cmd::SkipDestination}, {"buptim", Cmd::SkipDestination},
+        {"ftnsep", Cmd::SkipDestination}, {"ftnsepc", Cmd::SkipDestination},
+        {"ftncn", Cmd::SkipDestination}, {"aftnsep", Cmd::SkipDestination},
+        {"aftnsepc", Cmd::SkipDestination}, {"aftncn", Cmd::SkipDestination},
+        {"pntxta", Cmd::SkipDestination}, {"pntxtb", Cmd::SkipDestination},
+        {"bkmkstart", Cmd::SkipDestination}, {"bkmkend", Cmd::SkipDestination},
+        {"themedata", Cmd::SkipDestination}, {"colorschememapping", Cmd::SkipDestination},
+        {"latentstyles", Cmd::SkipDestination}, {"datastore", Cmd::SkipDestination},
+        {"shpinst", Cmd::SkipDestination}, {"picprop", Cmd::SkipDestination},
+    };
+    return words;
+}
+
+} // namespace
+
+Cmd lookupControlWord(std::string_view name)
+{
+    const auto& words = table();
+    const auto found = words.find(name);
+    return found == words.end() ? Cmd::Unknown : found->second;
+}
+
+} // namespace rtf

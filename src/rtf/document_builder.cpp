@@ -1,0 +1,66 @@
+#include "rtf/document_builder.h"
+
+#include <QImage>
+#include <QTextBlock>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QUrl>
+
+namespace rtf {
+
+DocumentBuilder::DocumentBuilder(QTextDocument& document) : document_(document), cursor_(&document)
+{
+    cursor_.movePosition(QTextCursor::End);
+}
+
+void DocumentBuilder::openPendingParagraph(const QTextCharFormat& characters)
+{
+    if (!breakPending_)
+        return;
+    cursor_.insertBlock(QTextBlockFormat(), characters);
+    breakPending_ = false;
+}
+
+void DocumentBuilder::insertText(const QString& text, const QTextCharFormat& format)
+{
+    if (text.isEmpty())
+        return;
+    openPendingParagraph(format);
+    cursor_.insertText(text, format);
+}
+
+void DocumentBuilder::insertImage(const QImage& image, double width, double height)
+{
+    openPendingParagraph(QTextCharFormat());
+    const QString name = QStringLiteral("rtfimage:%1").arg(++imageCount_);
+    document_.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat format;
+    format.setName(name);
+    if (width > 0)
+        format.setWidth(width);
+    if (height > 0)
+        format.setHeight(height);
+    cursor_.insertImage(format);
+}
+
+void DocumentBuilder::endParagraph(const QTextBlockFormat& format, const QTextCharFormat& characters)
+{
+    openPendingParagraph(characters);
+    cursor_.setBlockFormat(format);
+    if (cursor_.block().length() <= 1)
+        cursor_.setBlockCharFormat(characters);
+    breakPending_ = true;
+}
+
+void DocumentBuilder::finish(const QTextBlockFormat& format, const QTextCharFormat& characters)
+{
+    if (breakPending_)
+        return;
+    cursor_.setBlockFormat(format);
+    if (cursor_.block().length() <= 1)
+        cursor_.setBlockCharFormat(characters);
+}
+
+} // namespace rtf

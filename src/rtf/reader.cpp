@@ -1,0 +1,726 @@
+#include "rtf/reader.h"
+
+#include "nq/glyph_code.h"
+
+#include <QImage>
+#include <QTextBlockFormat>
+
+#include <algorithm>
+
+namespace rtf {
+namespace {
+
+// RTF lengths are twips; the document measures in pixels at 96 per inch.
+constexpr double kTwipsPerPixel = 15.0;
+constexpr int kMaxHalfPoints = 3276;
+constexpr int kMaxUnicodeSkip = 1000;
+
+bool toggleValue(const Token& token) { return !token.hasParam || token.param != 0; }
+
+void replaceUnpairedSurrogates(QString& text)
+{
+    QChar* data = text.data();
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i].isHighSurrogate() && i + 1 < size && data[i + 1].isLowSurrogate())
+            ++i;
+        else if (data[i].isSurrogate())
+            data[i] = QChar::ReplacementCharacter;
+    }
+}
+
+// Control bytes in the text carry nothing but the tab.
+bool isDroppedControl(char16_t ch) { return ch < 0x20 && ch != '\t'; }
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+Reader::Reader(QByteArrayView data, QTextDocument& document)
+    : data_(data), document_(document), tokenizer_(data), builder_(document)
+{
+    stack_.reserve(64);
+}
+
+std::optional<ReadError> Reader::errorAt(qsizetype offset, const QString& cause) const
+{
+    ReadError error{cause};
+    Tokenizer::lineAndColumn(data_, offset, error.line, error.column);
+    return error;
+}
+
+std::optional<ReadError> Reader::read()
+{
+    qsizetype start = 0;
+    if (data_.startsWith("\xEF\xBB\xBF"))
+        start = 3;
+    while (start < data_.size() && QChar::isSpace(uchar(data_[start])))
+        ++start;
+    if (start >= data_.size())
+        return ReadError{QStringLiteral("the file is empty")};
+    if (!data_.sliced(start).startsWith("{\\rtf"))
+        return ReadError{QStringLiteral("this is not an RTF file: it does not begin with {\\rtf")};
+    tokenizer_.skipTo(start);
+
+    while (!documentEnded_) {
+        const Token token = tokenizer_.next();
+        if (token.kind == TokenKind::End)
+            break;
+        if (skipDepth_ > 0) {
+            if (token.kind == TokenKind::GroupStart) {
+                if (int(stack_.size()) + skipDepth_ >= kMaxGroupDepth)
+                    return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
+                ++skipDepth_;
+            } else if (token.kind == TokenKind::GroupEnd && --skipDepth_ == 0) {
+                closeGroup();
+            }
+            continue;
+        }
+        switch (token.kind) {
+        case TokenKind::GroupStart:
+            if (int(stack_.size()) >= kMaxGroupDepth)
+                return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
+            openGroup();
+            break;
+        case TokenKind::GroupEnd:
+            closeGroup();
+            break;
+        case TokenKind::Word: handleWord(token); break;
+        case TokenKind::Symbol: handleSymbol(token.symbol); break;
+        case TokenKind::HexByte: handleHexByte(token.byte); break;
+        case TokenKind::Text: handleBytes(token.text); break;
+        case TokenKind::Binary: handleBinary(token.text); break;
+        case TokenKind::End: break;
+        }
+    }
+    if (!tokenizer_.error().isEmpty())
+        return errorAt(tokenizer_.errorOffset(), tokenizer_.error());
+
+    // A file cut short of its closing braces keeps what it holds.
+    skipDepth_ = 0;
+    while (!stack_.empty())
+        closeGroup();
+    if (!finished_)
+        finishDocument();
+    return std::nullopt;
+}
+
+void Reader::finishDocument()
+{
+    flushBytes();
+    emitRun();
+    QTextBlockFormat last = blockFormat(state_.para);
+    if (pageBreakPending_)
+        last.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    builder_.finish(last, charFormat(state_.chars));
+    finished_ = true;
+}
+
+void Reader::openGroup()
+{
+    flushBytes();
+    stack_.push_back(state_);
+    unicodeFallbackLeft_ = 0;
+    ignorableNext_ = false;
+}
+
+void Reader::closeGroup()
+{
+    flushBytes();
+    ignorableNext_ = false;
+    unicodeFallbackLeft_ = 0;
+    if (stack_.empty())
+        return;
+    const GroupState& parent = stack_.back();
+    if (state_.destination == Destination::FontTable && !fontNameBytes_.isEmpty())
+        commitFontName();
+    if (state_.destination == Destination::Picture && parent.destination == Destination::Body)
+        finishPicture();
+    if (stack_.size() == 1) {
+        // The document group ends here: its last paragraph has the properties in force now.
+        finishDocument();
+        documentEnded_ = true;
+    }
+    state_ = parent;
+    stack_.pop_back();
+}
+
+void Reader::startSkipping()
+{
+    // A destination word outside any inner group would swallow the whole document.
+    if (stack_.size() <= 1)
+        return;
+    flushBytes();
+    skipDepth_ = 1;
+}
+
+bool Reader::handleDestinationWord(Cmd cmd, bool ignorable)
+{
+    switch (cmd) {
+    case Cmd::FontTable:
+        state_.destination = Destination::FontTable;
+        fontEntry_ = -1;
+        fontNameBytes_.clear();
+        return true;
+    case Cmd::ColorTable:
+        state_.destination = Destination::ColorTable;
+        colorHasValue_ = false;
+        red_ = green_ = blue_ = 0;
+        return true;
+    case Cmd::Field:
+        fieldInstructions_.emplace_back();
+        state_.field = int(fieldInstructions_.size()) - 1;
+        return true;
+    case Cmd::FieldInstruction:
+        state_.destination = Destination::FieldInstruction;
+        return true;
+    case Cmd::FieldResult: {
+        state_.destination = Destination::Body;
+        if (state_.field >= 0) {
+            const QString target = hyperlinkTarget(fieldInstructions_[state_.field]);
+            if (!target.isEmpty()) {
+                links_.append(target);
+                state_.chars.link = int(links_.size()) - 1;
+            }
+        }
+        return true;
+    }
+    case Cmd::Picture:
+        state_.destination = Destination::Picture;
+        picture_ = PictureData{};
+        return true;
+    case Cmd::ShapePicture:
+        return true;
+    case Cmd::Upr:
+        state_.destination = Destination::Upr;
+        return true;
+    case Cmd::Ud:
+        state_.destination = Destination::Body;
+        return true;
+    case Cmd::SkipDestination:
+        startSkipping();
+        return true;
+    default:
+        if (ignorable) {
+            startSkipping();
+            return true;
+        }
+        return false;
+    }
+}
+
+void Reader::handleWord(const Token& token)
+{
+    const bool ignorable = ignorableNext_;
+    ignorableNext_ = false;
+    flushBytes();
+    if (unicodeFallbackLeft_ > 0) {
+        --unicodeFallbackLeft_;
+        return;
+    }
+    const Cmd cmd = lookupControlWord(token.text);
+    if (handleDestinationWord(cmd, ignorable))
+        return;
+
+    const int p = token.param;
+    CharProps& chars = state_.chars;
+    ParaProps& para = state_.para;
+    const Destination destination = state_.destination;
+
+    if (destination == Destination::FontTable) {
+        switch (cmd) {
+        case Cmd::Font:
+            if (!fontNameBytes_.isEmpty())
+                commitFontName();
+            fontEntry_ = p;
+            fonts_[p] = FontEntry{};
+            return;
+        case Cmd::FontCharset:
+            if (fontEntry_ >= 0)
+                fonts_[fontEntry_].charsetCodePage = codePageOfCharset(p);
+            return;
+        case Cmd::CodePage:
+            if (fontEntry_ >= 0 && p > 0)
+                fonts_[fontEntry_].codePage = p;
+            return;
+        default:
+            return;
+        }
+    }
+    if (destination == Destination::ColorTable) {
+        const int value = std::clamp(p, 0, 255);
+        switch (cmd) {
+        case Cmd::Red: red_ = value; colorHasValue_ = true; return;
+        case Cmd::Green: green_ = value; colorHasValue_ = true; return;
+        case Cmd::Blue: blue_ = value; colorHasValue_ = true; return;
+        default: return;
+        }
+    }
+    if (destination == Destination::Picture) {
+        switch (cmd) {
+        case Cmd::PngBlip:
+        case Cmd::JpegBlip: picture_.usable = true; return;
+        case Cmd::OtherBlip: picture_.usable = false; return;
+        case Cmd::PicWidthGoal: picture_.widthGoal = std::max(0, p); return;
+        case Cmd::PicHeightGoal: picture_.heightGoal = std::max(0, p); return;
+        case Cmd::PicScaleX: picture_.scaleX = std::clamp(p, 1, 10000); return;
+        case Cmd::PicScaleY: picture_.scaleY = std::clamp(p, 1, 10000); return;
+        default: return;
+        }
+    }
+
+    switch (cmd) {
+    case Cmd::Ansi: ansiCodePage_ = 1252; break;
+    case Cmd::Mac: ansiCodePage_ = 10000; break;
+    case Cmd::Pc: ansiCodePage_ = 437; break;
+    case Cmd::Pca: ansiCodePage_ = 850; break;
+    case Cmd::AnsiCpg: if (p > 0) ansiCodePage_ = p; break;
+    case Cmd::Deff: defaultFont_ = p; break;
+    case Cmd::Font: chars.font = p; break;
+
+    case Cmd::FontSize: if (p > 0) chars.halfPoints = std::min(p, kMaxHalfPoints); break;
+    case Cmd::Plain: {
+        const int link = chars.link;
+        chars = CharProps{};
+        chars.link = link;
+        break;
+    }
+    case Cmd::Bold: chars.bold = toggleValue(token); break;
+    case Cmd::Italic: chars.italic = toggleValue(token); break;
+    case Cmd::Strike: chars.strike = toggleValue(token); break;
+    case Cmd::Hidden: chars.hidden = toggleValue(token); break;
+    case Cmd::Underline: chars.underline = toggleValue(token) ? Underline::Single : Underline::None; break;
+    case Cmd::UnderlineNone: chars.underline = Underline::None; break;
+    case Cmd::UnderlineDotted: chars.underline = toggleValue(token) ? Underline::Dotted : Underline::None; break;
+    case Cmd::UnderlineDash: chars.underline = toggleValue(token) ? Underline::Dash : Underline::None; break;
+    case Cmd::UnderlineDashDot: chars.underline = toggleValue(token) ? Underline::DashDot : Underline::None; break;
+    case Cmd::UnderlineDashDotDot: chars.underline = toggleValue(token) ? Underline::DashDotDot : Underline::None; break;
+    case Cmd::UnderlineWave: chars.underline = toggleValue(token) ? Underline::Wave : Underline::None; break;
+    case Cmd::Foreground: chars.foreground = p; break;
+    case Cmd::Background:
+    case Cmd::Highlight: chars.background = p; break;
+    case Cmd::Super: chars.position = VerticalPosition::Super; break;
+    case Cmd::Sub: chars.position = VerticalPosition::Sub; break;
+    case Cmd::NoSuperSub: chars.position = VerticalPosition::Normal; break;
+    case Cmd::Up: chars.position = p > 0 ? VerticalPosition::Super : VerticalPosition::Normal; break;
+    case Cmd::Down: chars.position = p > 0 ? VerticalPosition::Sub : VerticalPosition::Normal; break;
+
+    case Cmd::Pard: para = ParaProps{}; break;
+    case Cmd::AlignLeft: para.alignment = Alignment::Left; break;
+    case Cmd::AlignCenter: para.alignment = Alignment::Center; break;
+    case Cmd::AlignRight: para.alignment = Alignment::Right; break;
+    case Cmd::AlignJustify: para.alignment = Alignment::Justify; break;
+    case Cmd::LeftIndent: para.leftIndent = p; break;
+    case Cmd::RightIndent: para.rightIndent = p; break;
+    case Cmd::FirstIndent: para.firstIndent = p; break;
+    case Cmd::SpaceBefore: para.spaceBefore = std::max(0, p); break;
+    case Cmd::SpaceAfter: para.spaceAfter = std::max(0, p); break;
+    case Cmd::LineSpacing: para.lineSpacing = p; break;
+    case Cmd::LineMultiple: para.lineMultiple = toggleValue(token); break;
+    case Cmd::PageBreakBefore: para.pageBreakBefore = toggleValue(token); break;
+
+    case Cmd::Par:
+    case Cmd::Sect:
+    case Cmd::Row:
+        endParagraph();
+        break;
+    case Cmd::Page:
+        endParagraph();
+        if (destination == Destination::Body)
+            pageBreakPending_ = true;
+        break;
+    case Cmd::Cell:
+        if (destination == Destination::Body)
+            cellSeparatorPending_ = true;
+        break;
+    case Cmd::Line: appendChar(QChar::LineSeparator); break;
+    case Cmd::Tab: appendChar(u'\t'); break;
+    case Cmd::EmDash: appendChar(0x2014); break;
+    case Cmd::EnDash: appendChar(0x2013); break;
+    case Cmd::Bullet: appendChar(0x2022); break;
+    case Cmd::LeftQuote: appendChar(0x2018); break;
+    case Cmd::RightQuote: appendChar(0x2019); break;
+    case Cmd::LeftDoubleQuote: appendChar(0x201C); break;
+    case Cmd::RightDoubleQuote: appendChar(0x201D); break;
+    case Cmd::EmSpace: appendChar(0x2003); break;
+    case Cmd::EnSpace: appendChar(0x2002); break;
+    case Cmd::QuarterEmSpace: appendChar(0x2005); break;
+    case Cmd::ZeroWidthJoiner: appendChar(0x200D); break;
+    case Cmd::ZeroWidthNonJoiner: appendChar(0x200C); break;
+    case Cmd::LeftToRightMark: appendChar(0x200E); break;
+    case Cmd::RightToLeftMark: appendChar(0x200F); break;
+
+    case Cmd::UnicodeSkip: state_.unicodeSkip = std::clamp(p, 0, kMaxUnicodeSkip); break;
+    case Cmd::Unicode:
+        if (token.hasParam)
+            appendUnicode(p);
+        break;
+    default: break;
+    }
+}
+
+void Reader::handleSymbol(char symbol)
+{
+    if (symbol == '*') {
+        ignorableNext_ = true;
+        return;
+    }
+    ignorableNext_ = false;
+    flushBytes();
+    if (unicodeFallbackLeft_ > 0) {
+        --unicodeFallbackLeft_;
+        return;
+    }
+    switch (symbol) {
+    case '\\':
+    case '{':
+    case '}': {
+        const char literal = symbol;
+        const int saved = unicodeFallbackLeft_;
+        unicodeFallbackLeft_ = 0;
+        handleBytes(std::string_view(&literal, 1));
+        unicodeFallbackLeft_ = saved;
+        break;
+    }
+    case '~': appendNqAwareChar(0x00A0, 0xA0); break;
+    case '-': appendNqAwareChar(0x00AD, 0xAD); break;
+    case '_': appendChar(0x2011); break;
+    case '\n': endParagraph(); break;
+    default: break;
+    }
+}
+
+void Reader::handleHexByte(unsigned char byte)
+{
+    ignorableNext_ = false;
+    if (state_.destination == Destination::Picture) {
+        unicodeFallbackLeft_ = std::max(0, unicodeFallbackLeft_ - 1);
+        return;
+    }
+    const char c = static_cast<char>(byte);
+    handleBytes(std::string_view(&c, 1));
+}
+
+void Reader::handleBinary(std::string_view bytes)
+{
+    ignorableNext_ = false;
+    if (unicodeFallbackLeft_ > 0) {
+        --unicodeFallbackLeft_;
+        return;
+    }
+    if (state_.destination == Destination::Picture)
+        picture_.bytes.append(bytes.data(), qsizetype(bytes.size()));
+}
+
+void Reader::handleBytes(std::string_view bytes)
+{
+    ignorableNext_ = false;
+    if (unicodeFallbackLeft_ > 0) {
+        const size_t skipped = std::min(size_t(unicodeFallbackLeft_), bytes.size());
+        bytes.remove_prefix(skipped);
+        unicodeFallbackLeft_ -= int(skipped);
+    }
+    if (bytes.empty())
+        return;
+    switch (state_.destination) {
+    case Destination::Body:
+        if (state_.chars.hidden)
+            return;
+        applyPendingCellSeparator();
+        pendingBytes_.append(bytes.data(), qsizetype(bytes.size()));
+        return;
+    case Destination::FontTable:
+        for (char c : bytes) {
+            if (c == ';')
+                commitFontName();
+            else
+                fontNameBytes_.append(c);
+        }
+        return;
+    case Destination::ColorTable:
+        for (char c : bytes)
+            if (c == ';')
+                commitColor();
+        return;
+    case Destination::FieldInstruction:
+        if (state_.field >= 0)
+            fieldInstructions_[state_.field].append(QLatin1StringView(bytes.data(), qsizetype(bytes.size())));
+        return;
+    case Destination::Picture:
+        for (char c : bytes) {
+            const int nibble = hexDigit(c);
+            if (nibble < 0)
+                continue;
+            if (picture_.pendingNibble < 0) {
+                picture_.pendingNibble = nibble;
+            } else {
+                picture_.bytes.append(char(picture_.pendingNibble * 16 + nibble));
+                picture_.pendingNibble = -1;
+            }
+        }
+        return;
+    case Destination::Upr:
+        return;
+    }
+}
+
+const Reader::FontEntry* Reader::fontOf(const CharProps& chars) const
+{
+    const int number = chars.font < 0 ? defaultFont_ : chars.font;
+    auto found = fonts_.find(number);
+    if (found == fonts_.end() && number != defaultFont_)
+        found = fonts_.find(defaultFont_);
+    return found == fonts_.end() ? nullptr : &found->second;
+}
+
+bool Reader::isNqRun() const
+{
+    const FontEntry* font = fontOf(state_.chars);
+    return font && font->nq;
+}
+
+void Reader::flushBytes()
+{
+    if (pendingBytes_.isEmpty())
+        return;
+    const FontEntry* font = fontOf(state_.chars);
+    QString text;
+    if (font && font->nq) {
+        text.reserve(pendingBytes_.size());
+        for (char c : std::as_const(pendingBytes_)) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (!isDroppedControl(byte))
+                text.append(nq::toChar(byte));
+        }
+    } else {
+        const bool ascii = std::all_of(pendingBytes_.cbegin(), pendingBytes_.cend(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        int codePage = ansiCodePage_;
+        if (font && font->codePage > 0)
+            codePage = font->codePage;
+        else if (font && font->charsetCodePage > 0)
+            codePage = font->charsetCodePage;
+        text = ascii ? QString::fromLatin1(pendingBytes_) : decoder_.decode(codePage, pendingBytes_);
+        text.removeIf([](QChar ch) { return isDroppedControl(ch.unicode()); });
+    }
+    pendingBytes_.clear();
+    appendText(text);
+}
+
+void Reader::appendText(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    if (!(runProps_ == state_.chars)) {
+        emitRun();
+        runProps_ = state_.chars;
+    }
+    runText_.append(text);
+}
+
+void Reader::applyPendingCellSeparator()
+{
+    if (!cellSeparatorPending_)
+        return;
+    cellSeparatorPending_ = false;
+    flushBytes();
+    appendText(QString(QChar(u'\t')));
+}
+
+void Reader::appendChar(char16_t ch)
+{
+    if (state_.destination == Destination::FieldInstruction && state_.field >= 0) {
+        fieldInstructions_[state_.field].append(QChar(ch));
+        return;
+    }
+    if (state_.destination != Destination::Body || state_.chars.hidden)
+        return;
+    applyPendingCellSeparator();
+    appendText(QString(QChar(ch)));
+}
+
+void Reader::appendNqAwareChar(char16_t ch, unsigned char nqCode)
+{
+    appendChar(isNqRun() ? nq::toChar(nqCode).unicode() : ch);
+}
+
+void Reader::appendUnicode(int value)
+{
+    if (value < 0)
+        value += 65536;
+    char16_t ch = (value < 0 || value > 0xFFFF) ? char16_t(QChar::ReplacementCharacter) : char16_t(value);
+    if (isNqRun()) {
+        // LibreOffice writes NQ bytes as their Unicode or private-use forms.
+        if (const auto code = nq::toCode(QChar(ch)))
+            ch = nq::toChar(*code).unicode();
+    }
+    appendChar(ch);
+    unicodeFallbackLeft_ = state_.unicodeSkip;
+}
+
+void Reader::emitRun()
+{
+    if (runText_.isEmpty())
+        return;
+    replaceUnpairedSurrogates(runText_);
+    builder_.insertText(runText_, charFormat(runProps_));
+    runText_.clear();
+}
+
+void Reader::endParagraph()
+{
+    if (state_.destination != Destination::Body)
+        return;
+    flushBytes();
+    emitRun();
+    cellSeparatorPending_ = false;
+    QTextBlockFormat format = blockFormat(state_.para);
+    if (pageBreakPending_) {
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+        pageBreakPending_ = false;
+    }
+    builder_.endParagraph(format, charFormat(state_.chars));
+}
+
+QColor Reader::colorAt(int index) const
+{
+    if (index < 0 || index >= int(colors_.size()))
+        return {};
+    return colors_[index];
+}
+
+QTextCharFormat Reader::charFormat(const CharProps& chars)
+{
+    if (formatCached_ && cachedProps_ == chars)
+        return cachedFormat_;
+    QTextCharFormat format;
+    if (const FontEntry* font = fontOf(chars); font && !font->name.isEmpty())
+        format.setFontFamilies({font->name});
+    format.setFontPointSize(chars.halfPoints / 2.0);
+    if (chars.bold)
+        format.setFontWeight(QFont::Bold);
+    if (chars.italic)
+        format.setFontItalic(true);
+    if (chars.strike)
+        format.setFontStrikeOut(true);
+    switch (chars.underline) {
+    case Underline::None: break;
+    case Underline::Single: format.setUnderlineStyle(QTextCharFormat::SingleUnderline); break;
+    case Underline::Dotted: format.setUnderlineStyle(QTextCharFormat::DotLine); break;
+    case Underline::Dash: format.setUnderlineStyle(QTextCharFormat::DashUnderline); break;
+    case Underline::DashDot: format.setUnderlineStyle(QTextCharFormat::DashDotLine); break;
+    case Underline::DashDotDot: format.setUnderlineStyle(QTextCharFormat::DashDotDotLine); break;
+    case Underline::Wave: format.setUnderlineStyle(QTextCharFormat::WaveUnderline); break;
+    }
+    if (chars.position == VerticalPosition::Super)
+        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    else if (chars.position == VerticalPosition::Sub)
+        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    if (const QColor color = colorAt(chars.foreground); color.isValid())
+        format.setForeground(color);
+    if (const QColor color = colorAt(chars.background); color.isValid())
+        format.setBackground(color);
+    if (chars.link >= 0 && chars.link < links_.size()) {
+        format.setAnchor(true);
+        format.setAnchorHref(links_[chars.link]);
+    }
+    formatCached_ = true;
+    cachedProps_ = chars;
+    cachedFormat_ = format;
+    return format;
+}
+
+QTextBlockFormat Reader::blockFormat(const ParaProps& para) const
+{
+    QTextBlockFormat format;
+    switch (para.alignment) {
+    case Alignment::Left: break;
+    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
+    case Alignment::Right: format.setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
+    case Alignment::Justify: format.setAlignment(Qt::AlignJustify); break;
+    }
+    if (para.leftIndent)
+        format.setLeftMargin(para.leftIndent / kTwipsPerPixel);
+    if (para.rightIndent)
+        format.setRightMargin(para.rightIndent / kTwipsPerPixel);
+    if (para.firstIndent)
+        format.setTextIndent(para.firstIndent / kTwipsPerPixel);
+    if (para.spaceBefore)
+        format.setTopMargin(para.spaceBefore / kTwipsPerPixel);
+    if (para.spaceAfter)
+        format.setBottomMargin(para.spaceAfter / kTwipsPerPixel);
+    if (para.lineSpacing < 0)
+        format.setLineHeight(-double(para.lineSpacing) / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
+    else if (para.lineSpacing > 0 && para.lineMultiple)
+        format.setLineHeight(para.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
+    else if (para.lineSpacing > 0)
+        format.setLineHeight(para.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
+    if (para.pageBreakBefore)
+        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    return format;
+}
+
+void Reader::commitFontName()
+{
+    if (fontEntry_ < 0) {
+        fontNameBytes_.clear();
+        return;
+    }
+    FontEntry& entry = fonts_[fontEntry_];
+    int codePage = entry.codePage > 0 ? entry.codePage : entry.charsetCodePage > 0 ? entry.charsetCodePage : ansiCodePage_;
+    entry.name = decoder_.decode(codePage, fontNameBytes_).trimmed();
+    entry.nq = entry.name == kNqFace;
+    fontNameBytes_.clear();
+}
+
+void Reader::commitColor()
+{
+    colors_.push_back(colorHasValue_ ? QColor(red_, green_, blue_) : QColor());
+    colorHasValue_ = false;
+    red_ = green_ = blue_ = 0;
+}
+
+void Reader::finishPicture()
+{
+    PictureData picture = std::move(picture_);
+    picture_ = PictureData{};
+    if (!picture.usable || picture.bytes.isEmpty())
+        return;
+    QImage image;
+    // A picture that does not decode is dropped; the text around it stays.
+    if (!image.loadFromData(picture.bytes) || image.isNull())
+        return;
+    const double width = (picture.widthGoal > 0 ? picture.widthGoal / kTwipsPerPixel : image.width()) * picture.scaleX / 100.0;
+    const double height = (picture.heightGoal > 0 ? picture.heightGoal / kTwipsPerPixel : image.height()) * picture.scaleY / 100.0;
+    applyPendingCellSeparator();
+    emitRun();
+    builder_.insertImage(image, width, height);
+}
+
+QString Reader::hyperlinkTarget(const QString& instruction) const
+{
+    const QString text = instruction.trimmed();
+    if (!text.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
+        return {};
+    const qsizetype open = text.indexOf(u'"');
+    if (open >= 0) {
+        const qsizetype close = text.indexOf(u'"', open + 1);
+        QString target = text.mid(open + 1, close < 0 ? -1 : close - open - 1);
+        // Field syntax doubles the backslashes of paths.
+        target.replace(QLatin1String("\\\\"), QLatin1String("\\"));
+        return target;
+    }
+    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
+    return words.size() > 1 ? words[1] : QString();
+}
+
+} // namespace rtf

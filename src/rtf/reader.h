@@ -1,0 +1,118 @@
+#pragma once
+// The RTF reader: turns tokens into a QTextDocument. Groups are kept on an explicit stack,
+// never by recursion, and their depth is capped.
+
+#include "rtf/charsets.h"
+#include "rtf/control_words.h"
+#include "rtf/document_builder.h"
+#include "rtf/reader_state.h"
+#include "rtf/rtf.h"
+#include "rtf/tokenizer.h"
+
+#include <QColor>
+#include <QList>
+#include <QTextCharFormat>
+
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+namespace rtf {
+
+inline constexpr int kMaxGroupDepth = 10000;
+
+class Reader {
+public:
+    Reader(QByteArrayView data, QTextDocument& document);
+    std::optional<ReadError> read();
+
+private:
+    struct FontEntry {
+        QString name;
+        int codePage = 0;          // \cpg; 0: none
+        int charsetCodePage = 0;   // from \fcharset; 0: the document's code page
+        bool nq = false;
+    };
+    struct PictureData {
+        QByteArray bytes;
+        int pendingNibble = -1;
+        bool usable = false;     // PNG or JPEG
+        int widthGoal = 0;       // twips
+        int heightGoal = 0;
+        int scaleX = 100;
+        int scaleY = 100;
+    };
+
+    std::optional<ReadError> errorAt(qsizetype offset, const QString& cause) const;
+
+    void openGroup();
+    void closeGroup();
+    void handleWord(const Token& token);
+    void handleSymbol(char symbol);
+    void handleBytes(std::string_view bytes);
+    void handleHexByte(unsigned char byte);
+    void handleBinary(std::string_view bytes);
+    bool handleDestinationWord(Cmd cmd, bool ignorable);
+    void startSkipping();
+    void finishDocument();
+
+    // Body text.
+    void flushBytes();
+    void appendText(const QString& text);
+    void appendChar(char16_t ch);
+    void appendNqAwareChar(char16_t ch, unsigned char nqCode);
+    void appendUnicode(int value);
+    void emitRun();
+    void endParagraph();
+    void applyPendingCellSeparator();
+
+    const FontEntry* fontOf(const CharProps& chars) const;
+    bool isNqRun() const;
+    QTextCharFormat charFormat(const CharProps& chars);
+    QTextBlockFormat blockFormat(const ParaProps& para) const;
+    QColor colorAt(int index) const;
+
+    void commitFontName();
+    void commitColor();
+    void finishPicture();
+    QString hyperlinkTarget(const QString& instruction) const;
+
+    QByteArrayView data_;
+    QTextDocument& document_;
+    Tokenizer tokenizer_;
+    DocumentBuilder builder_;
+    CodePageDecoder decoder_;
+
+    std::vector<GroupState> stack_;
+    GroupState state_;
+    int skipDepth_ = 0;          // > 0 while skipping a destination: its open groups
+    bool ignorableNext_ = false; // after \*
+    int unicodeFallbackLeft_ = 0;
+    bool documentEnded_ = false;
+    bool finished_ = false;
+
+    int ansiCodePage_ = 1252;
+    int defaultFont_ = 0;
+    std::unordered_map<int, FontEntry> fonts_;
+    int fontEntry_ = -1;
+    QByteArray fontNameBytes_;
+    std::vector<QColor> colors_;
+    bool colorHasValue_ = false;
+    int red_ = 0, green_ = 0, blue_ = 0;
+
+    QByteArray pendingBytes_;
+    QString runText_;
+    CharProps runProps_;
+    bool cellSeparatorPending_ = false;
+    bool pageBreakPending_ = false;
+
+    std::vector<QString> fieldInstructions_;
+    QStringList links_;
+    PictureData picture_;
+
+    bool formatCached_ = false;
+    CharProps cachedProps_;
+    QTextCharFormat cachedFormat_;
+};
+
+} // namespace rtf

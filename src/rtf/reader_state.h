@@ -1,0 +1,59 @@
+#pragma once
+// What a group carries: character and paragraph formatting, \uc, and where its text goes.
+// The reader copies it on every { and restores it on the matching }.
+
+#include <cstdint>
+
+namespace rtf {
+
+enum class Destination : std::uint8_t {
+    Body,         // text goes into the document
+    FontTable,    // font entries
+    ColorTable,   // colour entries
+    FieldInstruction,
+    Picture,
+    Upr,          // the ANSI half of \upr: its text is dropped, \ud switches back to Body
+};
+
+enum class Underline : std::uint8_t { None, Single, Dotted, Dash, DashDot, DashDotDot, Wave };
+enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
+enum class Alignment : std::uint8_t { Left, Center, Right, Justify };
+
+struct CharProps {
+    int font = -1;          // font table number; -1: the \deff font
+    int halfPoints = 24;
+    int foreground = 0;     // colour table index; 0: automatic
+    int background = 0;
+    int link = -1;          // index of a hyperlink target
+    bool bold = false;
+    bool italic = false;
+    bool strike = false;
+    bool hidden = false;
+    Underline underline = Underline::None;
+    VerticalPosition position = VerticalPosition::Normal;
+    bool operator==(const CharProps&) const = default;
+};
+
+// Lengths in twips.
+struct ParaProps {
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    int lineSpacing = 0;    // \sl: 0 single, < 0 exact, > 0 at least (or N/240 lines with \slmult1)
+    bool lineMultiple = false;
+    bool pageBreakBefore = false;
+    Alignment alignment = Alignment::Left;
+    bool operator==(const ParaProps&) const = default;
+};
+
+struct GroupState {
+    CharProps chars;
+    ParaProps para;
+    int unicodeSkip = 1;    // \uc
+    int field = -1;         // the \field this group belongs to
+    Destination destination = Destination::Body;
+};
+
+} // namespace rtf

@@ -1,0 +1,356 @@
+#include "rtf/writer.h"
+
+#include "nq/glyph_code.h"
+#include "rtf/rtf.h"
+
+#include <QBuffer>
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QPixmap>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextImageFormat>
+#include <QUrl>
+
+#include <cmath>
+
+namespace rtf {
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+int twips(double pixels) { return int(std::lround(pixels * kTwipsPerPixel)); }
+
+QString effectiveFamily(const QTextCharFormat& format, const QFont& fallback)
+{
+    if (format.hasProperty(QTextFormat::FontFamilies)) {
+        const QStringList families = format.fontFamilies().toStringList();
+        if (!families.isEmpty() && !families.first().isEmpty())
+            return families.first();
+    }
+    const QString family = format.stringProperty(QTextFormat::FontFamily);
+    if (!family.isEmpty())
+        return family;
+    return fallback.family();
+}
+
+double effectivePointSize(const QTextCharFormat& format, const QFont& fallback)
+{
+    if (format.hasProperty(QTextFormat::FontPointSize) && format.fontPointSize() > 0)
+        return format.fontPointSize();
+    if (fallback.pointSizeF() > 0)
+        return fallback.pointSizeF();
+    if (fallback.pixelSize() > 0)
+        return fallback.pixelSize() * 72.0 / 96.0;
+    return 12.0;
+}
+
+// The cp1252 byte of a character outside an NQ run, if it has one.
+std::optional<unsigned char> cp1252Byte(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (u >= 0xF000 && u <= 0xF1FF)
+        return std::nullopt;
+    if (u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D)
+        return std::nullopt;  // undefined in cp1252: other readers would not get them back
+    return nq::toCode(ch);
+}
+
+class Writer {
+public:
+    explicit Writer(const QTextDocument& document) : document_(document), defaultFont_(document.defaultFont()) {}
+    QByteArray write();
+
+private:
+    int fontIndex(const QString& family);
+    int colorIndex(const QColor& color);
+    void collectTables();  // the tables grow while the body is written; the header comes last
+    void writeHeader(QByteArray& out) const;
+    void writeBlock(const QTextBlock& block);
+    void writeParagraphProperties(const QTextBlockFormat& format);
+    void writeCharacterProperties(const QTextCharFormat& format);
+    void writeText(const QString& text, bool nq);
+    void writeImage(const QTextImageFormat& format);
+    void writeEscapedAscii(char c);
+    void writeUnicode(char16_t unit);
+    void openLink(const QString& target);
+    void closeLink();
+
+    const QTextDocument& document_;
+    const QFont defaultFont_;
+    QStringList fonts_;
+    QHash<QString, int> fontIndices_;
+    QList<QColor> colors_;
+    QHash<QRgb, int> colorIndices_;
+    QByteArray body_;
+    bool linkOpen_ = false;
+    QString openTarget_;
+};
+
+int Writer::fontIndex(const QString& family)
+{
+    const auto found = fontIndices_.constFind(family);
+    if (found != fontIndices_.cend())
+        return *found;
+    fonts_.append(family);
+    fontIndices_.insert(family, int(fonts_.size()) - 1);
+    return int(fonts_.size()) - 1;
+}
+
+int Writer::colorIndex(const QColor& color)
+{
+    const QRgb rgb = color.rgb();
+    const auto found = colorIndices_.constFind(rgb);
+    if (found != colorIndices_.cend())
+        return *found;
+    colors_.append(color);
+    // Index 0 is the automatic colour.
+    colorIndices_.insert(rgb, int(colors_.size()));
+    return int(colors_.size());
+}
+
+void Writer::writeEscapedAscii(char c)
+{
+    if (c == '\\' || c == '{' || c == '}')
+        body_.append('\\');
+    body_.append(c);
+}
+
+void Writer::writeUnicode(char16_t unit)
+{
+    // \uN takes a signed 16-bit value; '?' is the fallback for readers without Unicode.
+    body_.append("\\u");
+    body_.append(QByteArray::number(int(static_cast<short>(unit))));
+    body_.append("\\'3f");
+}
+
+void Writer::writeText(const QString& text, bool nq)
+{
+    static const char hex[] = "0123456789abcdef";
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u == u'\t') {
+            body_.append("\\tab ");
+            continue;
+        }
+        if (u == QChar::LineSeparator || u == QChar::ParagraphSeparator) {
+            body_.append("\\line ");
+            continue;
+        }
+        const std::optional<unsigned char> byte = nq ? nq::toCode(ch) : cp1252Byte(ch);
+        if (byte && *byte >= 0x20 && *byte < 0x80) {
+            writeEscapedAscii(char(*byte));
+        } else if (byte && (nq || *byte >= 0x80)) {
+            body_.append("\\'");
+            body_.append(hex[*byte >> 4]);
+            body_.append(hex[*byte & 0xF]);
+        } else {
+            writeUnicode(u);
+        }
+    }
+}
+
+void Writer::openLink(const QString& target)
+{
+    if (linkOpen_ && openTarget_ == target)
+        return;
+    closeLink();
+    QString escaped = target;
+    escaped.replace(u'\\', QLatin1String("\\\\"));
+    body_.append("{\\field{\\*\\fldinst HYPERLINK \"");
+    writeText(escaped, false);
+    body_.append("\"}{\\fldrslt ");
+    linkOpen_ = true;
+    openTarget_ = target;
+}
+
+void Writer::closeLink()
+{
+    if (!linkOpen_)
+        return;
+    body_.append("}}");
+    linkOpen_ = false;
+}
+
+void Writer::collectTables()
+{
+    // \deff0 names the document's default face; the other entries follow as runs use them.
+    fontIndex(defaultFont_.family());
+}
+
+void Writer::writeHeader(QByteArray& out) const
+{
+    out.append("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl");
+    for (qsizetype i = 0; i < fonts_.size(); ++i) {
+        out.append("{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ");
+        // Font names are ASCII in practice; anything else goes as cp1252 or '?'.
+        for (const QChar ch : fonts_[i]) {
+            const auto byte = cp1252Byte(ch);
+            const char c = byte ? char(*byte) : '?';
+            if (c == '\\' || c == '{' || c == '}' || c == ';')
+                out.append('?');
+            else
+                out.append(c);
+        }
+        out.append(";}");
+    }
+    out.append("}\n{\\colortbl;");
+    for (const QColor& color : colors_)
+        out.append("\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
+                   + "\\blue" + QByteArray::number(color.blue()) + ";");
+    out.append("}\n{\\*\\generator Norvelin;}\\viewkind4\\uc1\n");
+}
+
+void Writer::writeParagraphProperties(const QTextBlockFormat& format)
+{
+    body_.append("\\pard");
+    const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
+    if (alignment & Qt::AlignHCenter)
+        body_.append("\\qc");
+    else if (alignment & Qt::AlignRight)
+        body_.append("\\qr");
+    else if (alignment & Qt::AlignJustify)
+        body_.append("\\qj");
+    const auto length = [this](const char* word, double pixels) {
+        if (const int value = twips(pixels)) {
+            body_.append(word);
+            body_.append(QByteArray::number(value));
+        }
+    };
+    length("\\li", format.leftMargin());
+    length("\\ri", format.rightMargin());
+    length("\\fi", format.textIndent());
+    length("\\sb", format.topMargin());
+    length("\\sa", format.bottomMargin());
+    switch (format.lineHeightType()) {
+    case QTextBlockFormat::ProportionalHeight:
+        if (const int value = int(std::lround(format.lineHeight() * 240.0 / 100.0)); value > 0)
+            body_.append("\\sl" + QByteArray::number(value) + "\\slmult1");
+        break;
+    case QTextBlockFormat::FixedHeight:
+        if (const int value = twips(format.lineHeight()); value > 0)
+            body_.append("\\sl-" + QByteArray::number(value) + "\\slmult0");
+        break;
+    case QTextBlockFormat::MinimumHeight:
+        if (const int value = twips(format.lineHeight()); value > 0)
+            body_.append("\\sl" + QByteArray::number(value) + "\\slmult0");
+        break;
+    default: break;
+    }
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        body_.append("\\pagebb");
+}
+
+void Writer::writeCharacterProperties(const QTextCharFormat& format)
+{
+    body_.append("\\plain\\f");
+    body_.append(QByteArray::number(fontIndex(effectiveFamily(format, defaultFont_))));
+    body_.append("\\fs");
+    body_.append(QByteArray::number(int(std::lround(effectivePointSize(format, defaultFont_) * 2))));
+    if (format.fontWeight() >= QFont::Bold)
+        body_.append("\\b");
+    if (format.fontItalic())
+        body_.append("\\i");
+    switch (format.underlineStyle()) {
+    case QTextCharFormat::NoUnderline: break;
+    case QTextCharFormat::DotLine: body_.append("\\uld"); break;
+    case QTextCharFormat::DashUnderline: body_.append("\\uldash"); break;
+    case QTextCharFormat::DashDotLine: body_.append("\\uldashd"); break;
+    case QTextCharFormat::DashDotDotLine: body_.append("\\uldashdd"); break;
+    case QTextCharFormat::WaveUnderline: body_.append("\\ulwave"); break;
+    default: body_.append("\\ul"); break;
+    }
+    if (format.fontStrikeOut())
+        body_.append("\\strike");
+    if (format.foreground().style() != Qt::NoBrush)
+        body_.append("\\cf" + QByteArray::number(colorIndex(format.foreground().color())));
+    if (format.background().style() != Qt::NoBrush)
+        body_.append("\\highlight" + QByteArray::number(colorIndex(format.background().color())));
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        body_.append("\\super");
+    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        body_.append("\\sub");
+    body_.append(' ');
+}
+
+void Writer::writeImage(const QTextImageFormat& format)
+{
+    const QVariant resource = document_.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    QImage image;
+    if (resource.canConvert<QImage>() && resource.typeId() == QMetaType::QImage)
+        image = resource.value<QImage>();
+    else if (resource.typeId() == QMetaType::QPixmap)
+        image = resource.value<QPixmap>().toImage();
+    else if (resource.typeId() == QMetaType::QByteArray)
+        image.loadFromData(resource.toByteArray());
+    if (image.isNull())
+        return;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return;
+    const double width = format.width() > 0 ? format.width() : image.width();
+    const double height = format.height() > 0 ? format.height() : image.height();
+    body_.append("{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich"
+                 + QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(twips(width))
+                 + "\\pichgoal" + QByteArray::number(twips(height)) + "\n");
+    const QByteArray hex = png.toHex();
+    for (qsizetype i = 0; i < hex.size(); i += 128) {
+        body_.append(hex.mid(i, 128));
+        body_.append('\n');
+    }
+    body_.append('}');
+}
+
+void Writer::writeBlock(const QTextBlock& block)
+{
+    writeParagraphProperties(block.blockFormat());
+    bool wroteRun = false;
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QTextCharFormat format = fragment.charFormat();
+        if (format.isAnchor() && !format.anchorHref().isEmpty())
+            openLink(format.anchorHref());
+        else
+            closeLink();
+        if (format.isImageFormat()) {
+            const QTextImageFormat image = format.toImageFormat();
+            for (qsizetype i = 0; i < fragment.length(); ++i)
+                writeImage(image);
+            continue;
+        }
+        writeCharacterProperties(format);
+        writeText(fragment.text(), effectiveFamily(format, defaultFont_) == kNqFace);
+        wroteRun = true;
+    }
+    closeLink();
+    if (!wroteRun)
+        writeCharacterProperties(block.charFormat());
+    body_.append("\\par\n");
+}
+
+QByteArray Writer::write()
+{
+    collectTables();
+    body_.reserve(document_.characterCount() * 3 + 1024);
+    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
+        writeBlock(block);
+    QByteArray out;
+    writeHeader(out);
+    out.reserve(out.size() + body_.size() + 2);
+    out.append(body_);
+    out.append("}\n");
+    return out;
+}
+
+} // namespace
+
+QByteArray writeDocument(const QTextDocument& document)
+{
+    return Writer(document).write();
+}
+
+} // namespace rtf

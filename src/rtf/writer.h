@@ -1,0 +1,14 @@
+#pragma once
+// Writes a QTextDocument as RTF: a font table (NQ declared as \fcharset0 so that every
+// peer keeps its bytes), a colour table, one \pard group of properties per paragraph and
+// one \plain set of properties per run.
+
+#include <QByteArray>
+
+class QTextDocument;
+
+namespace rtf {
+
+QByteArray writeDocument(const QTextDocument& document);
+
+} // namespace rtf

@@ -1,0 +1,304 @@
+// The reader's rules, one small fixture each.
+
+#include "rtf_test_support.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+
+using rtf_test::readRtf;
+
+class TestRtfReader : public QObject {
+    Q_OBJECT
+private slots:
+    void text_data();
+    void text();
+    void characterFormatting_data();
+    void characterFormatting();
+    void paragraphFormatting_data();
+    void paragraphFormatting();
+    void fontFamilyIsExplicitOnEveryRun();
+    void linksKeepTheirTarget();
+    void pictures_data();
+    void pictures();
+    void errors_data();
+    void errors();
+    void deepButAllowedNestingReads();
+};
+
+namespace {
+
+QByteArray pngBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+QByteArray jpegBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG");
+    return bytes;
+}
+
+const QByteArray kNqFontTable = "{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset0 NQ;}{\\f2\\fnil\\fcharset2 NQ;}}";
+
+} // namespace
+
+void TestRtfReader::text_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("plain") << QByteArray("{\\rtf1 Hello}") << u"Hello"_qs;
+    QTest::newRow("delimiter space is consumed, the next is not") << QByteArray("{\\rtf1\\b  two}") << u" two"_qs;
+    QTest::newRow("escaped symbols") << QByteArray("{\\rtf1 \\{a\\}\\\\}") << u"{a}\\"_qs;
+    QTest::newRow("raw newlines ignored") << QByteArray("{\\rtf1 a\r\nb\nc}") << u"abc"_qs;
+    QTest::newRow("backslash-newline is a paragraph") << QByteArray("{\\rtf1 a\\\nb}") << u"a\nb"_qs;
+    QTest::newRow("unknown word ignored, text kept") << QByteArray("{\\rtf1 a\\foo42 b}") << u"ab"_qs;
+    QTest::newRow("32-bit parameters") << QByteArray("{\\rtf1\\rsid15206163\\leveltemplateid-1466020928 x}") << u"x"_qs;
+    QTest::newRow("ignorable destination skipped") << QByteArray("{\\rtf1 a{\\*\\unknown hidden {\\b nested} text}b}") << u"ab"_qs;
+    QTest::newRow("known skipped destinations") << QByteArray("{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s1 heading;}}{\\header H}{\\footer F}{\\*\\bkmkstart bm}a{\\footnote note}b}") << u"ab"_qs;
+    QTest::newRow("bin data is not tokens") << QByteArray("{\\rtf1 a\\bin4 }{\\}b}") << u"ab"_qs;
+    QTest::newRow("bin inside a skipped destination") << QByteArray("{\\rtf1 a{\\*\\shprslt\\bin24 }{\\par MUST NOT IMPORT}}}b}") << u"ab"_qs;
+    QTest::newRow("bin0 and a negative bin read nothing") << QByteArray("{\\rtf1 a\\bin0 b\\bin-3 c}") << u"abc"_qs;
+
+    QTest::newRow("u with ? fallback") << QByteArray("{\\rtf1 caf\\u233?e}") << u"caf\u00e9e"_qs;
+    QTest::newRow("u with hex fallback") << QByteArray("{\\rtf1 \\u945\\'e1x}") << u"\u03b1x"_qs;
+    QTest::newRow("uc is group scoped") << QByteArray("{\\rtf1 {\\uc2\\u8364 ab}c\\u8364?d}") << u"\u20acc\u20acd"_qs;
+    QTest::newRow("uc0 has no fallback") << QByteArray("{\\rtf1\\uc0\\u945 b}") << u"\u03b1b"_qs;
+    QTest::newRow("fallback stops at a brace") << QByteArray("{\\rtf1\\uc3\\u945{}xy}") << u"\u03b1xy"_qs;
+    QTest::newRow("negative value") << QByteArray("{\\rtf1\\u-3999?}") << u"\uf061"_qs;
+    QTest::newRow("surrogate pair, negative halves") << QByteArray("{\\rtf1\\u-10179?\\u-8704?}") << QString::fromUcs4(U"\U0001F600");
+    QTest::newRow("surrogate pair, positive halves") << QByteArray("{\\rtf1\\uc0 \\u55357\\uc1 \\u56832\\'3f!}") << QString::fromUcs4(U"\U0001F600!");
+    QTest::newRow("unpaired high half") << QByteArray("{\\rtf1\\u55357?x}") << u"\ufffdx"_qs;
+    QTest::newRow("unpaired low half") << QByteArray("{\\rtf1 x\\u-8704?}") << u"x\ufffd"_qs;
+    QTest::newRow("two high halves") << QByteArray("{\\rtf1\\u55357?\\u55357?\\u56832?}") << u"\ufffd"_qs + QString::fromUcs4(U"\U0001F600");
+
+    QTest::newRow("hex bytes default to 1252") << QByteArray("{\\rtf1 \\'e9\\'80\\'E9}") << u"\u00e9\u20ac\u00e9"_qs;
+    QTest::newRow("fcharset wins over ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset238 Calibri;}}\\f0 \\'c8l\\'e1nek}") << u"\u010cl\u00e1nek"_qs;
+    QTest::newRow("ansicpg when the font has no charset") << QByteArray("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fnil Arial;}}\\f0 \\'cf\\'f0}") << u"\u041f\u0440"_qs;
+    QTest::newRow("cpg wins over fcharset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset0\\cpg1253 G;}}\\f0 \\'e1}") << u"\u03b1"_qs;
+    QTest::newRow("deff font charset") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 A;}{\\f1\\fcharset204 Cyr;}}\\'cf}") << u"\u041f"_qs;
+    QTest::newRow("raw 8-bit bytes") << QByteArray("{\\rtf1\\ansicpg1251 \xcf\xf0}") << u"\u041f\u0440"_qs;
+    QTest::newRow("double-byte Shift_JIS") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset128 MS Mincho;}}\\f0 \\'82\\'a0\\'82\\'a2}") << u"\u3042\u3044"_qs;
+    QTest::newRow("double-byte GBK") << QByteArray("{\\rtf1\\ansicpg936 \\'c4\\'e3\\'ba\\'c3}") << u"\u4f60\u597d"_qs;
+    QTest::newRow("mac charset") << QByteArray("{\\rtf1\\mac \\'8e}") << u"\u00e9"_qs;
+    QTest::newRow("font name in its own charset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 \\'c0\\'e1;}}\\f0 x}") << u"x"_qs;
+
+    QTest::newRow("NQ bytes become glyph codes") << "{\\rtf1" + kNqFontTable + "\\f1 a\\'80\\'81\\'ad\\'a0\\'ff}" << u"a\u20ac\u0081\uf0ad\u00a0\u00ff"_qs;
+    QTest::newRow("NQ under fcharset2") << "{\\rtf1" + kNqFontTable + "\\f2 \\'ad\\'b7}" << u"\uf0ad\u00b7"_qs;
+    QTest::newRow("NQ ~ and -") << "{\\rtf1" + kNqFontTable + "\\f1 \\~\\-}" << u"\u00a0\uf0ad"_qs;
+    QTest::newRow("other fonts ~ - _") << "{\\rtf1" + kNqFontTable + "\\f0 \\~\\-\\_}" << u"\u00a0\u00ad\u2011"_qs;
+    QTest::newRow("NQ private-use forms") << "{\\rtf1" + kNqFontTable + "\\f1\\u61825\\'81\\u61613\\'3f\\u61537\\'3f\\u61952?}" << u"\u0081\uf0ada\uf200"_qs;
+    QTest::newRow("NQ cp1252 forms from unicode") << "{\\rtf1" + kNqFontTable + "\\f1\\u8364\\'80\\u173\\'ad}" << u"\u20ac\uf0ad"_qs;
+    QTest::newRow("private use outside NQ stays") << "{\\rtf1" + kNqFontTable + "\\f0\\u61613?}" << u"\uf0ad"_qs;
+
+    QTest::newRow("line, tab, page") << QByteArray("{\\rtf1 a\\line b\\tab c\\page d}") << u"a\u2028b\tc\nd"_qs;
+    QTest::newRow("special characters") << QByteArray("{\\rtf1\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}") << u"\u2014\u2013\u2022\u2018\u2019\u201c\u201d"_qs;
+    QTest::newRow("final par adds no paragraph") << QByteArray("{\\rtf1 a\\par b\\par}") << u"a\nb"_qs;
+    QTest::newRow("empty paragraphs kept") << QByteArray("{\\rtf1 a\\par\\par\\par b}") << u"a\n\n\nb"_qs;
+    QTest::newRow("control bytes dropped, raw tab kept") << QByteArray("{\\rtf1 a\x01\tb\\'00}") << u"a\tb"_qs;
+
+    QTest::newRow("missing final brace") << QByteArray("{\\rtf1 a{\\b b") << u"ab"_qs;
+    QTest::newRow("text after the last brace ignored") << QByteArray("{\\rtf1 a}tail{\\b more}") << u"a"_qs;
+    QTest::newRow("leading BOM and whitespace") << QByteArray("\xEF\xBB\xBF \r\n{\\rtf1 a}") << u"a"_qs;
+
+    QTest::newRow("field shows its result") << QByteArray("{\\rtf1 x{\\field{\\*\\fldinst{HYPERLINK \"https://e.org/\"}}{\\fldrslt{link}}}y}") << u"xlinky"_qs;
+    QTest::newRow("ungrouped field instruction") << QByteArray("{\\rtf1{\\field\\fldinst HYPERLINK \"u\" {\\fldrslt link}}}") << u"link"_qs;
+    QTest::newRow("table text in order") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\pard\\intbl A2\\cell\\row\\pard after}") << u"A1\tB1\nA2\nafter"_qs;
+    QTest::newRow("list text kept") << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}{\\pntext\\'b7\\tab}one\\par{\\listtext 2.\\tab}two}") << u"\u00b7\tone\n2.\ttwo"_qs;
+    QTest::newRow("list tables skipped") << QByteArray("{\\rtf1{\\*\\listtable{\\list{\\listlevel{\\leveltext\\'02\\'00.;}}}}{\\listoverridetable{\\listoverride\\ls1}}x}") << u"x"_qs;
+    QTest::newRow("upr reads the unicode half") << QByteArray("{\\rtf1{\\upr{ansi}{\\*\\ud{uni\\u945?}}}}") << u"uni\u03b1"_qs;
+    QTest::newRow("hidden text dropped") << QByteArray("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}") << u"abd"_qs;
+    QTest::newRow("shape result kept, instructions skipped") << QByteArray("{\\rtf1{\\shp{\\*\\shpinst{\\sp{\\sn name}{\\sv value}}}{\\shprslt result}}}") << u"result"_qs;
+    QTest::newRow("unknown picture kind dropped") << QByteArray("{\\rtf1 a{\\pict\\wmetafile8 61626364}b}") << u"ab"_qs;
+    QTest::newRow("corrupt png dropped") << QByteArray("{\\rtf1 a{\\pict\\pngblip 89504e47}b}") << u"ab"_qs;
+    QTest::newRow("destination word at document level") << QByteArray("{\\rtf1 a\\info b}") << u"ab"_qs;
+}
+
+void TestRtfReader::text()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    const auto result = readRtf(rtf);
+    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QString text = rtf_test::rawText(*result.document);
+    text.remove(QChar::ObjectReplacementCharacter);
+    QCOMPARE(text, expected);
+}
+
+void TestRtfReader::characterFormatting_data()
+{
+    QTest::addColumn<QString>("letter");
+    QTest::addColumn<QString>("expected");
+    // Each letter of the fixture carries one kind of formatting.
+    QTest::newRow("plain") << "a" << "Arial 12";
+    QTest::newRow("bold") << "b" << "Arial 12 b";
+    QTest::newRow("bold off") << "B" << "Arial 12";
+    QTest::newRow("italic") << "c" << "Arial 12 i";
+    QTest::newRow("underline") << "d" << "Arial 12 u1";
+    QTest::newRow("ulnone") << "D" << "Arial 12";
+    QTest::newRow("dotted underline") << "e" << "Arial 12 u3";
+    QTest::newRow("wave underline") << "E" << "Arial 12 u6";
+    QTest::newRow("strike") << "f" << "Arial 12 s";
+    QTest::newRow("colour") << "g" << "Arial 12 fg#ff0000";
+    QTest::newRow("auto colour") << "G" << "Arial 12";
+    QTest::newRow("highlight") << "h" << "Arial 12 bg#0000ff";
+    QTest::newRow("cb background") << "H" << "Arial 12 bg#ff0000";
+    QTest::newRow("super") << "i" << "Arial 12 super";
+    QTest::newRow("sub") << "j" << "Arial 12 sub";
+    QTest::newRow("up") << "J" << "Arial 12 super";
+    QTest::newRow("font and size") << "k" << "NQ 20";
+    QTest::newRow("group restores") << "l" << "Arial 12";
+    QTest::newRow("plain resets") << "m" << "Arial 12";
+    QTest::newRow("deff when no font given") << "n" << "Arial 12";
+}
+
+void TestRtfReader::characterFormatting()
+{
+    QFETCH(QString, letter);
+    QFETCH(QString, expected);
+    const QByteArray rtf =
+        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 NQ;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+        "\\f0\\fs24 a{\\b b\\b0 B}{\\i c}{\\ul d\\ulnone D}{\\uld e}{\\ulwave E}{\\strike f}{\\cf1 g\\cf0 G}"
+        "{\\highlight2 h}{\\cb1 H}{\\super i}{\\sub j}{\\up6 J}{\\f1\\fs40 k}l{\\b\\i\\ul\\cf1\\plain m}{\\f7 n}}";
+    const auto result = readRtf(rtf);
+    QVERIFY(!result.error);
+    const QString text = result.document->toPlainText();
+    const int position = int(text.indexOf(letter));
+    QVERIFY(position >= 0);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(position + 1);
+    QCOMPARE(rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont()), expected);
+}
+
+void TestRtfReader::paragraphFormatting_data()
+{
+    QTest::addColumn<QByteArray>("properties");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("default") << QByteArray("") << "left li0 ri0 fi0 sb0 sa0 lh0/0";
+    QTest::newRow("centre") << QByteArray("\\qc") << "center li0 ri0 fi0 sb0 sa0 lh0/0";
+    QTest::newRow("right") << QByteArray("\\qr") << "right li0 ri0 fi0 sb0 sa0 lh0/0";
+    QTest::newRow("justify") << QByteArray("\\qj") << "justify li0 ri0 fi0 sb0 sa0 lh0/0";
+    QTest::newRow("indents in twips") << QByteArray("\\li720\\ri360\\fi-300") << "left li48 ri24 fi-20 sb0 sa0 lh0/0";
+    QTest::newRow("bidi indents") << QByteArray("\\lin150\\rin300") << "left li10 ri20 fi0 sb0 sa0 lh0/0";
+    QTest::newRow("spacing") << QByteArray("\\sb120\\sa240") << "left li0 ri0 fi0 sb8 sa16 lh0/0";
+    QTest::newRow("line multiple") << QByteArray("\\sl360\\slmult1") << "left li0 ri0 fi0 sb0 sa0 lh150/1";
+    QTest::newRow("line exact") << QByteArray("\\sl-300\\slmult0") << "left li0 ri0 fi0 sb0 sa0 lh20/2";
+    QTest::newRow("line at least") << QByteArray("\\sl300") << "left li0 ri0 fi0 sb0 sa0 lh20/3";
+    QTest::newRow("page break before") << QByteArray("\\pagebb") << "left li0 ri0 fi0 sb0 sa0 lh0/0 pagebreak";
+    QTest::newRow("pard resets") << QByteArray("\\qc\\li720\\pard") << "left li0 ri0 fi0 sb0 sa0 lh0/0";
+}
+
+void TestRtfReader::paragraphFormatting()
+{
+    QFETCH(QByteArray, properties);
+    QFETCH(QString, expected);
+    // The same properties on a paragraph ended by \par and on the last one, which has none.
+    const auto result = readRtf("{\\rtf1\\pard" + properties + " one\\par\\pard" + properties + " two}");
+    QVERIFY(!result.error);
+    QCOMPARE(result.document->blockCount(), 2);
+    QCOMPARE(rtf_test::describeBlock(result.document->firstBlock().blockFormat()), expected);
+    QCOMPARE(rtf_test::describeBlock(result.document->lastBlock().blockFormat()), expected);
+}
+
+void TestRtfReader::fontFamilyIsExplicitOnEveryRun()
+{
+    // The editor's default face is not NQ: loaded NQ text must still show in NQ.
+    const auto result = readRtf("{\\rtf1\\deff0{\\fonttbl{\\f0\\fnil NQ;}{\\f1 Arial;}}a{\\b b}\\par c{\\f1 d}\\f0 e}");
+    QVERIFY(!result.error);
+    QStringList families;
+    for (QTextBlock block = result.document->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            families << it.fragment().charFormat().fontFamilies().toStringList().value(0) + u':' + it.fragment().text();
+    QCOMPARE(families, (QStringList{"NQ:a", "NQ:b", "NQ:c", "Arial:d", "NQ:e"}));
+}
+
+void TestRtfReader::linksKeepTheirTarget()
+{
+    const auto result = readRtf("{\\rtf1 x{\\field{\\*\\fldinst{HYPERLINK \"C:\\\\\\\\dir\\\\\\\\f.rtf\"}}{\\fldrslt{\\ul link}}}y"
+                                "{\\field{\\*\\fldinst PAGE}{\\fldrslt 3}}}");
+    QVERIFY(!result.error);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(2);
+    QCOMPARE(cursor.charFormat().anchorHref(), u"C:\\dir\\f.rtf"_qs);
+    cursor.setPosition(6);
+    QVERIFY(!cursor.charFormat().isAnchor());
+    cursor.setPosition(7);
+    QVERIFY(!cursor.charFormat().isAnchor());
+    QCOMPARE(result.document->toPlainText(), u"xlinky3"_qs);
+}
+
+void TestRtfReader::pictures_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("png as hex, size from goal") << "{\\rtf1 a{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal300\n" + pngBytes(4, 3).toHex() + "}b}" << QSize(40, 20);
+    QTest::newRow("jpeg as bin, scaled") << "{\\rtf1 a{\\pict\\jpegblip\\picscalex50\\picscaley200\\bin" + QByteArray::number(jpegBytes(8, 6).size()) + " " + jpegBytes(8, 6) + "}b}" << QSize(4, 12);
+    QTest::newRow("shppict read, nonshppict skipped") << "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip " + pngBytes(5, 5).toHex() + "}}{\\nonshppict{\\pict\\pngblip " + pngBytes(9, 9).toHex() + "}}b}" << QSize(5, 5);
+}
+
+void TestRtfReader::pictures()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QSize, size);
+    const auto result = readRtf(rtf);
+    QVERIFY(!result.error);
+    QCOMPARE(result.document->toPlainText(), u"a\ufffcb"_qs);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(2);
+    QVERIFY(cursor.charFormat().isImageFormat());
+    const QTextImageFormat format = cursor.charFormat().toImageFormat();
+    QCOMPARE(QSize(qRound(format.width()), qRound(format.height())), size);
+    const QVariant image = result.document->resource(QTextDocument::ImageResource, QUrl(format.name()));
+    QVERIFY(!image.value<QImage>().isNull());
+}
+
+void TestRtfReader::errors_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<int>("line");
+    QTest::newRow("empty") << QByteArray("") << "the file is empty" << 0;
+    QTest::newRow("only whitespace") << QByteArray(" \n ") << "the file is empty" << 0;
+    QTest::newRow("plain text") << QByteArray("Hello world") << "this is not an RTF file: it does not begin with {\\rtf" << 0;
+    QTest::newRow("html") << QByteArray("<html>{\\rtf1}</html>") << "this is not an RTF file: it does not begin with {\\rtf" << 0;
+    QTest::newRow("truncated bin") << QByteArray("{\\rtf1\nabc\n{\\pict\\bin100 abc") << "the file is truncated: \\bin100 announces 100 bytes of data but only 3 follow" << 3;
+    QTest::newRow("too deep") << "{\\rtf1\n" + QByteArray(10000, '{') + "deep" << "groups are nested more than 10000 deep" << 2;
+    QTest::newRow("too deep inside a skipped destination") << "{\\rtf1\n{\\*\\x " + QByteArray(10000, '{') << "groups are nested more than 10000 deep" << 2;
+}
+
+void TestRtfReader::errors()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, cause);
+    QFETCH(int, line);
+    const auto result = readRtf(rtf);
+    QVERIFY(result.error);
+    QCOMPARE(result.error->cause, cause);
+    QCOMPARE(result.error->line, line);
+    if (line > 0)
+        QVERIFY(result.error->toString().contains(QStringLiteral("line %1, column").arg(line)));
+}
+
+void TestRtfReader::deepButAllowedNestingReads()
+{
+    const auto result = readRtf("{\\rtf1 " + QByteArray(9998, '{') + "deep" + QByteArray(9998, '}') + " after}");
+    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QCOMPARE(result.document->toPlainText(), u"deep after"_qs);
+}
+
+QTEST_MAIN(TestRtfReader)
+#include "test_rtf_reader.moc"

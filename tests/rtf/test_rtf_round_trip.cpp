@@ -1,0 +1,334 @@
+// What the editor can hold survives write → read, and the writer's output is what peers expect.
+
+#include "rtf_test_support.h"
+
+#include "nq/glyph_code.h"
+#include "nq/glyph_table.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextImageFormat>
+
+#include <unistd.h>
+
+using rtf_test::describe;
+using rtf_test::readRtf;
+
+class TestRtfRoundTrip : public QObject {
+    Q_OBJECT
+private slots:
+    void everyKindOfFormattingSurvives();
+    void paletteCodesSurviveInNq();
+    void typedTextTakesTheDocumentDefaultFont();
+    void writerOutput_data();
+    void writerOutput();
+    void emptyDocumentSurvives();
+    void loadFileErrorsNameTheFile_data();
+    void loadFileErrorsNameTheFile();
+    void saveFileErrorsNameTheFile_data();
+    void saveFileErrorsNameTheFile();
+    void saveFileReplacesAndReloads();
+    void failedSaveLeavesTheOldFileWhole();
+};
+
+namespace {
+
+QString paletteText()
+{
+    QString text;
+    for (const nq::Glyph& glyph : nq::glyphTable())
+        if (!glyph.cells.isEmpty())
+            text.append(nq::toChar(static_cast<unsigned char>(glyph.code)));
+    return text;
+}
+
+QTextCharFormat family(const QString& name, double size)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({name});
+    format.setFontPointSize(size);
+    return format;
+}
+
+// A document with every property the codec carries, in NQ and in another face.
+std::unique_ptr<QTextDocument> richDocument()
+{
+    auto document = std::make_unique<QTextDocument>();
+    document->setDefaultFont(QFont(QStringLiteral("Times New Roman"), 18));
+    QTextCursor cursor(document.get());
+
+    const auto run = [&](const QString& text, QTextCharFormat format) { cursor.insertText(text, format); };
+    QTextCharFormat nq = family(QStringLiteral("NQ"), 16);
+    run(paletteText(), nq);
+
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred);
+    QTextCharFormat bold = nq;
+    bold.setFontWeight(QFont::Bold);
+    run(QStringLiteral("ab"), bold);
+    QTextCharFormat italic = nq;
+    italic.setFontItalic(true);
+    run(QStringLiteral("cd"), italic);
+    QTextCharFormat underline = nq;
+    underline.setFontUnderline(true);
+    run(QStringLiteral("ef"), underline);
+    for (auto style : {QTextCharFormat::DotLine, QTextCharFormat::DashUnderline, QTextCharFormat::DashDotLine,
+                       QTextCharFormat::DashDotDotLine, QTextCharFormat::WaveUnderline}) {
+        QTextCharFormat styled = nq;
+        styled.setUnderlineStyle(style);
+        run(QStringLiteral("u"), styled);
+    }
+    QTextCharFormat strike = nq;
+    strike.setFontStrikeOut(true);
+    run(QStringLiteral("gh"), strike);
+    QTextCharFormat coloured = nq;
+    coloured.setForeground(QColor(0x12, 0x34, 0x56));
+    run(QString(nq::toChar(0xAD)) + nq::toChar(0xA0), coloured);
+    QTextCharFormat highlighted = family(QStringLiteral("Arial"), 11);
+    highlighted.setBackground(QColor(Qt::yellow));
+    highlighted.setForeground(QColor(Qt::red));
+    run(QStringLiteral("hl"), highlighted);
+    QTextCharFormat super = nq;
+    super.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
+    run(QStringLiteral("2"), super);
+    QTextCharFormat sub = nq;
+    sub.setVerticalAlignment(QTextCharFormat::AlignSubScript);
+    run(QStringLiteral("3"), sub);
+    QTextCharFormat all = family(QStringLiteral("NQ"), 40.5);
+    all.setFontWeight(QFont::Bold);
+    all.setFontItalic(true);
+    all.setFontUnderline(true);
+    all.setForeground(QColor(Qt::blue));
+    all.setBackground(QColor(Qt::green));
+    run(QStringLiteral("{x}\\"), all);
+
+    QTextBlockFormat right;
+    right.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    right.setLeftMargin(48);
+    right.setRightMargin(24);
+    right.setTextIndent(-20);
+    right.setTopMargin(8);
+    right.setBottomMargin(16);
+    right.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
+    cursor.insertBlock(right);
+    run(QString::fromUcs4(U"Unicode: caf\u00e9 \u20ac \u0995\u09cd\u09b7 \u03b1\U0001F600 \u0081\uf0ad end"), family(QStringLiteral("Arial"), 12));
+    run(QStringLiteral("tab\tline") + QChar(QChar::LineSeparator) + QStringLiteral("next"), nq);
+
+    QTextBlockFormat justified;
+    justified.setAlignment(Qt::AlignJustify);
+    justified.setLineHeight(20, QTextBlockFormat::FixedHeight);
+    cursor.insertBlock(justified, family(QStringLiteral("NQ"), 30));   // an empty line keeps its size
+
+    QTextBlockFormat minimum;
+    minimum.setLineHeight(24, QTextBlockFormat::MinimumHeight);
+    minimum.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertBlock(minimum);
+    QTextCharFormat link = family(QStringLiteral("Arial"), 12);
+    link.setAnchor(true);
+    link.setAnchorHref(QStringLiteral("https://example.org/a b?c=\\d"));
+    run(QStringLiteral("link"), link);
+    run(QStringLiteral(" picture "), nq);
+    QImage image(6, 4, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("mem:picture")), image);
+    QTextImageFormat imageFormat;
+    imageFormat.setName(QStringLiteral("mem:picture"));
+    imageFormat.setWidth(30);
+    imageFormat.setHeight(20);
+    cursor.insertImage(imageFormat);
+
+    cursor.insertBlock(QTextBlockFormat());   // a last, empty paragraph
+    return document;
+}
+
+} // namespace
+
+void TestRtfRoundTrip::everyKindOfFormattingSurvives()
+{
+    const auto original = richDocument();
+    const QByteArray rtf = rtf::write(*original);
+    // Read with another default face: nothing may depend on it.
+    const auto loaded = readRtf(rtf, QFont(QStringLiteral("Courier"), 9));
+    QVERIFY2(!loaded.error, qPrintable(loaded.error ? loaded.error->toString() : QString()));
+    QCOMPARE(describe(*loaded.document), describe(*original));
+    // And, read with the same default face, a second generation writes the same bytes.
+    const auto again = readRtf(rtf, original->defaultFont());
+    QCOMPARE(rtf::write(*again.document), rtf);
+}
+
+void TestRtfRoundTrip::paletteCodesSurviveInNq()
+{
+    const QString palette = paletteText();
+    QCOMPARE(palette.size(), 188);
+    QString everyCode;
+    for (int code = 0x20; code <= 0xFF; ++code)
+        everyCode.append(nq::toChar(static_cast<unsigned char>(code)));
+
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(palette, family(QStringLiteral("NQ"), 16));
+    cursor.insertBlock();
+    cursor.insertText(everyCode, family(QStringLiteral("NQ"), 16));
+    const auto loaded = readRtf(rtf::write(document));
+    QVERIFY(!loaded.error);
+    QCOMPARE(loaded.document->firstBlock().text(), palette);
+    QCOMPARE(loaded.document->lastBlock().text(), everyCode);
+    QCOMPARE(nq::toCodes(loaded.document->lastBlock().text()), nq::toCodes(everyCode));
+}
+
+void TestRtfRoundTrip::typedTextTakesTheDocumentDefaultFont()
+{
+    // What the editor types carries no face of its own: the document's default is its face.
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("NQ"), 18));
+    QTextCursor cursor(&document);
+    cursor.insertText(QString(nq::toChar(0xAD)) + nq::toChar(0xE0) + QStringLiteral("k"));
+    const QByteArray rtf = rtf::write(document);
+    QVERIFY(rtf.contains("\\fcharset0 NQ;"));
+    QVERIFY(rtf.contains("\\'ad\\'e0k"));
+    const auto loaded = readRtf(rtf, QFont(QStringLiteral("Times New Roman"), 10));
+    QVERIFY(!loaded.error);
+    QCOMPARE(describe(*loaded.document).value(1), u"  [NQ 18] \\x{f0ad}\\x{00e0}k"_qs);
+}
+
+void TestRtfRoundTrip::writerOutput_data()
+{
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("NQ bytes as hex") << "NQ" << QString(QChar(0x20AC)) + QChar(0x81) + QChar(0xF0AD) + QChar(0xA0) << QByteArray("\\'80\\'81\\'ad\\'a0");
+    QTest::newRow("NQ ascii literal, specials escaped") << "NQ" << "a{b}\\" << QByteArray(" a\\{b\\}\\\\");
+    QTest::newRow("cp1252 as hex") << "Arial" << u"caf\u00e9 \u20ac"_qs << QByteArray("caf\\'e9 \\'80");
+    QTest::newRow("outside cp1252 as \\u with ?") << "Arial" << u"\u0995\u03b1"_qs << QByteArray("\\u2453\\'3f\\u945\\'3f");
+    QTest::newRow("private use as negative \\u") << "Arial" << u"\uf0ad"_qs << QByteArray("\\u-3923\\'3f");
+    QTest::newRow("surrogate pair as two \\u") << "Arial" << QString::fromUcs4(U"\U0001F600") << QByteArray("\\u-10179\\'3f\\u-8704\\'3f");
+    QTest::newRow("undefined cp1252 byte as \\u") << "Arial" << u"\u0081"_qs << QByteArray("\\u129\\'3f");
+    QTest::newRow("tab and line") << "Arial" << u"a\tb\u2028c"_qs << QByteArray("a\\tab b\\line c");
+}
+
+void TestRtfRoundTrip::writerOutput()
+{
+    QFETCH(QString, face);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, expected);
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextCharFormat background = family(face, 12);
+    background.setBackground(QColor(Qt::yellow));
+    cursor.insertText(text, background);
+    const QByteArray rtf = rtf::write(document);
+    QVERIFY2(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0"), rtf.constData());
+    QVERIFY2(rtf.contains(expected), rtf.constData());
+    QVERIFY2(rtf.contains("\\highlight1"), rtf.constData());
+    QVERIFY2(rtf.contains("{\\colortbl;\\red255\\green255\\blue0;}"), rtf.constData());
+    const auto loaded = readRtf(rtf);
+    QVERIFY(!loaded.error);
+    QCOMPARE(loaded.document->firstBlock().text(), text);
+}
+
+void TestRtfRoundTrip::emptyDocumentSurvives()
+{
+    QTextDocument document;
+    const auto loaded = readRtf(rtf::write(document));
+    QVERIFY(!loaded.error);
+    QCOMPARE(loaded.document->blockCount(), 1);
+    QVERIFY(loaded.document->isEmpty());
+}
+
+void TestRtfRoundTrip::loadFileErrorsNameTheFile_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("missing") << "missing.rtf" << QByteArray() << "cannot be read";
+    QTest::newRow("folder") << "." << QByteArray() << "it is a folder";
+    QTest::newRow("not rtf") << "notes.rtf" << QByteArray("just text\n") << "not an RTF file";
+    QTest::newRow("truncated") << "cut.rtf" << QByteArray("{\\rtf1\n\n{\\pict\\bin999 x") << "truncated: \\bin999 announces 999 bytes of data but only 1 follow (line 3, column 7)";
+}
+
+void TestRtfRoundTrip::loadFileErrorsNameTheFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, cause);
+    QTemporaryDir dir;
+    const QString path = name == u"." ? dir.path() : dir.filePath(name);
+    if (!content.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QTextDocument document;
+    const auto error = rtf::loadFile(path, document);
+    QVERIFY(error);
+    QVERIFY2(error->startsWith(path + u':'), qPrintable(*error));
+    QVERIFY2(error->contains(cause), qPrintable(*error));
+}
+
+void TestRtfRoundTrip::saveFileErrorsNameTheFile_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("missing folder") << "missing";
+    QTest::newRow("read-only folder") << "read-only";
+    QTest::newRow("path is a folder") << "folder";
+}
+
+void TestRtfRoundTrip::saveFileErrorsNameTheFile()
+{
+    QFETCH(QString, where);
+    QTemporaryDir dir;
+    QString path;
+    if (where == u"missing") {
+        path = dir.filePath(QStringLiteral("no/such/folder/doc.rtf"));
+    } else if (where == u"folder") {
+        path = dir.filePath(QStringLiteral("sub"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    } else {
+        if (::geteuid() == 0)
+            QSKIP("permissions do not bind root");
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        path = dir.filePath(QStringLiteral("doc.rtf"));
+    }
+    QTextDocument document(QStringLiteral("text"));
+    const auto error = rtf::saveFile(path, document);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY(error);
+    QVERIFY2(error->startsWith(path + u':') && error->contains(u"cannot be written"), qPrintable(*error));
+}
+
+void TestRtfRoundTrip::saveFileReplacesAndReloads()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.rtf"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(100000, 'x'));
+    old.close();
+    const auto original = richDocument();
+    QCOMPARE(rtf::saveFile(path, *original), std::nullopt);
+    QTextDocument loaded;
+    QCOMPARE(rtf::loadFile(path, loaded), std::nullopt);
+    QCOMPARE(describe(loaded), describe(*original));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.rtf")});
+}
+
+void TestRtfRoundTrip::failedSaveLeavesTheOldFileWhole()
+{
+    // /proc accepts no new files, not even from root: the temporary file cannot be made.
+    const QString path = QStringLiteral("/proc/self/norvelin-test.rtf");
+    if (QFileInfo::exists(path))
+        QSKIP("unexpected file in /proc");
+    QTextDocument document(QStringLiteral("text"));
+    const auto error = rtf::saveFile(path, document);
+    QVERIFY(error);
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+QTEST_MAIN(TestRtfRoundTrip)
+#include "test_rtf_round_trip.moc"
