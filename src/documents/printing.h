@@ -1,0 +1,21 @@
+#pragma once
+// File > Print and the tool bar's "print" button: the print dialog, then the document or
+// its selection laid out for the chosen printer.
+
+#include <QString>
+
+class CommonDialog;
+class QPrinter;
+class QWidget;
+class RichTextBox;
+
+// Shows the print dialog (Selection preselected when text is selected, page ranges never
+// offered) and prints what the user chose. Cancel prints nothing; a failure is reported
+// in a warning box. Neither the document nor its state changes.
+void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window);
+
+// Lays out a copy of the editor's content (the selection when `selectionOnly` and text is
+// selected, else the whole document) for `printer` and prints it page by page, adding
+// nothing of its own (no page numbers). On failure returns false with a message for the
+// user in `error`.
+bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, QString* error);

@@ -1,0 +1,61 @@
+#pragma once
+// The tool bar's commands: one dispatch on the button's key, the copy buffer that the
+// cut/copy/paste buttons use instead of the system clipboard, character and paragraph
+// formatting of the editor's selection, and the small Edit/Help menu handlers.
+
+#include <QString>
+#include <functional>
+
+class CommonDialog;
+class QWidget;
+class RichTextBox;
+
+// The commands that belong to other parts of the window; the tool bar only passes on.
+struct ToolbarHandlers {
+    std::function<void()> new_Click, open_Click, save_Click, print_Click, about_Click, exit_Click;
+};
+
+class ToolbarCommands {
+public:
+    ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
+                    ToolbarHandlers handlers);
+
+    // Runs the command of the button whose key is `key`. Keys are compared exactly
+    // (case-sensitive); a key that is not one of the tool bar's does nothing.
+    void Toolbar1_ButtonClick(const QString& key);
+
+    // Edit > Undo: Ctrl+Z goes to whichever widget has the focus once this handler has
+    // returned, so the editor undoes by its own history and any other control ignores it.
+    void undo_Click();
+
+    // Help > Help, and the "help" button.
+    void helps_Click();
+
+    QString copybuffer() const { return copybuffer_; }
+
+    // Message texts shown by the "gotoword" and "help" buttons.
+    static const QString kGotoWordText;
+    static const QString kGotoWordTitle;
+    static const QString kHelpText;
+    static const QString kHelpTitle;
+
+private:
+    void cut();
+    void copy();
+    void paste();
+    void toggleBold();
+    void toggleItalic();
+    void toggleUnderline();
+    void alignLeft();
+    void alignCenter();
+    void alignRight();
+    void gotoWord();
+    void pickColor();
+    static void run(const std::function<void()>& handler);
+
+    RichTextBox& editor_;
+    CommonDialog& dialog_;
+    QWidget* window_;
+    ToolbarHandlers handlers_;
+    QString copybuffer_;
+};
