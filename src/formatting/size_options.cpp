@@ -15,9 +15,24 @@ QStringList sizeListEntries()
     return entries;
 }
 
+QString withoutFoundry(const QString& family)
+{
+    // Qt tells same-named families of different foundries apart as "Name [Foundry]";
+    // the list names faces, so such a family is listed once under its own name.
+    if (family.endsWith(QLatin1Char(']'))) {
+        const qsizetype open = family.lastIndexOf(QStringLiteral(" ["));
+        if (open > 0)
+            return family.left(open);
+    }
+    return family;
+}
+
 QStringList fontNameEntries(const QStringList& families)
 {
-    QStringList names = families;
+    QStringList names;
+    names.reserve(families.size());
+    for (const QString& family : families)
+        names.append(withoutFoundry(family));
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int folded = a.compare(b, Qt::CaseInsensitive);
         return folded != 0 ? folded < 0 : a < b;
@@ -28,8 +43,11 @@ QStringList fontNameEntries(const QStringList& families)
 
 QString fontListText(const QStringList& families)
 {
-    return families.contains(kEditingFace, Qt::CaseSensitive) ? kEditingFace
-                                                               : kFontListDesignText;
+    for (const QString& family : families) {
+        if (withoutFoundry(family) == kEditingFace)
+            return kEditingFace;
+    }
+    return kFontListDesignText;
 }
 
 double pointsFromSizeText(const QString& text)

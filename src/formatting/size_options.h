@@ -13,6 +13,9 @@ QStringList sizeListEntries();
 // The entry start-up selects: "16", so typing starts at 16 points.
 constexpr int kInitialSizeIndex = 8;
 
+// A family name without the " [Foundry]" that Qt adds to tell same-named families apart.
+QString withoutFoundry(const QString& family);
+
 // The font-name list: every family once, sorted alphabetically (case-insensitively,
 // then case-sensitively so that "NQ" and "nq" keep a fixed order).
 QStringList fontNameEntries(const QStringList& families);

@@ -242,7 +242,7 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
     QTextEdit::keyPressEvent(e);
 }
 
-void RichTextBox::mousePressEvent(QMouseEvent* e)
+void RichTextBox::emitMouseDown(QMouseEvent* e)
 {
     int button = 0;
     switch (e->button()) {
@@ -256,12 +256,29 @@ void RichTextBox::mousePressEvent(QMouseEvent* e)
     if (e->modifiers() & Qt::ControlModifier) shift |= 2;
     if (e->modifiers() & Qt::AltModifier) shift |= 4;
     emit MouseDown(button, shift, e->position().x(), e->position().y());
+}
+
+void RichTextBox::mousePressEvent(QMouseEvent* e)
+{
+    emitMouseDown(e);
     // The right button is Backspace here: it neither moves the caret nor opens a menu.
     if (e->button() == Qt::RightButton) {
         e->accept();
         return;
     }
     QTextEdit::mousePressEvent(e);
+}
+
+void RichTextBox::mouseDoubleClickEvent(QMouseEvent* e)
+{
+    // Qt delivers the second press of a double click as this event alone: it is a press
+    // all the same, so that two quick right presses are two Backspaces.
+    emitMouseDown(e);
+    if (e->button() == Qt::RightButton) {
+        e->accept();
+        return;
+    }
+    QTextEdit::mouseDoubleClickEvent(e);
 }
 
 void RichTextBox::contextMenuEvent(QContextMenuEvent* e)

@@ -71,11 +71,13 @@ protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     bool allSelected(const std::function<bool(const QTextCharFormat&)>& has) const;
     void emitSelChange();
+    void emitMouseDown(QMouseEvent* event);
 
     QList<QKeySequence> windowShortcuts_;
     bool loading_ = false;

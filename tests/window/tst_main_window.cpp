@@ -1,0 +1,712 @@
+// The main window as a user meets it: layout, menus, tool bar, palette clicks, typing,
+// the right button, the size and font lists, the Options frame and the shortcuts.
+
+#include "window_fixture.h"
+
+#include "documents/common_dialog.h"
+#include "formatting/size_options.h"
+#include "nq/glyph_code.h"
+#include "platform/twips.h"
+#include "scripted_dialogs.h"
+#include "window/document_state.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTextBlock>
+#include <QToolBar>
+#include <QToolButton>
+
+using window_test::clickCell;
+using window_test::settle;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void startupState();
+    void geometry();
+    void menus_data();
+    void menus();
+    void menuOrder();
+    void toolbarButtons();
+    void toolbarStaysOnResize();
+    void listsSitBetweenPasteAndBold();
+    void focusAndTabOrder();
+
+    void paletteClick_data();
+    void paletteClick();
+    void paletteClickReplacesSelection();
+    void lineBreakCells_data();
+    void lineBreakCells();
+    void queuedBackspaceGoesToTheFocusedWidget();
+
+    void typing_data();
+    void typing();
+    void typedTextStartsAtSixteenPoints();
+    void rightButton_data();
+    void rightButton();
+    void rightButtonDoublePress();
+    void otherButtonsDoNotDelete();
+    void selectionChangesMarkTheDocument();
+
+    void sizeList();
+    void typingASizeChangesNothing();
+    void choosingASizeAppliesIt();
+    void fontNameAppliesToTheSelectionOnly();
+
+    void optionsFrame();
+    void optionButtons_data();
+    void optionButtons();
+    void shortcutsWinInTheEditor_data();
+    void shortcutsWinInTheEditor();
+    void shortcutsWinInTheLists();
+
+private:
+    MainWindow* window() const { return window_.get(); }
+    RichTextBox* editor() const { return window_->RichTextBox1(); }
+    void showActive();
+    void chooseFromList(QComboBox* combo, int index);
+
+    ScriptedDialogs dialogs_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+void TestMainWindow::init()
+{
+    dialogs_ = ScriptedDialogs();
+    window_ = std::make_unique<MainWindow>(dialogs_, QCoreApplication::applicationDirPath());
+}
+
+void TestMainWindow::cleanup()
+{
+    settle();
+    QVERIFY2(dialogs_.unexpected.isEmpty(), qPrintable(dialogs_.unexpected.join(", ")));
+    window_.reset();
+}
+
+void TestMainWindow::showActive()
+{
+    window_->show();
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void TestMainWindow::chooseFromList(QComboBox* combo, int index)
+{
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+    const QModelIndex item = view->model()->index(index, 0);
+    view->scrollTo(item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+// ---- Start-up and layout ---------------------------------------------------------------
+
+void TestMainWindow::startupState()
+{
+    QCOMPARE(window()->windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
+    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
+    QVERIFY(window()->state().docpath.isEmpty());
+    QCOMPARE(window()->commonDialog().owner(), window());
+
+    FlexGrid* grid = window()->MSFlexGrid1();
+    QCOMPARE(grid->Rows(), 6);
+    QCOMPARE(grid->Cols(), 32);
+    QCOMPARE(grid->Row(), 5);
+    QCOMPARE(grid->Col(), 31);
+    QCOMPARE(grid->font().family(), QStringLiteral("NQ"));
+    QCOMPARE(grid->font().pointSizeF(), 13.0);
+    const int cell = platform::twipsToPixels(300);
+    for (int r = 0; r < 6; ++r) {
+        QCOMPARE(grid->rowHeight(r), cell);
+        for (int c = 0; c < 32; ++c) {
+            QCOMPARE(grid->columnWidth(c), cell);
+            QCOMPARE(grid->alignmentAt(r, c), Qt::AlignHCenter | Qt::AlignVCenter);
+        }
+    }
+    // `coloring` filled the cells: spot checks, the whole table is tested apart.
+    QCOMPARE(grid->textAt(5, 25), QString(nq::toChar(255)));
+    QCOMPARE(grid->backColorAt(5, 25), QColor(227, 200, 255));
+    QVERIFY(grid->textAt(2, 13).isEmpty());
+    QCOMPARE(grid->backColorAt(2, 13), QColor(200, 227, 255));
+
+    QCOMPARE(editor()->font().family(), QStringLiteral("NQ"));
+    QCOMPARE(editor()->font().pointSizeF(), 18.0);
+    QVERIFY(!window()->Frame1()->isVisible());
+    QVERIFY(window()->Frame1()->isHidden());
+    for (int n = 1; n <= 4; ++n)
+        QVERIFY(!window()->option(n)->isChecked());
+}
+
+void TestMainWindow::geometry()
+{
+    showActive();
+    const int screenWidth = platform::twipsToPixels(platform::screenWidthTwips());
+    FlexGrid* grid = window()->MSFlexGrid1();
+    QCOMPARE(window()->width(), screenWidth);
+    QCOMPARE(grid->width(), window()->width());
+    QCOMPARE(grid->pos(), QPoint(0, 0));
+    QCOMPARE(grid->height(), platform::twipsToPixels(1880));
+    // All six rows show without scrolling.
+    QVERIFY(grid->viewport()->height() >= 6 * platform::twipsToPixels(300));
+
+    QCOMPARE(editor()->geometry(), QRect(0, platform::twipsToPixels(2300), screenWidth,
+                                         platform::twipsToPixels(4095)));
+    QVERIFY(editor()->geometry().bottom() < window()->centralWidget()->height());
+
+    // The tool bar lies in the band between the palette and the editor.
+    QToolBar* bar = window()->Toolbar1();
+    QCOMPARE(bar->pos(), platform::twipsRect(120, 1920, 0, 0).topLeft());
+    QCOMPARE(bar->height(), platform::twipsToPixels(390));
+    QVERIFY(bar->width() >= platform::twipsToPixels(9675));
+    QVERIFY(bar->width() < screenWidth);
+    QVERIFY(!bar->isMovable());
+    // Every button shows: nothing is pushed into an overflow menu.
+    for (QAction* action : bar->actions())
+        QVERIFY(bar->widgetForAction(action) && bar->widgetForAction(action)->isVisible());
+}
+
+void TestMainWindow::menus_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::newRow("new") << "new" << "file" << "&New" << QKeySequence(QStringLiteral("Ctrl+N"));
+    QTest::newRow("open") << "open" << "file" << "&Open" << QKeySequence(QStringLiteral("Ctrl+O"));
+    QTest::newRow("save") << "save" << "file" << "&Save" << QKeySequence(QStringLiteral("Ctrl+S"));
+    QTest::newRow("saveas") << "saveas" << "file" << "&Save As" << QKeySequence();
+    QTest::newRow("print") << "print" << "file" << "&Print" << QKeySequence();
+    QTest::newRow("exit") << "exit" << "file" << "&Exit" << QKeySequence();
+    QTest::newRow("undo") << "undo" << "edit" << "&Undo" << QKeySequence();
+    QTest::newRow("option") << "option" << "tools" << "&Option" << QKeySequence(QStringLiteral("Ctrl+P"));
+    QTest::newRow("helps") << "helps" << "help" << "&Help" << QKeySequence(QStringLiteral("F1"));
+    QTest::newRow("about") << "about" << "help" << "&About" << QKeySequence(QStringLiteral("Ctrl+A"));
+}
+
+void TestMainWindow::menus()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    QAction* item = window()->action(name);
+    QVERIFY(item);
+    QCOMPARE(item->objectName(), name);
+    QCOMPARE(item->text(), caption);
+    QCOMPARE(item->shortcut(), shortcut);
+    QVERIFY(!item->isCheckable());
+    QAction* owner = window()->action(menu);
+    QVERIFY(owner && owner->menu());
+    QVERIFY(owner->menu()->actions().contains(item));
+}
+
+void TestMainWindow::menuOrder()
+{
+    QStringList seen;
+    for (QAction* top : window()->menuBar()->actions()) {
+        seen << top->text();
+        for (QAction* item : top->menu()->actions()) {
+            QVERIFY2(!item->isSeparator(), "the menus have no separators");
+            seen << item->objectName();
+        }
+    }
+    QCOMPARE(seen, QStringList({"&File", "new", "open", "save", "saveas", "print", "exit",
+                                "&Edit", "undo", "Tools", "option", "&Help", "helps", "about"}));
+    QVERIFY(!window()->action(QStringLiteral("bold")));
+}
+
+void TestMainWindow::toolbarButtons()
+{
+    const QStringList keys = {"new", "open", "save", "print", "cut", "copy", "paste", "bold",
+                              "italic", "underline", "left", "center", "right", "gotoword",
+                              "color", "help", "about", "exit"};
+    const QStringList tips = {"New", "Open", "Save", "Print", "Cut", "Copy", "Paste", "Bold",
+                              "Italic", "Underline", "Left", "Center", "Right", "Goto Word",
+                              "Font Color", "Help", "About", "Exit"};
+    // Slots in order: b = button, w = the lists' placeholder, | = separator.
+    QString shape;
+    QStringList seenKeys, seenTips;
+    for (QAction* action : window()->Toolbar1()->actions()) {
+        if (action->isSeparator()) {
+            shape += QLatin1Char('|');
+        } else if (!action->data().isValid()) {
+            shape += QLatin1Char('w');
+        } else {
+            shape += QLatin1Char('b');
+            seenKeys << action->data().toString();
+            seenTips << action->toolTip();
+            QVERIFY2(!action->icon().isNull(), qPrintable(action->data().toString()));
+            QVERIFY(!action->isCheckable());
+            auto* button = qobject_cast<QToolButton*>(window()->Toolbar1()->widgetForAction(action));
+            QVERIFY(button);
+            QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+            QCOMPARE(window()->toolbarButton(action->data().toString()), action);
+        }
+    }
+    QCOMPARE(seenKeys, keys);
+    QCOMPARE(seenTips, tips);
+    QCOMPARE(shape, QStringLiteral("bbbbbbbwbbb|bbb|bbb|bb"));
+    QVERIFY(!window()->toolbarButton(QStringLiteral("Bold")));
+}
+
+void TestMainWindow::toolbarStaysOnResize()
+{
+    showActive();
+    const QRect bar = window()->Toolbar1()->geometry();
+    const QRect edit = editor()->geometry();
+    window()->resize(window()->width() / 2, window()->height() + 200);
+    settle();
+    QCOMPARE(window()->Toolbar1()->geometry(), bar);
+    QCOMPARE(editor()->geometry(), edit);
+}
+
+void TestMainWindow::listsSitBetweenPasteAndBold()
+{
+    showActive();
+    QToolBar* bar = window()->Toolbar1();
+    const QRect paste = bar->widgetForAction(window()->toolbarButton(QStringLiteral("paste")))->geometry();
+    const QRect bold = bar->widgetForAction(window()->toolbarButton(QStringLiteral("bold")))->geometry();
+    for (QComboBox* combo : {window()->Combo2(), window()->Combo1()}) {
+        QVERIFY(combo->isVisible());
+        const QRect r(combo->mapTo(bar, QPoint(0, 0)), combo->size());
+        QVERIFY2(r.left() > paste.right() && r.right() < bold.left(), qPrintable(combo->objectName()));
+    }
+    QVERIFY(window()->Combo2()->x() < window()->Combo1()->x());
+    QCOMPARE(window()->Combo1()->width(), platform::twipsToPixels(615));
+    QCOMPARE(window()->Combo2()->width(), platform::twipsToPixels(1935));
+}
+
+void TestMainWindow::focusAndTabOrder()
+{
+    showActive();
+    QCOMPARE(QApplication::focusWidget(), window()->MSFlexGrid1());
+    QTest::keyClick(window()->MSFlexGrid1(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), editor());
+    // Tab indexes 3 and 4: the size list comes before the font-name list.
+    QWidget* afterEditor = editor()->nextInFocusChain();
+    while (afterEditor && !(afterEditor->focusPolicy() & Qt::TabFocus))
+        afterEditor = afterEditor->nextInFocusChain();
+    QCOMPARE(afterEditor, window()->Combo1());
+}
+
+// ---- Palette clicks --------------------------------------------------------------------
+
+void TestMainWindow::paletteClick_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::addColumn<int>("code");
+    QTest::newRow("(0, 0)") << 0 << 0 << 65;
+    QTest::newRow("C's own glyph (0, 2)") << 0 << 2 << 67;
+    QTest::newRow("(0, 10) in block 6's rectangle") << 0 << 10 << 75;
+    QTest::newRow("private-use code (4, 10)") << 4 << 10 << 173;
+    QTest::newRow("code 200") << 4 << 29 << 200;
+    QTest::newRow("(5, 26)") << 5 << 26 << 219;
+    QTest::newRow("last cell") << 5 << 31 << 216;
+}
+
+void TestMainWindow::paletteClick()
+{
+    QFETCH(int, row);
+    QFETCH(int, col);
+    QFETCH(int, code);
+    showActive();
+    QCOMPARE(QApplication::focusWidget(), window()->MSFlexGrid1());
+    clickCell(window()->MSFlexGrid1(), row, col);
+    settle();
+    QCOMPARE(editor()->toPlainText(), QString(nq::toChar(uchar(code))));
+    QCOMPARE(editor()->textCursor().position(), 1);
+    QCOMPARE(QApplication::focusWidget(), editor());
+    // A second click inserts after the first, at the caret.
+    clickCell(window()->MSFlexGrid1(), 0, 0);
+    settle();
+    QCOMPARE(editor()->toPlainText(), QString(nq::toChar(uchar(code))) + QLatin1Char('A'));
+}
+
+void TestMainWindow::paletteClickReplacesSelection()
+{
+    showActive();
+    editor()->setPlainText(QStringLiteral("abcd"));
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(cursor);
+    clickCell(window()->MSFlexGrid1(), 4, 29); // code 200
+    settle();
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("a") + nq::toChar(200) + QStringLiteral("d"));
+    QCOMPARE(editor()->textCursor().position(), 2);
+    QVERIFY(!editor()->textCursor().hasSelection());
+}
+
+void TestMainWindow::lineBreakCells_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("col");
+    QTest::newRow("marker (5, 25)") << 5 << 25;
+    QTest::newRow("empty cell (2, 13)") << 2 << 13;
+}
+
+void TestMainWindow::lineBreakCells()
+{
+    QFETCH(int, row);
+    QFETCH(int, col);
+    showActive();
+    editor()->setPlainText(QStringLiteral("abXYcd"));
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(2);
+    cursor.setPosition(4, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(cursor);
+    clickCell(window()->MSFlexGrid1(), row, col);
+    settle();
+    // The selection became one line break; the marker's code never reaches the text.
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("ab\ncd"));
+    QCOMPARE(editor()->document()->blockCount(), 2);
+    QVERIFY(!editor()->toPlainText().contains(nq::toChar(255)));
+    QCOMPARE(editor()->textCursor().block().text(), QStringLiteral("cd"));
+    QCOMPARE(editor()->textCursor().positionInBlock(), 0);
+    QCOMPARE(QApplication::focusWidget(), editor());
+    // Typing goes on on the new line.
+    QTest::keyClick(editor(), 'e');
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("ab\necd"));
+}
+
+void TestMainWindow::queuedBackspaceGoesToTheFocusedWidget()
+{
+    // The Backspace is queued for whichever widget has the focus when it runs: here focus
+    // moves to the size list before the queue is processed, so the list loses a character
+    // and the editor keeps both breaks.
+    showActive();
+    editor()->setPlainText(QStringLiteral("ab"));
+    editor()->moveCursor(QTextCursor::End);
+    window()->MSFlexGrid1()->setRow(5);
+    window()->MSFlexGrid1()->setCol(25);
+    window()->MSFlexGrid1_Click();
+    QCOMPARE(QApplication::focusWidget(), editor());
+    window()->Combo1()->setFocus();
+    window()->Combo1()->lineEdit()->end(false);
+    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("16"));
+    settle();
+    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("1"));
+    QCOMPARE(editor()->document()->blockCount(), 3);
+}
+
+// ---- Typing and the mouse --------------------------------------------------------------
+
+void TestMainWindow::typing_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QByteArray>("codes");
+    QTest::newRow("C") << "C" << QByteArray("\xA2");
+    QTest::newRow("D") << "D" << QByteArray("\xA3");
+    QTest::newRow("c d") << "cd" << QByteArray("cd");
+    QTest::newRow("mixed") << "aCbDc" << QByteArray("a\xA2" "b\xA3" "c");
+    QTest::newRow("other capitals") << "ABEZ" << QByteArray("ABEZ");
+    QTest::newRow("digits and signs") << "0#~" << QByteArray("0#~");
+}
+
+void TestMainWindow::typing()
+{
+    QFETCH(QString, keys);
+    QFETCH(QByteArray, codes);
+    showActive();
+    editor()->setFocus();
+    for (QChar ch : keys)
+        QTest::keyClick(editor(), ch.toLatin1());
+    QCOMPARE(nq::toCodes(editor()->toPlainText()), codes);
+}
+
+void TestMainWindow::typedTextStartsAtSixteenPoints()
+{
+    showActive();
+    editor()->setFocus();
+    QTest::keyClicks(editor(), QStringLiteral("ab"));
+    QTextCursor cursor(editor()->document());
+    cursor.setPosition(1);
+    QCOMPARE(cursor.charFormat().fontPointSize(), 16.0);
+    cursor.setPosition(2);
+    QCOMPARE(cursor.charFormat().fontPointSize(), 16.0);
+}
+
+void TestMainWindow::rightButton_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("plain") << Qt::KeyboardModifiers();
+    QTest::newRow("Shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Alt") << Qt::KeyboardModifiers(Qt::AltModifier);
+}
+
+void TestMainWindow::rightButton()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    showActive();
+    editor()->setPlainText(QStringLiteral("abcd"));
+    editor()->moveCursor(QTextCursor::End);
+    editor()->setFocus();
+    QWidget* viewport = editor()->viewport();
+    QTest::mouseClick(viewport, Qt::RightButton, modifiers, QPoint(5, 5));
+    settle();
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("abc"));
+    QVERIFY2(!QApplication::activePopupWidget(), "no context menu opens");
+    // With a selection, the press removes the selection.
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(0);
+    cursor.setPosition(2, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(cursor);
+    QTest::mouseClick(viewport, Qt::RightButton, modifiers, QPoint(5, 5));
+    settle();
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("c"));
+}
+
+void TestMainWindow::rightButtonDoublePress()
+{
+    // A quick second press is a press too: one Backspace each.
+    showActive();
+    editor()->setPlainText(QStringLiteral("abcd"));
+    editor()->moveCursor(QTextCursor::End);
+    editor()->setFocus();
+    // Through the window, so that Qt itself recognises the double click.
+    const QPoint at = editor()->viewport()->mapTo(window(), QPoint(5, 5));
+    QTest::mouseDClick(window()->windowHandle(), Qt::RightButton, {}, at);
+    settle();
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("ab"));
+}
+
+void TestMainWindow::otherButtonsDoNotDelete()
+{
+    showActive();
+    editor()->setPlainText(QStringLiteral("abcd"));
+    editor()->moveCursor(QTextCursor::End);
+    editor()->setFocus();
+    QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(300, 5));
+    QTest::mouseClick(editor()->viewport(), Qt::MiddleButton, {}, QPoint(300, 5));
+    settle();
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("abcd"));
+}
+
+void TestMainWindow::selectionChangesMarkTheDocument()
+{
+    showActive();
+    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
+    // Giving the editor the focus moves nothing.
+    editor()->setFocus();
+    settle();
+    QVERIFY(!window()->state().isChanged());
+    QTest::keyClick(editor(), 'a');
+    QVERIFY(window()->state().isChanged());
+
+    window()->state().docstate = DocumentState::kSettled;
+    QTest::keyClick(editor(), Qt::Key_Left);
+    QVERIFY2(window()->state().isChanged(), "a caret move alone marks the document");
+
+    window()->state().docstate = DocumentState::kSettled;
+    QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(200, 5));
+    QVERIFY2(window()->state().isChanged(), "a click into the text marks the document");
+}
+
+// ---- The size and font-name lists --------------------------------------------------------
+
+void TestMainWindow::sizeList()
+{
+    QComboBox* sizes = window()->Combo1();
+    QStringList entries;
+    for (int i = 0; i < sizes->count(); ++i)
+        entries << sizes->itemText(i);
+    QCOMPARE(entries, formatting::sizeListEntries());
+    QCOMPARE(entries.size(), 37);
+    QCOMPARE(sizes->currentIndex(), 8);
+    QCOMPARE(sizes->currentText(), QStringLiteral("16"));
+
+    QComboBox* names = window()->Combo2();
+    QStringList fonts;
+    for (int i = 0; i < names->count(); ++i)
+        fonts << names->itemText(i);
+    QCOMPARE(fonts, formatting::fontNameEntries(fonts));
+    QCOMPARE(fonts.size(), int(QSet<QString>(fonts.begin(), fonts.end()).size()));
+    QVERIFY(!fonts.isEmpty());
+}
+
+void TestMainWindow::typingASizeChangesNothing()
+{
+    showActive();
+    QComboBox* sizes = window()->Combo1();
+    sizes->setFocus();
+    sizes->lineEdit()->selectAll();
+    QTest::keyClicks(sizes, QStringLiteral("20"));
+    QTest::keyClick(sizes, Qt::Key_Return);
+    settle();
+    QCOMPARE(sizes->currentText(), QStringLiteral("20"));
+    QCOMPARE(sizes->count(), 37);
+    QCOMPARE(editor()->currentCharFormat().fontPointSize(), 16.0);
+}
+
+void TestMainWindow::choosingASizeAppliesIt()
+{
+    showActive();
+    editor()->setPlainText(QStringLiteral("abcd"));
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(cursor);
+    chooseFromList(window()->Combo1(), 10);
+    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("20"));
+    QTextCursor probe(editor()->document());
+    probe.setPosition(2);
+    QCOMPARE(probe.charFormat().fontPointSize(), 20.0);
+    probe.setPosition(4);
+    QVERIFY(probe.charFormat().fontPointSize() != 20.0);
+}
+
+void TestMainWindow::fontNameAppliesToTheSelectionOnly()
+{
+    showActive();
+    QComboBox* names = window()->Combo2();
+    const int index = names->findText(QStringLiteral("NQ")) == 0 ? 1 : 0;
+    QVERIFY(names->count() > index);
+    const QString chosen = names->itemText(index);
+    editor()->setPlainText(QStringLiteral("abcd"));
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(cursor);
+    chooseFromList(names, index);
+    QTextCursor probe(editor()->document());
+    probe.setPosition(2);
+    QCOMPARE(probe.charFormat().fontFamilies().toStringList(), QStringList{chosen});
+    probe.setPosition(1);
+    QVERIFY(probe.charFormat().fontFamilies().toStringList() != QStringList{chosen});
+    probe.setPosition(4);
+    QVERIFY(probe.charFormat().fontFamilies().toStringList() != QStringList{chosen});
+}
+
+// ---- Options frame and shortcuts --------------------------------------------------------
+
+void TestMainWindow::optionsFrame()
+{
+    showActive();
+    QGroupBox* frame = window()->Frame1();
+    QCOMPARE(frame->title(), QStringLiteral(" Options "));
+    QCOMPARE(window()->Label1()->text(), QStringLiteral("Font size:"));
+    QCOMPARE(window()->Command2()->text(), QStringLiteral("OK"));
+    QCOMPARE(window()->Option4()->text(), QStringLiteral("Extra large"));
+    QVERIFY(!frame->isVisible());
+
+    QTest::keyClick(window()->MSFlexGrid1(), Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(frame->isVisible());
+    const QPointF at = formatting::optionsPanelPosition(
+        {platform::screenWidthTwips(), platform::screenHeightTwips()},
+        {platform::pixelsToTwips(frame->width()), platform::pixelsToTwips(frame->height())});
+    const QPoint expected(platform::twipsToPixels(at.x()), platform::twipsToPixels(at.y()));
+    QCOMPARE(frame->pos(), expected);
+    QCOMPARE(frame->size(), platform::twipsSize(3975, 1455));
+
+    // Chosen twice: one panel, same place.
+    window()->action(QStringLiteral("option"))->trigger();
+    QCOMPARE(frame->pos(), expected);
+    QCOMPARE(window()->findChildren<QGroupBox*>().size(), 1);
+
+    QTest::mouseClick(window()->Option2(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(window()->Command2(), Qt::LeftButton);
+    QVERIFY(!frame->isVisible());
+    QCOMPARE(window()->MSFlexGrid1()->font().pointSizeF(), 15.0);
+    QVERIFY(window()->Option2()->isChecked());
+}
+
+void TestMainWindow::optionButtons_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<double>("points");
+    QTest::newRow("Small") << 1 << 13.0;
+    QTest::newRow("Medium") << 2 << 15.0;
+    QTest::newRow("Large") << 3 << 16.0;
+    QTest::newRow("Extra large") << 4 << 17.0;
+}
+
+void TestMainWindow::optionButtons()
+{
+    QFETCH(int, option);
+    QFETCH(double, points);
+    showActive();
+    window()->option_Click();
+    // Start from another option so that each one is a change.
+    QRadioButton* other = window()->option(option == 4 ? 1 : 4);
+    QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(window()->option(option), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(window()->option(option)->isChecked());
+    QVERIFY(!other->isChecked());
+    QCOMPARE(window()->MSFlexGrid1()->font().pointSizeF(), points);
+    QCOMPARE(window()->MSFlexGrid1()->font().family(), QStringLiteral("NQ"));
+    // Cells keep their size; the editor's text keeps its size.
+    QCOMPARE(window()->MSFlexGrid1()->columnWidth(0), platform::twipsToPixels(300));
+    QCOMPARE(editor()->currentCharFormat().fontPointSize(), 16.0);
+}
+
+void TestMainWindow::shortcutsWinInTheEditor_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Ctrl+A About") << "about" << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("F1 Help") << "helps" << int(Qt::Key_F1) << Qt::KeyboardModifiers();
+    QTest::newRow("Ctrl+P Option") << "option" << int(Qt::Key_P) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+N New") << "new" << int(Qt::Key_N) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+O Open") << "open" << int(Qt::Key_O) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+S Save") << "save" << int(Qt::Key_S) << Qt::KeyboardModifiers(Qt::ControlModifier);
+}
+
+void TestMainWindow::shortcutsWinInTheEditor()
+{
+    QFETCH(QString, item);
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    showActive();
+    editor()->setPlainText(QStringLiteral("abcd"));
+    editor()->moveCursor(QTextCursor::End);
+    editor()->setFocus();
+    QSignalSpy triggered(window()->action(item), &QAction::triggered);
+    QTest::keyClick(editor(), Qt::Key(key), modifiers);
+    QCOMPARE(triggered.size(), 1);
+    // The editor did not take the key: nothing selected, nothing typed.
+    QVERIFY(!editor()->textCursor().hasSelection());
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("abcd"));
+}
+
+void TestMainWindow::shortcutsWinInTheLists()
+{
+    showActive();
+    for (QWidget* target : {static_cast<QWidget*>(window()->Combo1()),
+                            static_cast<QWidget*>(window()->Combo2()),
+                            static_cast<QWidget*>(window()->MSFlexGrid1())}) {
+        target->setFocus();
+        QSignalSpy about(window()->action(QStringLiteral("about")), &QAction::triggered);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY2(about.size() == 1, qPrintable(target->objectName()));
+    }
+    // The lists' own editing keys still work.
+    window()->Combo1()->setFocus();
+    window()->Combo1()->lineEdit()->end(false);
+    QTest::keyClick(window()->Combo1(), Qt::Key_Backspace);
+    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("1"));
+}
+
+int main(int argc, char** argv)
+{
+    window_test::isolateUserFonts();
+    QApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_main_window.moc"

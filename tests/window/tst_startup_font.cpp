@@ -1,0 +1,89 @@
+// Start-up with and without "nq.ttf" in the program's folder. Qt keeps a registered font
+// for the rest of the process, so the case without the file runs first.
+
+#include "window_fixture.h"
+
+#include "formatting/size_options.h"
+#include "scripted_dialogs.h"
+#include "window/document_state.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+
+class TestStartupFont : public QObject {
+    Q_OBJECT
+private slots:
+    void withoutFontFile();
+    void withFontFile();
+
+private:
+    void checkCommonStartup(MainWindow& window);
+};
+
+static QStringList entries(QComboBox* combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+void TestStartupFont::checkCommonStartup(MainWindow& window)
+{
+    QCOMPARE(window.windowTitle(), DocumentState::kTitle + DocumentState::kUnsavedLabel);
+    QCOMPARE(window.state().docstate, DocumentState::kFresh);
+    QCOMPARE(window.Combo1()->currentText(), QStringLiteral("16"));
+    QCOMPARE(window.Combo1()->count(), 37);
+    QCOMPARE(window.MSFlexGrid1()->textAt(0, 0), QStringLiteral("A"));
+    QCOMPARE(window.MSFlexGrid1()->backColorAt(0, 0), QColor(200, 227, 255));
+    // The font-name list holds every family once, sorted.
+    const QStringList families = QFontDatabase::families();
+    const QStringList listed = entries(window.Combo2());
+    QCOMPARE(listed, formatting::fontNameEntries(families));
+    for (const QString& family : families)
+        QVERIFY(listed.contains(formatting::withoutFoundry(family)));
+    QCOMPARE(listed.count(QStringLiteral("NQ")), families.contains(QStringLiteral("NQ")) ? 1 : 0);
+}
+
+void TestStartupFont::withoutFontFile()
+{
+    QTemporaryDir programDir;
+    QVERIFY(window_test::makeProgramDir(programDir, false));
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, programDir.path());
+    checkCommonStartup(window);
+    QVERIFY(!QFontDatabase::families().contains(QStringLiteral("NQ")));
+    QCOMPARE(window.Combo2()->currentText(), QStringLiteral("Combo2"));
+    // The controls still ask for the face; the system substitutes another.
+    QCOMPARE(window.RichTextBox1()->font().family(), QStringLiteral("NQ"));
+    QVERIFY(QFontInfo(window.RichTextBox1()->font()).family() != QStringLiteral("NQ"));
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+void TestStartupFont::withFontFile()
+{
+    if (window_test::builtFontFile().isEmpty())
+        QSKIP("nq.ttf is not built yet beside the test (build the nq_font target)");
+    QTemporaryDir programDir;
+    QVERIFY(window_test::makeProgramDir(programDir, true));
+    // Started from elsewhere: the file is found in the program's folder all the same.
+    QVERIFY(QDir::currentPath() != programDir.path());
+    ScriptedDialogs dialogs;
+    MainWindow window(dialogs, programDir.path());
+    checkCommonStartup(window);
+    QCOMPARE(window.Combo2()->currentText(), QStringLiteral("NQ"));
+    QCOMPARE(QFontInfo(window.RichTextBox1()->font()).family(), QStringLiteral("NQ"));
+    QCOMPARE(QFontInfo(window.MSFlexGrid1()->font()).family(), QStringLiteral("NQ"));
+    QVERIFY(dialogs.messages.isEmpty());
+}
+
+int main(int argc, char** argv)
+{
+    window_test::isolateUserFonts();
+    QApplication app(argc, argv);
+    TestStartupFont test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup_font.moc"
