@@ -558,13 +558,15 @@ void Reader::appendUnicode(int value)
     if (value < 0)
         value += 65536;
     char16_t ch = (value < 0 || value > 0xFFFF) ? char16_t(QChar::ReplacementCharacter) : char16_t(value);
+    unicodeFallbackLeft_ = state_.unicodeSkip;
+    if (isDroppedControl(ch))
+        return;
     if (isNqRun()) {
         // LibreOffice writes NQ bytes as their Unicode or private-use forms.
         if (const auto code = nq::toCode(QChar(ch)))
             ch = nq::toChar(*code).unicode();
     }
     appendChar(ch);
-    unicodeFallbackLeft_ = state_.unicodeSkip;
 }
 
 void Reader::emitRun()

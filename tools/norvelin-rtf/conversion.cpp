@@ -1,0 +1,91 @@
+#include "conversion.h"
+
+#include "nq/glyph_code.h"
+#include "rtf/rtf.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+namespace rtf_tool {
+namespace {
+
+bool isNq(const QTextCharFormat& format, const QFont& fallback)
+{
+    const QStringList families = format.fontFamilies().toStringList();
+    const QString family = families.isEmpty() ? fallback.family() : families.first();
+    return family == rtf::kNqFace;
+}
+
+QChar cp1252Character(QChar glyph)
+{
+    const auto code = nq::toCode(glyph);
+    if (!code)
+        return glyph;
+    // Codes held in the private-use area read back as their own Latin-1 character.
+    return nq::isHeldPrivate(*code) ? QChar(char16_t(*code)) : nq::toChar(*code);
+}
+
+std::optional<QString> writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return QStringLiteral("%1: cannot be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<OutputFormat> formatForPath(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"rtf")
+        return OutputFormat::Rtf;
+    if (suffix == u"txt")
+        return OutputFormat::Text;
+    if (suffix == u"html" || suffix == u"htm")
+        return OutputFormat::Html;
+    return std::nullopt;
+}
+
+QByteArray plainText(const QTextDocument& document)
+{
+    const QFont fallback = document.defaultFont();
+    QString text;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            text.append(u'\n');
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const bool nq = isNq(fragment.charFormat(), fallback);
+            for (QChar ch : fragment.text()) {
+                if (ch == QChar::ObjectReplacementCharacter)
+                    continue;
+                if (ch == QChar::LineSeparator)
+                    text.append(u'\n');
+                else
+                    text.append(nq ? cp1252Character(ch) : ch);
+            }
+        }
+    }
+    text.append(u'\n');
+    return text.toUtf8();
+}
+
+std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options)
+{
+    QTextDocument document;
+    if (auto error = rtf::loadFile(input, document))
+        return error;
+    switch (options.format) {
+    case OutputFormat::Rtf: return rtf::saveFile(output, document);
+    case OutputFormat::Text: return writeBytes(output, plainText(document));
+    case OutputFormat::Html: return writeBytes(output, document.toHtml().toUtf8());
+    }
+    return std::nullopt;
+}
+
+} // namespace rtf_tool

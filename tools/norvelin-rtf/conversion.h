@@ -1,0 +1,29 @@
+#pragma once
+// The conversion behind norvelin-rtf, kept apart from argument handling so that options
+// (such as a Unicode bridge for NQ text) can be added in one place.
+
+#include <QString>
+
+#include <optional>
+
+class QTextDocument;
+
+namespace rtf_tool {
+
+enum class OutputFormat { Rtf, Text, Html };
+
+// Chosen by the output file's extension (.rtf, .txt, .html or .htm); empty when unknown.
+std::optional<OutputFormat> formatForPath(const QString& path);
+
+struct ConversionOptions {
+    OutputFormat format = OutputFormat::Rtf;
+};
+
+// The document as UTF-8 text: paragraphs and line breaks as \n, pictures left out,
+// NQ glyph codes as their cp1252 characters.
+QByteArray plainText(const QTextDocument& document);
+
+// Reads `input` and writes `output`; the message names the file and the cause on failure.
+std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options);
+
+} // namespace rtf_tool
