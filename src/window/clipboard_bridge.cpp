@@ -143,6 +143,8 @@ QString unicodeTextOf(const QTextDocument& document, int from, int to, int* unco
         flush();
     }
     out.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    // Pictures have no plain text.
+    out.remove(QChar::ObjectReplacementCharacter);
     if (unconverted)
         *unconverted = lost;
     return out;

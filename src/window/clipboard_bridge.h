@@ -5,6 +5,8 @@
 //
 // A run is NQ text when its effective family is "NQ": its own family, or the document's
 // default font when the run names none.
+//
+// QtGui and QtCore only, no widgets: the command-line codec compiles this file too.
 
 #include <QString>
 #include <memory>
@@ -21,7 +23,8 @@ inline const QString kNqFamily = QStringLiteral("NQ");
 QString effectiveFamily(const QTextCharFormat& format, const QTextDocument& document);
 bool isNqText(const QTextCharFormat& format, const QTextDocument& document);
 
-// Plain text with NQ runs as Unicode Bengali; paragraphs end in "\n" (none after the last).
+// Plain text with NQ runs as Unicode Bengali; paragraphs end in "\n" (none after the last),
+// pictures are left out.
 // `unconverted`, when given, receives how many characters had no counterpart.
 QString documentToUnicodeText(const QTextDocument& document, int* unconverted = nullptr);
 QString selectionToUnicodeText(const QTextCursor& selection, int* unconverted = nullptr);

@@ -78,6 +78,7 @@ private slots:
     void copyThenPasteKeepsCodes();
     void pasteIsOneUndoStep();
     void unicodeDocumentKeepsFormatting();
+    void charactersWithoutCounterpartAreCounted();
 };
 
 // `default` is the document's default family; NQ runs are found by their effective family.
@@ -242,6 +243,27 @@ void TestClipboardBridge::unicodeDocumentKeepsFormatting()
     const auto runs = facedRuns(*copy);
     QCOMPARE(runs[0].second, QStringLiteral("Noto Sans Bengali"));
     QCOMPARE(runs[3].second, QStringLiteral("Times New Roman"));
+}
+
+void TestClipboardBridge::charactersWithoutCounterpartAreCounted()
+{
+    QTextDocument doc;
+    QTextCursor cursor(&doc);
+    // ঌ and € have no glyph code; both stay, shown in a face that draws them as they are.
+    QCOMPARE(clipboard::insertUnicodeAsNq(cursor, uni(u"কঌ€")), 2);
+    const auto runs = facedRuns(doc);
+    QCOMPARE(runs.size(), 2);
+    QCOMPARE(runs[0], qMakePair(nqText("k"), QStringLiteral("NQ")));
+    QCOMPARE(runs[1].first, uni(u"ঌ€"));
+    QVERIFY(runs[1].second != QLatin1String("NQ"));
+
+    // The other way: an NQ run holding a character the table lacks (code 128).
+    QTextDocument nqDoc;
+    QTextCursor(&nqDoc).insertText(nqText("k{128}"), face(QStringLiteral("NQ")));
+    QTextCursor(&nqDoc).insertImage(QStringLiteral("picture.png"));
+    int unconverted = -1;
+    QCOMPARE(clipboard::documentToUnicodeText(nqDoc, &unconverted), uni(u"ক€"));
+    QCOMPARE(unconverted, 1);
 }
 
 QTEST_MAIN(TestClipboardBridge)

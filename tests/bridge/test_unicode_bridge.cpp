@@ -169,6 +169,7 @@ void TestUnicodeBridge::unicodeToNqOnly_data()
     row("non-joiner between consonants", u"উদ্\u200Cগম", "Ud_gm");
     row("reph on ya, no joiner", u"কার্য", "kaz^");
     row("vowel sign standing alone", u"া", "a");
+    row("chandrabindu typed before the AA sign", u"কঁা", "k{203}a");
 }
 
 void TestUnicodeBridge::unicodeToNqOnly()
