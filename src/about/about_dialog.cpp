@@ -17,16 +17,36 @@ const QString frmAbout::kAppTitle = QStringLiteral("Norvelin");
 namespace {
 
 const QString kDescription = QStringLiteral(
-    "A small word processor for writing Bengali, with its own single-byte font NQ and a "
-    "palette of every glyph.\n\nMade by the Norvelin developers; write to them through the "
+    "A small word processor for writing Bengali in its own single-byte font, NQ, with a "
+    "palette of every glyph.\nMade by the Norvelin developers; reach them through the "
     "project's issue tracker.");
 const QString kCredits = QStringLiteral(
-    "Written by the Norvelin developers in C++ with Qt 6.\n"
-    "The NQ editing font is generated from Noto Sans Bengali by the Noto Project Authors.");
-const QString kFontCredit = QStringLiteral("NQ: Noto Sans Bengali, OFL 1.1");
+    "Written by the Norvelin developers in C++ with Qt 6. The NQ editing font is generated "
+    "from Noto Sans Bengali by the Noto Project Authors.");
+const QString kFontCredit = QStringLiteral("Font design: Noto Sans Bengali");
 const QString kRights = QStringLiteral(
-    "Copyright \u00A9 the Norvelin developers. The NQ font is licensed under the SIL Open "
-    "Font License 1.1.");
+    "\u00A9 the Norvelin developers. The NQ font is licensed under the SIL Open Font "
+    "License 1.1.");
+
+constexpr qreal kBodyPointSize = 8.0;
+constexpr qreal kSmallestPointSize = 6.0;
+
+// The boxes keep their designed size; on a system whose fonts run larger, the text
+// shrinks until it fits rather than being cut off.
+void fitText(QLabel* label)
+{
+    QFont font = label->font();
+    const auto fits = [label] {
+        const QSize box = label->size();
+        if (label->wordWrap())
+            return label->heightForWidth(box.width()) <= box.height();
+        return label->sizeHint().width() <= box.width();
+    };
+    while (!fits() && font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        label->setFont(font);
+    }
+}
 
 QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, bool wrap)
 {
@@ -34,6 +54,10 @@ QLabel* addLabel(QWidget* parent, const QString& text, QRect geometry, bool wrap
     label->setGeometry(geometry);
     label->setWordWrap(wrap);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont font = label->font();
+    font.setPointSizeF(kBodyPointSize);
+    label->setFont(font);
+    fitText(label);
     return label;
 }
 
@@ -110,6 +134,7 @@ void frmAbout::Form_Load()
                             .arg(about::kVersionMinor)
                             .arg(about::kVersionRevision));
     lblTitle->setText(kAppTitle);
+    fitText(lblVersion);
 }
 
 void frmAbout::cmdOK_Click()

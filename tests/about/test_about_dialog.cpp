@@ -55,6 +55,7 @@ private slots:
     void contents();
     void geometry_data();
     void geometry();
+    void textsFitTheirBoxes();
     void closes_data();
     void closes();
     void oneWindowWhenOpenedTwice();
@@ -118,6 +119,20 @@ void TestAboutDialog::geometry()
         {"lblTitle", f.about->lblTitle},     {"lblVersion", f.about->lblVersion},
         {"lblDisclaimer", f.about->lblDisclaimer}};
     QCOMPARE(controls.value(control)->geometry(), expected);
+}
+
+// Nothing is cut off at the designed sizes, whatever the system's default font.
+void TestAboutDialog::textsFitTheirBoxes()
+{
+    Fixture f;
+    for (QLabel* label : {f.about->lblTitle, f.about->lblVersion, f.about->lblDescription,
+                          f.about->Label1, f.about->Label2, f.about->lblDisclaimer}) {
+        const QSize box = label->size();
+        const bool fits = label->wordWrap() ? label->heightForWidth(box.width()) <= box.height()
+                                            : label->sizeHint().width() <= box.width()
+                                                  && label->sizeHint().height() <= box.height();
+        QVERIFY2(fits, qPrintable(label->text()));
+    }
 }
 
 void TestAboutDialog::closes_data()
