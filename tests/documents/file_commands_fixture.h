@@ -1,0 +1,112 @@
+#pragma once
+// FileCommands over a real editor, document state and common dialog, with scripted
+// dialogs and a temporary folder holding a few documents.
+
+#include "documents/common_dialog.h"
+#include "documents/file_commands.h"
+#include "rtf/rtf.h"
+#include "scripted_dialogs.h"
+#include "window/document_state.h"
+#include "window/rich_text_box.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+struct FileCommandsFixture {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    RichTextBox editor;
+    DocumentState state;
+    CommonDialog dialog{dialogs, nullptr};
+    FileCommands commands{editor, state, dialog, nullptr};
+
+    // In the folder: old.rtf ("old text", the document's own file where it has one),
+    // other.rtf ("other text"), corrupt.rtf (not RTF at all).
+    FileCommandsFixture()
+    {
+        // What the main window's RichTextBox1_SelChange does.
+        QObject::connect(&editor, &RichTextBox::SelChange, &state,
+                         [this] { state.docstate = DocumentState::kChanged; });
+        state.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
+        writeDocument(QStringLiteral("old.rtf"), QStringLiteral("old text"));
+        writeDocument(QStringLiteral("other.rtf"), QStringLiteral("other text"));
+        writeBytes(QStringLiteral("corrupt.rtf"), "this is not a document\n");
+    }
+
+    QString path(const QString& name) const
+    {
+        return name.isEmpty() ? QString() : dir.filePath(name);
+    }
+
+    void writeDocument(const QString& name, const QString& text) const
+    {
+        QTextDocument document;
+        document.setPlainText(text);
+        const auto error = rtf::saveFile(path(name), document);
+        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+    }
+
+    void writeBytes(const QString& name, const QByteArray& bytes) const
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // The text of an RTF file, or a description of why it could not be read.
+    QString documentText(const QString& name) const
+    {
+        QTextDocument document;
+        if (const auto error = rtf::loadFile(path(name), document))
+            return QStringLiteral("<unreadable: %1>").arg(*error);
+        return document.toPlainText();
+    }
+
+    // Every file in the folder (one level of subfolders) with its bytes.
+    QMap<QString, QByteArray> snapshot() const
+    {
+        QMap<QString, QByteArray> files;
+        const QDir root(dir.path());
+        for (const QString& name : root.entryList(QDir::Files)) {
+            QFile file(root.filePath(name));
+            if (file.open(QIODevice::ReadOnly))
+                files.insert(name, file.readAll());
+        }
+        for (const QString& sub : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QDir folder(root.filePath(sub));
+            for (const QString& name : folder.entryList(QDir::Files)) {
+                QFile file(folder.filePath(name));
+                if (file.open(QIODevice::ReadOnly))
+                    files.insert(sub + QLatin1Char('/') + name, file.readAll());
+            }
+        }
+        return files;
+    }
+
+    // Puts `text` into the editor the way typing does (the state becomes Changed), then
+    // sets the state as a test needs it. A document with a path shows the Save caption,
+    // and the dialog remembers that path, as after the Save that gave it.
+    void start(const QString& docstate, const QString& docpathName,
+               const QString& text = QStringLiteral("typed"))
+    {
+        editor.setSelText(text);
+        state.docstate = docstate;
+        state.docpath = path(docpathName);
+        dialog.FileName = state.docpath;
+        state.setCaption(docpathName.isEmpty()
+                             ? DocumentState::kTitle + DocumentState::kUnsavedLabel
+                             : DocumentState::kSaveTitle + state.docpath);
+    }
+
+    // Scripted file dialog answers: a name in the folder, or "" for Cancel.
+    std::optional<QString> chosen(const QString& name) const
+    {
+        if (name.isEmpty())
+            return std::nullopt;
+        return path(name);
+    }
+};

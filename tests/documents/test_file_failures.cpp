@@ -1,0 +1,106 @@
+// Files that cannot be read: the open document stays exactly as it was, text and formatting,
+// and a later Save writes to the document's own file, never over the one that failed.
+
+#include "documents/file_messages.h"
+#include "file_commands_fixture.h"
+
+#include <QTest>
+#include <QTextCursor>
+
+using platform::Buttons;
+using platform::Icon;
+
+class TestFileFailures : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The warning names the file once, whether or not the reason already does, and keeps
+    // the reason whole.
+    void failureTextNamesFileOnce_data()
+    {
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("reason names the file") << "/home/a/letter.rtf: No such file or directory";
+        QTest::newRow("reason without the file") << "Permission denied";
+    }
+
+    void failureTextNamesFileOnce()
+    {
+        QFETCH(QString, reason);
+        const QString path = QStringLiteral("/home/a/letter.rtf");
+        for (const QString& text : {documents::openFailedText(path, reason),
+                                    documents::saveFailedText(path, reason)}) {
+            QCOMPARE(text.count(path), 1);
+            QVERIFY2(text.contains(reason), qPrintable(text));
+        }
+    }
+
+    void failedOpenKeepsDocument_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes"); // what the chosen file holds
+        QTest::addColumn<int>("kind");         // 0 a file with `bytes`, 1 a folder, 2 removed
+
+        QTest::newRow("not RTF") << "notes.rtf" << QByteArray("Dear reader,\nhello.\n") << 0;
+        QTest::newRow("groups nested past the limit")
+            << "deep.rtf" << QByteArray("{\\rtf1\\ansi ") + QByteArray(20000, '{') + "x" << 0;
+        QTest::newRow("a folder") << "folder.rtf" << QByteArray() << 1;
+        // The dialog only returns files that exist; this one goes before it is read.
+        QTest::newRow("removed after choosing") << "gone.rtf" << QByteArray("{\\rtf1 x}") << 2;
+    }
+
+    void failedOpenKeepsDocument()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, kind);
+
+        FileCommandsFixture f;
+        QVERIFY(f.dir.isValid());
+        f.start(QStringLiteral("full"), QStringLiteral("old.rtf"), QStringLiteral("kept text"));
+        // Formatting that a half-read file would overwrite.
+        f.editor.selectAll();
+        f.editor.setSelBold(true);
+        f.editor.setSelColor(QColor(200, 0, 0));
+        f.editor.setSelAlignment(2);
+        f.state.docstate = QStringLiteral("full");
+        switch (kind) {
+        case 0: f.writeBytes(name, bytes); break;
+        case 1: QVERIFY(QDir(f.dir.path()).mkdir(name)); break;
+        default:
+            f.writeBytes(name, bytes);
+            QVERIFY(QFile::remove(f.path(name)));
+            break;
+        }
+        const QTextDocument* document = f.editor.document();
+        const QString html = f.editor.toHtml();
+        const QString caption = f.state.caption();
+        const QMap<QString, QByteArray> before = f.snapshot();
+        f.dialogs.openAnswers << f.chosen(name);
+
+        f.commands.open_Click();
+
+        QCOMPARE(f.dialogs.unexpected, QStringList());
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        const ScriptedDialogs::Message shown = f.dialogs.messages.constFirst();
+        QVERIFY2(shown.text.contains(QDir::toNativeSeparators(f.path(name))), qPrintable(shown.text));
+        QCOMPARE(shown.title, QStringLiteral("Norvelin"));
+        QCOMPARE(shown.buttons, Buttons::Ok);
+        QCOMPARE(shown.icon, Icon::Warning);
+        QCOMPARE(f.editor.document(), document);
+        QCOMPARE(f.editor.toHtml(), html);
+        QCOMPARE(f.state.docpath, f.path(QStringLiteral("old.rtf")));
+        QCOMPARE(f.state.caption(), caption);
+        QCOMPARE(f.state.docstate, QStringLiteral("full"));
+
+        // Save goes to the document's own file without a dialog; the failed one is untouched.
+        QVERIFY(f.commands.save_Click());
+        QCOMPARE(f.dialogs.saveRequests.size(), 0);
+        QCOMPARE(f.documentText(QStringLiteral("old.rtf")), QStringLiteral("kept text"));
+        const QMap<QString, QByteArray> after = f.snapshot();
+        QCOMPARE(after.keys(), before.keys());
+        QCOMPARE(after.value(name), before.value(name));
+    }
+};
+
+QTEST_MAIN(TestFileFailures)
+#include "test_file_failures.moc"
