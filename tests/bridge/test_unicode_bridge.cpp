@@ -30,6 +30,7 @@ private slots:
     void everyTableUnitConverts();
     void unconvertedAreKeptInPlace_data();
     void unconvertedAreKeptInPlace();
+    void randomTextLosesNothing();
 };
 
 // Pairs that must convert exactly into each other.
@@ -236,6 +237,55 @@ void TestUnicodeBridge::unconvertedAreKeptInPlace()
     QCOMPARE(hex(r.text), hex(output));
     QCOMPARE(r.keptAt, keptAt);
     QCOMPARE(r.unconverted, int(keptAt.size()));
+}
+
+// Random strings of Bengali characters, however malformed, keep every letter in order and
+// every sign through Unicode -> NQ -> Unicode; nothing is dropped on the way.
+void TestUnicodeBridge::randomTextLosesNothing()
+{
+    const QString alphabet = QString::fromUtf16(u"কখগঘঙচছজটডণতথদনপবমযরলশষসহড়ঢ়য়ৎঅআইউএওঐঔ"
+                                                u"ািীুূৃেৈোৌৗ্ঁংঃ়‌‍ ১।");
+    const auto letters = [](const QString& s) {
+        QString out;
+        for (QChar ch : s)
+            if ((ch >= QChar(0x0985) && ch <= QChar(0x09B9)) || ch == QChar(0x09CE)
+                || (ch >= QChar(0x09DC) && ch <= QChar(0x09DF)) || (ch >= QChar(0x09E6) && ch <= QChar(0x09FF)) || ch == QChar(0x0964))
+                out += ch;
+        return out;
+    };
+    const auto signs = [](QString s) {
+        s.replace(QChar(0x09CB), QString::fromUtf16(u"\u09C7\u09BE"));
+        s.replace(QChar(0x09CC), QString::fromUtf16(u"\u09C7\u09D7"));
+        QString out;
+        for (QChar ch : s)
+            if ((ch >= QChar(0x0981) && ch <= QChar(0x0983)) || (ch >= QChar(0x09BE) && ch <= QChar(0x09C8))
+                || ch == QChar(0x09D7) || ch == QChar(0x09BC))
+                out += ch;
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    QRandomGenerator random(20240601);
+    for (int n = 0; n < 20000; ++n) {
+        QString input;
+        for (int k = random.bounded(1, 8); k > 0; --k)
+            input += alphabet[random.bounded(int(alphabet.size()))];
+        const nq::BridgeResult toNq = nq::unicodeToNq(input);
+        const nq::BridgeResult back = nq::nqToUnicode(toNq.text);
+        // Nukta letters come back composed, অ + া as আ: compare with that applied.
+        QString composed = input;
+        composed.replace(QString::fromUtf16(u"\u09A1\u09BC"), QString(QChar(0x09DC)))
+            .replace(QString::fromUtf16(u"\u09A2\u09BC"), QString(QChar(0x09DD)))
+            .replace(QString::fromUtf16(u"\u09AF\u09BC"), QString(QChar(0x09DF)));
+        const QString expected = letters(composed);
+        const QString got = letters(back.text);
+        const QString why = QStringLiteral("%1 -> %2 -> %3").arg(hex(input), nqKeys(toNq.text), hex(back.text));
+        const auto aToA = [](QString s) { return s.replace(QChar(0x0986), QChar(0x0985)); };
+        QVERIFY2(aToA(got) == aToA(expected), qPrintable(why));
+        const int merged = int(back.text.count(QChar(0x0986)) - input.count(QChar(0x0986)));
+        QVERIFY2(signs(back.text + QString(merged, QChar(0x09BE))) == signs(composed), qPrintable(why));
+        // What had no glyph went through NQ untouched and stays unconverted on the way back.
+        QVERIFY2(back.unconverted == toNq.unconverted, qPrintable(why));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUnicodeBridge)
