@@ -67,9 +67,14 @@ std::optional<ReadError> Reader::read()
         ++start;
     if (start >= data_.size())
         return ReadError{QStringLiteral("the file is empty")};
-    if (!data_.sliced(start).startsWith("{\\rtf"))
+    qsizetype word = start + 1;
+    while (word < data_.size() && QChar::isSpace(uchar(data_[word])))
+        ++word;
+    if (data_[start] != '{' || !data_.sliced(word).startsWith("\\rtf"))
         return ReadError{QStringLiteral("this is not an RTF file: it does not begin with {\\rtf")};
-    tokenizer_.skipTo(start);
+    // The document group opens here; blanks before \rtf are no text.
+    openGroup();
+    tokenizer_.skipTo(word);
 
     while (!documentEnded_) {
         const Token token = tokenizer_.next();
@@ -131,12 +136,14 @@ void Reader::openGroup()
     stack_.push_back(state_);
     unicodeFallbackLeft_ = 0;
     ignorableNext_ = false;
+    groupStart_ = true;
 }
 
 void Reader::closeGroup()
 {
     flushBytes();
     ignorableNext_ = false;
+    groupStart_ = false;
     unicodeFallbackLeft_ = 0;
     if (stack_.empty())
         return;
@@ -163,7 +170,7 @@ void Reader::startSkipping()
     skipDepth_ = 1;
 }
 
-bool Reader::handleDestinationWord(Cmd cmd, bool ignorable)
+bool Reader::handleDestinationWord(Cmd cmd, bool ignorable, bool first)
 {
     switch (cmd) {
     case Cmd::FontTable:
@@ -207,7 +214,9 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable)
         state_.destination = Destination::Body;
         return true;
     case Cmd::SkipDestination:
-        startSkipping();
+        // Only a group's first word makes it a destination; elsewhere the word is ignored.
+        if (first)
+            startSkipping();
         return true;
     default:
         if (ignorable) {
@@ -221,14 +230,16 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable)
 void Reader::handleWord(const Token& token)
 {
     const bool ignorable = ignorableNext_;
+    const bool first = groupStart_;
     ignorableNext_ = false;
+    groupStart_ = false;
     flushBytes();
     if (unicodeFallbackLeft_ > 0) {
         --unicodeFallbackLeft_;
         return;
     }
     const Cmd cmd = lookupControlWord(token.text);
-    if (handleDestinationWord(cmd, ignorable))
+    if (handleDestinationWord(cmd, ignorable, first))
         return;
 
     const int p = token.param;
@@ -371,10 +382,13 @@ void Reader::handleWord(const Token& token)
 void Reader::handleSymbol(char symbol)
 {
     if (symbol == '*') {
-        ignorableNext_ = true;
+        // \* marks a destination only at the start of a group; Word also writes it
+        // before ordinary words inside runs (\*\cs7), which are then just ignored.
+        ignorableNext_ = groupStart_;
         return;
     }
     ignorableNext_ = false;
+    groupStart_ = false;
     flushBytes();
     if (unicodeFallbackLeft_ > 0) {
         --unicodeFallbackLeft_;
@@ -402,6 +416,7 @@ void Reader::handleSymbol(char symbol)
 void Reader::handleHexByte(unsigned char byte)
 {
     ignorableNext_ = false;
+    groupStart_ = false;
     if (state_.destination == Destination::Picture) {
         unicodeFallbackLeft_ = std::max(0, unicodeFallbackLeft_ - 1);
         return;
@@ -413,6 +428,7 @@ void Reader::handleHexByte(unsigned char byte)
 void Reader::handleBinary(std::string_view bytes)
 {
     ignorableNext_ = false;
+    groupStart_ = false;
     if (unicodeFallbackLeft_ > 0) {
         --unicodeFallbackLeft_;
         return;
@@ -424,6 +440,7 @@ void Reader::handleBinary(std::string_view bytes)
 void Reader::handleBytes(std::string_view bytes)
 {
     ignorableNext_ = false;
+    groupStart_ = false;
     if (unicodeFallbackLeft_ > 0) {
         const size_t skipped = std::min(size_t(unicodeFallbackLeft_), bytes.size());
         bytes.remove_prefix(skipped);

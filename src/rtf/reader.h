@@ -52,7 +52,7 @@ private:
     void handleBytes(std::string_view bytes);
     void handleHexByte(unsigned char byte);
     void handleBinary(std::string_view bytes);
-    bool handleDestinationWord(Cmd cmd, bool ignorable);
+    bool handleDestinationWord(Cmd cmd, bool ignorable, bool first);
     void startSkipping();
     void finishDocument();
 
@@ -86,7 +86,8 @@ private:
     std::vector<GroupState> stack_;
     GroupState state_;
     int skipDepth_ = 0;          // > 0 while skipping a destination: its open groups
-    bool ignorableNext_ = false; // after \*
+    bool ignorableNext_ = false; // after \* at the start of a group
+    bool groupStart_ = false;    // no token yet in the current group
     int unicodeFallbackLeft_ = 0;
     bool documentEnded_ = false;
     bool finished_ = false;

@@ -69,6 +69,9 @@ void TestRtfReader::text_data()
     QTest::newRow("unknown word ignored, text kept") << QByteArray("{\\rtf1 a\\foo42 b}") << u"ab"_qs;
     QTest::newRow("32-bit parameters") << QByteArray("{\\rtf1\\rsid15206163\\leveltemplateid-1466020928 x}") << u"x"_qs;
     QTest::newRow("ignorable destination skipped") << QByteArray("{\\rtf1 a{\\*\\unknown hidden {\\b nested} text}b}") << u"ab"_qs;
+    QTest::newRow("\\* inside a run ignores only its word") << QByteArray("{\\rtf1{\\b0\\*\\cs7\\cf0 text}}") << u"text"_qs;
+    QTest::newRow("destination word inside a run is ignored") << QByteArray("{\\rtf1{a\\info b}}") << u"ab"_qs;
+    QTest::newRow("space between brace and rtf") << QByteArray("{\n  \\rtf1 a}") << u"a"_qs;
     QTest::newRow("known skipped destinations") << QByteArray("{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s1 heading;}}{\\header H}{\\footer F}{\\*\\bkmkstart bm}a{\\footnote note}b}") << u"ab"_qs;
     QTest::newRow("bin data is not tokens") << QByteArray("{\\rtf1 a\\bin4 }{\\}b}") << u"ab"_qs;
     QTest::newRow("bin inside a skipped destination") << QByteArray("{\\rtf1 a{\\*\\shprslt\\bin24 }{\\par MUST NOT IMPORT}}}b}") << u"ab"_qs;
