@@ -121,6 +121,7 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window)
         dialog.Flags += CommonDialog::kPrintSelection;
 
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(kAppTitle); // the job's name in the print queue
     bool printSelection = false;
     if (!dialog.ShowPrinter(printer, printSelection))
         return;
