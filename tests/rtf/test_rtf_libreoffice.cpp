@@ -1,0 +1,310 @@
+// Interoperation with LibreOffice as a real peer: what we write, LibreOffice reads with the
+// same text, glyph bytes and formatting (checked in its text and flat ODT exports); what
+// LibreOffice writes as RTF from it, we read back with the same text and formatting.
+// Skips where soffice is absent.
+
+#include "rtf_test_support.h"
+
+#include "nq/glyph_code.h"
+#include "nq/glyph_table.h"
+
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QXmlStreamReader>
+
+class TestRtfLibreOffice : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void textAndGlyphBytes_data();
+    void textAndGlyphBytes();
+    void formattingInFlatOdt_data();
+    void formattingInFlatOdt();
+    void libreOfficeRtfReadsBack_data();
+    void libreOfficeRtfReadsBack();
+
+private:
+    void addDocumentRows();
+    void addFormattingRows();
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+    QTemporaryDir dir_;
+    QHash<QString, QString> ourText_;   // document name → the text we wrote
+};
+
+namespace {
+
+QTextCharFormat face(const QString& family)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    format.setFontPointSize(14);
+    return format;
+}
+
+QString glyphs(bool paletteOnly)
+{
+    QString text;
+    if (paletteOnly) {
+        for (const nq::Glyph& glyph : nq::glyphTable())
+            if (!glyph.cells.isEmpty())
+                text.append(nq::toChar(static_cast<unsigned char>(glyph.code)));
+    } else {
+        for (int code = 0x21; code <= 0xFF; ++code)
+            text.append(nq::toChar(static_cast<unsigned char>(code)));
+    }
+    return text;
+}
+
+// One paragraph per property: a plain lead-in, then the word that carries it.
+struct Sample {
+    const char* word;
+    Qt::Alignment alignment;
+    void (*apply)(QTextCharFormat&);
+};
+
+const Sample kSamples[] = {
+    {"Bold", Qt::AlignLeft, [](QTextCharFormat& f) { f.setFontWeight(QFont::Bold); }},
+    {"Italic", Qt::AlignHCenter, [](QTextCharFormat& f) { f.setFontItalic(true); }},
+    {"Under", Qt::AlignRight | Qt::AlignAbsolute, [](QTextCharFormat& f) { f.setFontUnderline(true); }},
+    {"Red", Qt::AlignJustify, [](QTextCharFormat& f) { f.setForeground(QColor(255, 0, 0)); }},
+    {"Marked", Qt::AlignLeft, [](QTextCharFormat& f) { f.setBackground(QColor(255, 255, 0)); }},
+    {"Big", Qt::AlignLeft, [](QTextCharFormat& f) { f.setFontPointSize(28); }},
+};
+
+void writeFormattingDocument(QTextDocument& document)
+{
+    QTextCursor cursor(&document);
+    bool first = true;
+    for (const Sample& sample : kSamples) {
+        QTextBlockFormat block;
+        block.setAlignment(sample.alignment);
+        if (first)
+            cursor.setBlockFormat(block);
+        else
+            cursor.insertBlock(block);
+        first = false;
+        cursor.insertText(QStringLiteral("plain "), face(QStringLiteral("Liberation Serif")));
+        QTextCharFormat format = face(QStringLiteral("Liberation Serif"));
+        sample.apply(format);
+        cursor.insertText(QString::fromLatin1(sample.word), format);
+    }
+    // Glyph codes in bold NQ.
+    cursor.insertBlock();
+    QTextCharFormat nqBold = face(QStringLiteral("NQ"));
+    nqBold.setFontWeight(QFont::Bold);
+    cursor.insertText(QStringLiteral("Glyph ") + nq::toChar(0xE0) + nq::toChar(0xAD) + nq::toChar(0x81), nqBold);
+}
+
+bool runSoffice(const QString& profile, const QString& filter, const QString& outDir, const QStringList& files)
+{
+    QProcess soffice;
+    soffice.setProcessChannelMode(QProcess::MergedChannels);
+    QStringList args{QStringLiteral("-env:UserInstallation=file://") + profile, QStringLiteral("--headless"),
+                     QStringLiteral("--convert-to"), filter, QStringLiteral("--outdir"), outDir};
+    soffice.start(QStringLiteral("soffice"), args + files);
+    return soffice.waitForFinished(240000) && soffice.exitCode() == 0;
+}
+
+QString readUtf8(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QString text = QString::fromUtf8(file.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    while (text.endsWith(u'\n') || text.endsWith(u'\r'))
+        text.chop(1);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+// The formatting LibreOffice gave each word: paragraph style properties, overlaid by span
+// style properties, from the automatic styles of a flat ODT file.
+struct OdtFormatting {
+    QHash<QString, QHash<QString, QString>> styles;   // style name → attribute → value
+    QHash<QString, QHash<QString, QString>> words;    // word → its effective attributes
+};
+
+OdtFormatting readFlatOdt(const QString& path)
+{
+    OdtFormatting result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return result;
+    QXmlStreamReader xml(&file);
+    QString style;
+    QHash<QString, QString> paragraph;
+    QList<QHash<QString, QString>> spans;
+    QString text;
+    bool inParagraph = false;
+    const auto flushWords = [&] {
+        for (const QString& word : text.split(u' ', Qt::SkipEmptyParts))
+            result.words.insert(word, spans.isEmpty() ? paragraph : spans.last());
+        text.clear();
+    };
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QString name = xml.qualifiedName().toString();
+        if (xml.isStartElement()) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (name == u"style:style") {
+                style = attributes.value(QStringLiteral("style:name")).toString();
+            } else if (name == u"style:text-properties" || name == u"style:paragraph-properties") {
+                for (const QXmlStreamAttribute& attribute : attributes)
+                    result.styles[style].insert(attribute.qualifiedName().toString(), attribute.value().toString());
+            } else if (name == u"text:p" || name == u"text:h") {
+                inParagraph = true;
+                paragraph = result.styles.value(attributes.value(QStringLiteral("text:style-name")).toString());
+                spans.clear();
+            } else if (name == u"text:span" && inParagraph) {
+                flushWords();
+                QHash<QString, QString> merged = spans.isEmpty() ? paragraph : spans.last();
+                const auto own = result.styles.value(attributes.value(QStringLiteral("text:style-name")).toString());
+                for (auto it = own.cbegin(); it != own.cend(); ++it)
+                    merged.insert(it.key(), it.value());
+                spans.append(merged);
+            }
+        } else if (xml.isEndElement()) {
+            if (name == u"text:span" && inParagraph) {
+                flushWords();
+                spans.removeLast();
+            } else if (name == u"text:p" || name == u"text:h") {
+                flushWords();
+                inParagraph = false;
+            }
+        } else if (xml.isCharacters() && inParagraph) {
+            text += xml.text();
+        }
+    }
+    return result;
+}
+
+} // namespace
+
+void TestRtfLibreOffice::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+        QSKIP("soffice is not installed (package libreoffice-writer-nogui)");
+    QVERIFY(dir_.isValid());
+
+    QTextDocument nq;
+    nq.setDefaultFont(QFont(QStringLiteral("NQ"), 16));   // typed text: no face of its own
+    QTextCursor cursor(&nq);
+    cursor.insertText(glyphs(true));
+    cursor.insertBlock();
+    cursor.insertText(glyphs(false), face(QStringLiteral("NQ")));
+    QTextDocument formatting;
+    writeFormattingDocument(formatting);
+    for (const auto& [name, document] : {std::pair<QString, QTextDocument*>{QStringLiteral("nq"), &nq},
+                                          {QStringLiteral("formatting"), &formatting}}) {
+        QCOMPARE(rtf::saveFile(path(name + QStringLiteral(".rtf")), *document), std::nullopt);
+        ourText_.insert(name, rtf_test::rawText(*document));
+    }
+
+    const QString profile = path(QStringLiteral("profile"));
+    const QStringList files{path(QStringLiteral("nq.rtf")), path(QStringLiteral("formatting.rtf"))};
+    QDir(dir_.path()).mkpath(QStringLiteral("txt"));
+    QDir(dir_.path()).mkpath(QStringLiteral("odt"));
+    QDir(dir_.path()).mkpath(QStringLiteral("rtf"));
+    QVERIFY(runSoffice(profile, QStringLiteral("txt:Text (encoded):UTF8"), path(QStringLiteral("txt")), files));
+    QVERIFY(runSoffice(profile, QStringLiteral("fodt"), path(QStringLiteral("odt")), files));
+    QVERIFY(runSoffice(profile, QStringLiteral("rtf"), path(QStringLiteral("rtf")), files));
+}
+
+void TestRtfLibreOffice::addDocumentRows()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("NQ palette and every code") << QStringLiteral("nq");
+    QTest::newRow("formatting") << QStringLiteral("formatting");
+}
+
+void TestRtfLibreOffice::textAndGlyphBytes_data() { addDocumentRows(); }
+
+void TestRtfLibreOffice::textAndGlyphBytes()
+{
+    QFETCH(QString, name);
+    const QString theirs = readUtf8(path(QStringLiteral("txt/%1.txt").arg(name)));
+    const QString ours = ourText_.value(name);
+    // LibreOffice keeps NQ's bytes as cp1252 characters, or as U+F1xx where cp1252 has none.
+    QCOMPARE(nq::toCodes(theirs, '\x01'), nq::toCodes(ours, '\x02'));
+    QCOMPARE(theirs.size(), ours.size());
+}
+
+void TestRtfLibreOffice::addFormattingRows()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("bold") << "Bold" << "fo:font-weight" << "bold";
+    QTest::newRow("plain is not bold") << "plain" << "fo:font-weight" << "";
+    QTest::newRow("italic") << "Italic" << "fo:font-style" << "italic";
+    QTest::newRow("underline") << "Under" << "style:text-underline-style" << "solid";
+    QTest::newRow("colour") << "Red" << "fo:color" << "#ff0000";
+    QTest::newRow("highlight") << "Marked" << "fo:background-color" << "#ffff00";
+    QTest::newRow("size") << "Big" << "fo:font-size" << "28pt";
+    QTest::newRow("centre") << "Italic" << "fo:text-align" << "center";
+    QTest::newRow("right") << "Under" << "fo:text-align" << "end";
+    QTest::newRow("justify") << "Red" << "fo:text-align" << "justify";
+    QTest::newRow("NQ face") << "Glyph" << "style:font-name" << "NQ";
+    QTest::newRow("NQ bold") << "Glyph" << "fo:font-weight" << "bold";
+}
+
+void TestRtfLibreOffice::formattingInFlatOdt_data() { addFormattingRows(); }
+
+void TestRtfLibreOffice::formattingInFlatOdt()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, attribute);
+    QFETCH(QString, value);
+    const OdtFormatting odt = readFlatOdt(path(QStringLiteral("odt/formatting.fodt")));
+    QVERIFY2(odt.words.contains(word), qPrintable(QStringList(odt.words.keys()).join(u' ')));
+    QCOMPARE(odt.words.value(word).value(attribute).toLower(), value.toLower());
+}
+
+void TestRtfLibreOffice::libreOfficeRtfReadsBack_data() { addFormattingRows(); }
+
+void TestRtfLibreOffice::libreOfficeRtfReadsBack()
+{
+    QFETCH(QString, word);
+    QFETCH(QString, attribute);
+    QFETCH(QString, value);
+    QTextDocument document;
+    QCOMPARE(rtf::loadFile(path(QStringLiteral("rtf/formatting.rtf")), document), std::nullopt);
+    QCOMPARE(rtf_test::rawText(document), ourText_.value(QStringLiteral("formatting")));
+    const int position = int(document.toPlainText().indexOf(word));
+    QVERIFY(position >= 0);
+    QTextCursor cursor(&document);
+    cursor.setPosition(position + 1);
+    const QTextCharFormat chars = cursor.charFormat();
+    const QTextBlockFormat block = cursor.blockFormat();
+    const Qt::Alignment alignment = block.alignment() & Qt::AlignHorizontal_Mask;
+    QString actual;
+    if (attribute == u"fo:font-weight")
+        actual = chars.fontWeight() >= QFont::Bold ? QStringLiteral("bold") : QString();
+    else if (attribute == u"fo:font-style")
+        actual = chars.fontItalic() ? QStringLiteral("italic") : QString();
+    else if (attribute == u"style:text-underline-style")
+        actual = chars.fontUnderline() ? QStringLiteral("solid") : QString();
+    else if (attribute == u"fo:color")
+        actual = chars.foreground().color().name();
+    else if (attribute == u"fo:background-color")
+        actual = chars.background().style() == Qt::NoBrush ? QString() : chars.background().color().name();
+    else if (attribute == u"fo:font-size")
+        actual = QStringLiteral("%1pt").arg(chars.fontPointSize());
+    else if (attribute == u"fo:text-align")
+        actual = (alignment & Qt::AlignHCenter) ? QStringLiteral("center") : (alignment & Qt::AlignRight) ? QStringLiteral("end")
+               : (alignment & Qt::AlignJustify) ? QStringLiteral("justify") : QStringLiteral("start");
+    else if (attribute == u"style:font-name")
+        actual = chars.fontFamilies().toStringList().value(0);
+    QCOMPARE(actual, value);
+}
+
+QTEST_MAIN(TestRtfLibreOffice)
+#include "test_rtf_libreoffice.moc"
