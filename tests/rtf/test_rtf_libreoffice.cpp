@@ -235,6 +235,12 @@ void TestRtfLibreOffice::textAndGlyphBytes()
     // LibreOffice keeps NQ's bytes as cp1252 characters, or as U+F1xx where cp1252 has none.
     QCOMPARE(nq::toCodes(theirs, '\x01'), nq::toCodes(ours, '\x02'));
     QCOMPARE(theirs.size(), ours.size());
+
+    // And LibreOffice's own RTF of it (\uN with private-use values, \~, \-) reads back as
+    // the very characters we hold.
+    QTextDocument document;
+    QCOMPARE(rtf::loadFile(path(QStringLiteral("rtf/%1.rtf").arg(name)), document), std::nullopt);
+    QCOMPARE(rtf_test::rawText(document), ours);
 }
 
 void TestRtfLibreOffice::addFormattingRows()
