@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRadioButton>
+#include <QTimer>
 
 namespace platform {
 
@@ -97,6 +99,16 @@ bool QtDialogs::setupPrinter(QWidget* parent, QPrinter& printer, const PrintRequ
     dialog.setOptions(options);
     dialog.setPrintRange(request.selectionPreselected ? QAbstractPrintDialog::Selection
                                                       : QAbstractPrintDialog::AllPages);
+    if (!request.pageRangesEnabled) {
+        // Qt's CUPS dialog enables its range choices again whenever it is shown, whatever
+        // the options say: switch them off once it is on screen.
+        QTimer::singleShot(0, &dialog, [&dialog] {
+            for (const char* name : {"printRange", "pagesRadioButton"}) {
+                if (auto* radio = dialog.findChild<QRadioButton*>(QLatin1String(name)))
+                    radio->setEnabled(false);
+            }
+        });
+    }
     if (dialog.exec() != QDialog::Accepted)
         return false;
     printSelection = dialog.printRange() == QAbstractPrintDialog::Selection;
