@@ -18,6 +18,11 @@ QIcon bundled(const QString& iconName)
 
 QIcon themed(const QString& iconName)
 {
+    // Without a desktop theme Qt falls back to "hicolor", which holds application icons
+    // only; searching its many folders for each image would only slow start-up.
+    const QString theme = QIcon::themeName();
+    if (theme.isEmpty() || theme == QLatin1String("hicolor"))
+        return bundled(iconName);
     return QIcon::fromTheme(iconName, bundled(iconName));
 }
 

@@ -1,0 +1,26 @@
+#pragma once
+// For measuring start-up: when NORVELIN_EXIT_WHEN_SHOWN is set, the program prints how long
+// it took from entering main() to the window's first exposure on screen, then quits.
+// Nothing changes when the variable is absent.
+
+#include <QElapsedTimer>
+#include <QObject>
+
+class QWidget;
+
+class StartupProbe : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kVariable = "NORVELIN_EXIT_WHEN_SHOWN";
+
+    // Watches `window` when the variable is set; `sinceMain` was started at main()'s top.
+    static void installIfRequested(QWidget& window, const QElapsedTimer& sinceMain);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit StartupProbe(const QElapsedTimer& sinceMain, QObject* parent);
+    QElapsedTimer sinceMain_;
+    bool reported_ = false;
+};
