@@ -217,6 +217,11 @@ void MainWindow::createOptionsFrame()
 {
     frame1_ = new QGroupBox(QStringLiteral(" Options "), client_);
     frame1_->setObjectName(QStringLiteral("Frame1"));
+    // A panel over the editor: opaque, in the design's small dialog font.
+    frame1_->setAutoFillBackground(true);
+    QFont panelFont(QStringLiteral("MS Sans Serif"));
+    panelFont.setPointSizeF(8.25);
+    frame1_->setFont(panelFont);
     place(frame1_, layout::kFrame1);
 
     // Created in the design's order; the tab order is set apart.
@@ -297,8 +302,11 @@ void MainWindow::Form_Load()
 
     const double screenWidth = platform::screenWidthTwips();
     const int windowWidth = platform::twipsToPixels(screenWidth);
-    const int clientHeight = platform::twipsToPixels(layout::kEditorTop
-                                                     + layout::kRichTextBox1.height());
+    // Tall enough for the editor, and for the Options panel, which is centred by the
+    // screen's size, to show whole.
+    const double panelBottom = (platform::screenHeightTwips() + layout::kFrame1.height()) / 2;
+    const int clientHeight = platform::twipsToPixels(
+        std::max(layout::kEditorTop + layout::kRichTextBox1.height(), panelBottom));
     resize(windowWidth, clientHeight + menuBar()->sizeHint().height());
     msFlexGrid1_->setGeometry(0, 0, windowWidth, platform::twipsToPixels(layout::kPaletteHeight));
     richTextBox1_->setGeometry(0, platform::twipsToPixels(layout::kEditorTop), windowWidth,
