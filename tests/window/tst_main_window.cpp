@@ -611,6 +611,10 @@ void TestMainWindow::optionsFrame()
     const QPoint expected(platform::twipsToPixels(at.x()), platform::twipsToPixels(at.y()));
     QCOMPARE(frame->pos(), expected);
     QCOMPARE(frame->size(), platform::twipsSize(3975, 1455));
+    // The window is tall enough for the panel to show whole, above the other controls.
+    QVERIFY(window()->centralWidget()->rect().contains(frame->geometry()));
+    QVERIFY(frame == window()->centralWidget()->childAt(frame->geometry().center())
+            || frame->isAncestorOf(window()->centralWidget()->childAt(frame->geometry().center())));
 
     // Chosen twice: one panel, same place.
     window()->action(QStringLiteral("option"))->trigger();
