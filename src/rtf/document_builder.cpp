@@ -12,7 +12,9 @@ namespace rtf {
 
 DocumentBuilder::DocumentBuilder(QTextDocument& document) : document_(document), cursor_(&document)
 {
-    cursor_.movePosition(QTextCursor::End);
+    // The document is empty, so the new cursor is at its end. Moving it would make Qt lay
+    // the document out, and then again after every insertion.
+    Q_ASSERT(document.isEmpty());
 }
 
 void DocumentBuilder::openPendingParagraph(const QTextCharFormat& characters)

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace rtf {
@@ -23,7 +24,11 @@ std::optional<ReadError> read(const QByteArray& data, QTextDocument& document)
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
     document.clear();
+    // One edit block: whoever lays the document out does so once, at the end.
+    QTextCursor batch(&document);
+    batch.beginEditBlock();
     std::optional<ReadError> error = Reader(data, document).read();
+    batch.endEditBlock();
     document.setUndoRedoEnabled(undo);
     return error;
 }

@@ -1,24 +1,47 @@
 #include "rtf/tokenizer.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace rtf {
 namespace {
 
-bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// Byte classes, looked up rather than compared: the text loop is the tokenizer's hot path.
+enum : unsigned char { kPlain = 0, kBreaksText = 1, kLetter = 2 };
 
-int hexValue(char c)
+constexpr std::array<unsigned char, 256> makeClasses()
 {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
+    std::array<unsigned char, 256> classes{};
+    for (unsigned char c : {'{', '}', '\\', '\r', '\n'})
+        classes[c] = kBreaksText;
+    for (int c = 'a'; c <= 'z'; ++c)
+        classes[c] = kLetter;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        classes[c] = kLetter;
+    return classes;
 }
+
+constexpr std::array<signed char, 256> makeHexValues()
+{
+    std::array<signed char, 256> values{};
+    for (auto& value : values)
+        value = -1;
+    for (int c = '0'; c <= '9'; ++c)
+        values[c] = static_cast<signed char>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c)
+        values[c] = static_cast<signed char>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c)
+        values[c] = static_cast<signed char>(c - 'A' + 10);
+    return values;
+}
+
+constexpr auto kClasses = makeClasses();
+constexpr auto kHexValues = makeHexValues();
+
+bool isLetter(char c) { return kClasses[static_cast<unsigned char>(c)] == kLetter; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+int hexValue(char c) { return kHexValues[static_cast<unsigned char>(c)]; }
 
 } // namespace
 
@@ -72,12 +95,8 @@ Token Tokenizer::next()
             continue;
         default: {
             const qsizetype start = pos_;
-            while (pos_ < size) {
-                const char d = bytes[pos_];
-                if (d == '{' || d == '}' || d == '\\' || d == '\r' || d == '\n')
-                    break;
+            while (pos_ < size && kClasses[static_cast<unsigned char>(bytes[pos_])] != kBreaksText)
                 ++pos_;
-            }
             token.kind = TokenKind::Text;
             token.text = std::string_view(bytes + start, size_t(pos_ - start));
             return token;
@@ -155,7 +174,7 @@ Token Tokenizer::readControl(qsizetype start)
     if (pos_ < size && bytes[pos_] == ' ')
         ++pos_;
 
-    if (token.text == "bin") {
+    if (token.text.size() == 3 && token.text == "bin") {
         if (!token.hasParam || token.param <= 0)
             return token;  // no data follows; the reader ignores the word
         const qsizetype length = token.param;

@@ -1,0 +1,166 @@
+// Figures for the RTF codec: generated NQ documents with mixed formatting, read and write
+// throughput, the tokenizer alone, and peak resident memory. Prints; never judges.
+//
+//   rtf_bench generate OUT.rtf MEGABYTES
+//   rtf_bench read|write|tokenize FILE [REPEATS]
+
+#include "nq/glyph_code.h"
+#include "rtf/rtf.h"
+#include "rtf/tokenizer.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QRandomGenerator>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+double peakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+        std::exit(1);
+    }
+    return file.readAll();
+}
+
+// NQ text of typed letters and palette glyphs, in runs whose formatting changes every few
+// words, paragraphs of a few hundred characters: what a long Bengali document looks like.
+int generate(const QString& path, double megabytes)
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("NQ"), 16));
+    QTextCursor cursor(&document);
+    QRandomGenerator random(20240101);
+    const QColor colors[] = {Qt::black, Qt::red, QColor(0, 0, 160), QColor(0, 120, 0)};
+    const qsizetype target = qsizetype(megabytes * 1024 * 1024);
+    QByteArray written;
+    while (true) {
+        for (int paragraph = 0; paragraph < 200; ++paragraph) {
+            const int runs = 3 + int(random.bounded(6));
+            for (int run = 0; run < runs; ++run) {
+                QTextCharFormat format;
+                format.setFontFamilies({QStringLiteral("NQ")});
+                format.setFontPointSize(14 + 2 * random.bounded(4));
+                format.setFontWeight(random.bounded(4) == 0 ? QFont::Bold : QFont::Normal);
+                format.setFontItalic(random.bounded(6) == 0);
+                format.setFontUnderline(random.bounded(8) == 0);
+                format.setForeground(colors[random.bounded(4)]);
+                QString text;
+                const int length = 20 + int(random.bounded(60));
+                for (int i = 0; i < length; ++i) {
+                    const int roll = int(random.bounded(100));
+                    const int code = roll < 15 ? ' ' : roll < 70 ? 'a' + int(random.bounded(26)) : 0xA1 + int(random.bounded(0x5F));
+                    text.append(nq::toChar(static_cast<unsigned char>(code)));
+                }
+                cursor.insertText(text, format);
+            }
+            QTextBlockFormat block;
+            block.setAlignment(random.bounded(5) == 0 ? Qt::AlignHCenter : Qt::AlignLeft);
+            cursor.insertBlock(block);
+        }
+        written = rtf::write(document);
+        if (written.size() >= target)
+            break;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(written) != written.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    std::printf("generated %s: %.2f MB, %d paragraphs, %d characters\n", qPrintable(path),
+                written.size() / 1048576.0, document.blockCount(), document.characterCount());
+    return 0;
+}
+
+template <typename Work>
+double medianSeconds(int repeats, Work work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < repeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e9);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void report(const char* what, qsizetype bytes, double seconds, double baselineMb)
+{
+    const double mb = bytes / 1048576.0;
+    std::printf("%-9s %8.2f MB  median %8.4f s  %8.1f MB/s  peak RSS %7.1f MB (%.1f MB over start-up, %.1fx the file)\n",
+                what, mb, seconds, mb / seconds, peakRssMb(), peakRssMb() - baselineMb, (peakRssMb() - baselineMb) / mb);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() >= 3 && args[0] == u"generate")
+        return generate(args[1], args[2].toDouble());
+    if (args.size() < 2) {
+        std::fputs("usage: rtf_bench generate OUT.rtf MEGABYTES | read|write|tokenize FILE [REPEATS]\n", stderr);
+        return 2;
+    }
+    const QString mode = args[0];
+    const int repeats = args.size() > 2 ? std::max(1, args[2].toInt()) : 5;
+    const double baseline = peakRssMb();
+    const QByteArray data = readAll(args[1]);
+
+    if (mode == u"tokenize") {
+        qsizetype tokens = 0;
+        const double seconds = medianSeconds(repeats, [&] {
+            rtf::Tokenizer tokenizer(data);
+            tokens = 0;
+            while (tokenizer.next().kind != rtf::TokenKind::End)
+                ++tokens;
+        });
+        report("tokenize", data.size(), seconds, baseline);
+        std::printf("          %lld tokens\n", static_cast<long long>(tokens));
+        return 0;
+    }
+    if (mode == u"read") {
+        const double seconds = medianSeconds(repeats, [&] {
+            QTextDocument document;
+            if (const auto error = rtf::read(data, document)) {
+                std::fprintf(stderr, "%s\n", qPrintable(error->toString()));
+                std::exit(1);
+            }
+        });
+        report("read", data.size(), seconds, baseline);
+        return 0;
+    }
+    if (mode == u"write") {
+        QTextDocument document;
+        if (rtf::read(data, document))
+            return 1;
+        qsizetype size = 0;
+        const double seconds = medianSeconds(repeats, [&] { size = rtf::write(document).size(); });
+        report("write", size, seconds, baseline);
+        return 0;
+    }
+    std::fprintf(stderr, "unknown mode %s\n", qPrintable(mode));
+    return 2;
+}
