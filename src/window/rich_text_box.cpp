@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -157,12 +158,15 @@ std::optional<QString> RichTextBox::LoadFile(const QString& path)
         delete loaded;
         return error;
     }
-    QTextDocument* old = document();
+    // setDocument() deletes the document the control made for itself, so the old one is
+    // watched rather than kept as a plain pointer; one that an earlier load gave it is ours.
+    QPointer<QTextDocument> old = document();
+    const bool ours = old && old->parent() == this;
     loading_ = true;
     setDocument(loaded);
     moveCursor(QTextCursor::Start);
     loading_ = false;
-    if (old && old->parent() == this)
+    if (old && ours)
         old->deleteLater();
     return std::nullopt;
 }
