@@ -1,11 +1,15 @@
 #include "window/main_window.h"
 
+#include "about/about_dialog.h"
 #include "documents/common_dialog.h"
+#include "documents/file_commands.h"
+#include "documents/printing.h"
 #include "entry/flex_grid.h"
 #include "entry/keyboard_input.h"
 #include "entry/palette.h"
 #include "entry/palette_insertion.h"
 #include "formatting/size_options.h"
+#include "formatting/toolbar.h"
 #include "platform/dialogs.h"
 #include "platform/font_registration.h"
 #include "platform/key_queue.h"
@@ -17,6 +21,7 @@
 #include "window/window_layout.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -52,6 +57,12 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, const QString& programDir, QW
     createOptionsFrame();
     setTabOrder();
     connect(state_, &DocumentState::captionChanged, this, &QWidget::setWindowTitle);
+    fileCommands_ = std::make_unique<FileCommands>(*richTextBox1_, *state_, *commonDialog1_, this);
+    toolbarCommands_ = std::make_unique<ToolbarCommands>(
+        *richTextBox1_, *commonDialog1_, this,
+        ToolbarHandlers{[this] { new_Click(); }, [this] { open_Click(); },
+                        [this] { save_Click(); }, [this] { print_Click(); },
+                        [this] { about_Click(); }, [this] { exit_Click(); }});
     Form_Load();
     connectHandlers();
     // The palette is first in the tab order and has the focus when the window opens.
@@ -367,23 +378,52 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->accept();
 }
 
-void MainWindow::Form_QueryUnload(int& /*cancel*/, int /*unloadMode*/)
+void MainWindow::Form_QueryUnload(int& cancel, int /*unloadMode*/)
 {
-    // The closing prompt is wired with the document commands.
+    // Exit has already asked and decided; the window then goes without a second question.
+    if (ending_)
+        return;
+    if (!fileCommands_->Form_QueryUnload())
+        cancel = 1;
 }
 
-// ---- Commands wired with the document, formatting and About parts ----------------------
+// ---- File, Edit and Help commands ------------------------------------------------------
 
-void MainWindow::new_Click() {}       // wired with the document commands
-void MainWindow::open_Click() {}      // wired with the document commands
-void MainWindow::save_Click() {}      // wired with the document commands
-void MainWindow::saveas_Click() {}    // wired with the document commands
-void MainWindow::print_Click() {}     // wired with printing
-void MainWindow::exit_Click() {}      // wired with the closing prompts
-void MainWindow::undo_Click() {}      // wired with the tool-bar commands
-void MainWindow::helps_Click() {}     // wired with the tool-bar commands
-void MainWindow::about_Click() {}     // wired with the About box
-void MainWindow::Toolbar1_ButtonClick(const QString& /*key*/) {} // wired with the tool-bar commands
+void MainWindow::new_Click() { fileCommands_->new_Click(); }
+void MainWindow::open_Click() { fileCommands_->open_Click(); }
+void MainWindow::save_Click() { fileCommands_->save_Click(); }
+void MainWindow::saveas_Click() { fileCommands_->saveas_Click(); }
+void MainWindow::print_Click() { ::print_Click(*richTextBox1_, *commonDialog1_, this); }
+
+void MainWindow::exit_Click()
+{
+    if (fileCommands_->exit_Click())
+        endProgram();
+}
+
+void MainWindow::endProgram()
+{
+    // Ends the program at once: no closing prompt follows the Exit command's answer.
+    ending_ = true;
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::undo_Click() { toolbarCommands_->undo_Click(); }
+void MainWindow::helps_Click() { toolbarCommands_->helps_Click(); }
+void MainWindow::about_Click() { about::showAbout(this, dialogs_); }
+
+void MainWindow::Toolbar1_ButtonClick(const QString& key)
+{
+    toolbarCommands_->Toolbar1_ButtonClick(key);
+    if (key == QLatin1String("color"))
+        setColorSwatch(commonDialog1_->Color);
+}
+
+QString MainWindow::copybuffer() const
+{
+    return toolbarCommands_->copybuffer();
+}
 
 // ---- Size and font options ------------------------------------------------------------
 

@@ -9,6 +9,8 @@
 
 class CommonDialog;
 class ComboKeyFilter;
+class FileCommands;
+class ToolbarCommands;
 class DocumentState;
 class FlexGrid;
 class QAction;
@@ -54,6 +56,11 @@ public:
     DocumentState& state() const { return *state_; }
     platform::Dialogs& dialogs() const { return dialogs_; }
     QString programDir() const { return programDir_; }
+
+    // The text the tool bar's copy button stored last.
+    QString copybuffer() const;
+    // True once Exit has decided to end the program.
+    bool isEnding() const { return ending_; }
 
     // Run before the window closes; setting `cancel` non-zero keeps it open.
     void Form_QueryUnload(int& cancel, int unloadMode);
@@ -104,11 +111,15 @@ private:
     void Form_Load();
     void coloring();
     void optionClicked(int n);
+    void endProgram();
 
     platform::Dialogs& dialogs_;
     QString programDir_;
     DocumentState* state_ = nullptr;
     std::unique_ptr<CommonDialog> commonDialog1_;
+    std::unique_ptr<FileCommands> fileCommands_;
+    std::unique_ptr<ToolbarCommands> toolbarCommands_;
+    bool ending_ = false;
 
     QWidget* client_ = nullptr;
     FlexGrid* msFlexGrid1_ = nullptr;
