@@ -2,6 +2,7 @@
 
 #include "nq/glyph_code.h"
 #include "rtf/rtf.h"
+#include "window/clipboard_bridge.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -288,4 +289,27 @@ void RichTextBox::mouseDoubleClickEvent(QMouseEvent* e)
 void RichTextBox::contextMenuEvent(QContextMenuEvent* e)
 {
     e->accept();
+}
+
+QMimeData* RichTextBox::createMimeDataFromSelection() const
+{
+    return clipboard::mimeDataForSelection(textCursor());
+}
+
+bool RichTextBox::canInsertFromMimeData(const QMimeData* source) const
+{
+    return clipboard::canInsert(source) || QTextEdit::canInsertFromMimeData(source);
+}
+
+void RichTextBox::insertFromMimeData(const QMimeData* source)
+{
+    if (isReadOnly())
+        return;
+    QTextCursor cursor = textCursor();
+    if (!clipboard::insertMimeData(cursor, source, acceptRichText())) {
+        QTextEdit::insertFromMimeData(source);
+        return;
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }

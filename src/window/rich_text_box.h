@@ -73,6 +73,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The system clipboard: NQ text leaves as rich text plus Unicode Bengali, and Unicode
+    // Bengali arrives as NQ glyph codes.
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     bool allSelected(const std::function<bool(const QTextCharFormat&)>& has) const;

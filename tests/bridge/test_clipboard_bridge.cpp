@@ -1,8 +1,8 @@
-// Copy and paste between NQ text and Unicode Bengali, through a QTextEdit that overrides
-// the clipboard hooks exactly as the editing control does.
+// Copy and paste between NQ text and Unicode Bengali through the editing control.
 #include "nq_notation.h"
 
 #include "window/clipboard_bridge.h"
+#include "window/rich_text_box.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,32 +13,8 @@
 
 namespace {
 
-class BridgedEdit : public QTextEdit {
-public:
-    using QTextEdit::QTextEdit;
-
-protected:
-    QMimeData* createMimeDataFromSelection() const override
-    {
-        return clipboard::mimeDataForSelection(textCursor());
-    }
-    bool canInsertFromMimeData(const QMimeData* source) const override
-    {
-        return clipboard::canInsert(source) || QTextEdit::canInsertFromMimeData(source);
-    }
-    void insertFromMimeData(const QMimeData* source) override
-    {
-        if (isReadOnly())
-            return;
-        QTextCursor cursor = textCursor();
-        if (!clipboard::insertMimeData(cursor, source, acceptRichText())) {
-            QTextEdit::insertFromMimeData(source);
-            return;
-        }
-        setTextCursor(cursor);
-        ensureCursorVisible();
-    }
-};
+// The editing control itself, with its clipboard hooks.
+using BridgedEdit = RichTextBox;
 
 QTextCharFormat face(const QString& family, bool bold = false)
 {
