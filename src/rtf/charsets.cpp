@@ -58,6 +58,18 @@ int codePageOfCharset(int charset)
     return 0;
 }
 
+int codePageOfFontName(const QString& name)
+{
+    static const std::pair<const char*, int> kSuffixes[] = {
+        {" CE", 1250}, {" Cyr", 1251}, {" Greek", 1253}, {" Tur", 1254}, {" (Hebrew)", 1255},
+        {" (Arabic)", 1256}, {" Baltic", 1257}, {" (Vietnamese)", 1258},
+    };
+    for (const auto& [suffix, codePage] : kSuffixes)
+        if (name.endsWith(QLatin1String(suffix)))
+            return codePage;
+    return 0;
+}
+
 CodePageDecoder::CodePageDecoder() = default;
 CodePageDecoder::~CodePageDecoder() = default;
 

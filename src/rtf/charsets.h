@@ -15,6 +15,10 @@ namespace rtf {
 // document's \ansicpg applies).
 int codePageOfCharset(int charset);
 
+// The code page that Word's suffixed font names ("Arial CE", "Arial Cyr") stand for; Word
+// gives the suffix priority over \fcharset and \cpg. 0 for other names.
+int codePageOfFontName(const QString& name);
+
 // Decodes byte runs by Windows code page, caching one decoder per code page. Code pages
 // that the platform cannot decode fall back to Windows-1252 rather than losing the text.
 class CodePageDecoder {

@@ -522,7 +522,9 @@ void Reader::flushBytes()
         const bool ascii = std::all_of(pendingBytes_.cbegin(), pendingBytes_.cend(),
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
         int codePage = ansiCodePage_;
-        if (font && font->codePage > 0)
+        if (font && font->suffixCodePage > 0)
+            codePage = font->suffixCodePage;
+        else if (font && font->codePage > 0)
             codePage = font->codePage;
         else if (font && font->charsetCodePage > 0)
             codePage = font->charsetCodePage;
@@ -698,6 +700,7 @@ void Reader::commitFontName()
     int codePage = entry.codePage > 0 ? entry.codePage : entry.charsetCodePage > 0 ? entry.charsetCodePage : ansiCodePage_;
     entry.name = decoder_.decode(codePage, fontNameBytes_).trimmed();
     entry.nq = entry.name == kNqFace;
+    entry.suffixCodePage = codePageOfFontName(entry.name);
     fontNameBytes_.clear();
 }
 

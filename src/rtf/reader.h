@@ -31,6 +31,7 @@ private:
         QString name;
         int codePage = 0;          // \cpg; 0: none
         int charsetCodePage = 0;   // from \fcharset; 0: the document's code page
+        int suffixCodePage = 0;    // from a name such as "Arial CE"; 0: none
         bool nq = false;
     };
     struct PictureData {

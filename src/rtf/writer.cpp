@@ -159,6 +159,7 @@ void Writer::openLink(const QString& target)
     closeLink();
     QString escaped = target;
     escaped.replace(u'\\', QLatin1String("\\\\"));
+    escaped.replace(u'"', QLatin1String("%22"));  // a quote would end the field's argument
     body_.append("{\\field{\\*\\fldinst HYPERLINK \"");
     writeText(escaped, false);
     body_.append("\"}{\\fldrslt ");

@@ -92,6 +92,8 @@ void TestRtfReader::text_data()
     QTest::newRow("hex bytes default to 1252") << QByteArray("{\\rtf1 \\'e9\\'80\\'E9}") << u"\u00e9\u20ac\u00e9"_qs;
     QTest::newRow("fcharset wins over ansicpg") << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset238 Calibri;}}\\f0 \\'c8l\\'e1nek}") << u"\u010cl\u00e1nek"_qs;
     QTest::newRow("ansicpg when the font has no charset") << QByteArray("{\\rtf1\\ansi\\ansicpg1251{\\fonttbl{\\f0\\fnil Arial;}}\\f0 \\'cf\\'f0}") << u"\u041f\u0440"_qs;
+    QTest::newRow("suffixed font name wins over fcharset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset0 Arial CE;}}\\f0 \\'c8}") << u"\u010c"_qs;
+    QTest::newRow("Cyr suffix") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset0 Times New Roman Cyr;}}\\f0 \\'cf}") << u"\u041f"_qs;
     QTest::newRow("cpg wins over fcharset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset0\\cpg1253 G;}}\\f0 \\'e1}") << u"\u03b1"_qs;
     QTest::newRow("deff font charset") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 A;}{\\f1\\fcharset204 Cyr;}}\\'cf}") << u"\u041f"_qs;
     QTest::newRow("raw 8-bit bytes") << QByteArray("{\\rtf1\\ansicpg1251 \xcf\xf0}") << u"\u041f\u0440"_qs;
