@@ -195,6 +195,9 @@ void TestRtfRoundTrip::typedTextTakesTheDocumentDefaultFont()
     const auto loaded = readRtf(rtf, QFont(QStringLiteral("Times New Roman"), 10));
     QVERIFY(!loaded.error);
     QCOMPARE(describe(*loaded.document).value(1), u"  [NQ 18] \\x{f0ad}\\x{00e0}k"_qs);
+    // Reading keeps the face the editor gave the document for what is typed next.
+    QCOMPARE(loaded.document->defaultFont().family(), u"Times New Roman"_qs);
+    QCOMPARE(loaded.document->defaultFont().pointSize(), 10);
 }
 
 void TestRtfRoundTrip::writerOutput_data()
