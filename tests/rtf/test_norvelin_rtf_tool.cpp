@@ -1,0 +1,124 @@
+// The command-line converter: output by extension, NQ runs as cp1252 text, and bad input
+// reported on stderr with a non-zero exit.
+
+#include "conversion.h"
+#include "nq/glyph_code.h"
+#include "rtf/rtf.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+class TestNorvelinRtfTool : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void converts_data();
+    void converts();
+    void failures_data();
+    void failures();
+    void nqRunsBecomeCp1252Text();
+
+private:
+    QTemporaryDir dir_;
+    QString input_;
+};
+
+namespace {
+
+struct Run {
+    int exitCode = -1;
+    QByteArray errors;
+};
+
+Run runTool(const QStringList& arguments)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(NORVELIN_RTF_TOOL), arguments);
+    Run run;
+    if (!tool.waitForFinished(30000))
+        return run;
+    run.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
+    run.errors = tool.readAllStandardError();
+    return run;
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void TestNorvelinRtfTool::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    input_ = dir_.filePath(QStringLiteral("in.rtf"));
+    QFile file(input_);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1 NQ;}}\\f0 caf\\'e9 {\\b bold}\\par\\f1 \\'ad\\'e0\\u61825\\'81\\line x}");
+}
+
+void TestNorvelinRtfTool::converts_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("text") << "out.txt" << QByteArray("caf\xc3\xa9 bold\n\xc2\xad\xc3\xa0\xc2\x81\nx\n");
+    QTest::newRow("html") << "out.html" << QByteArray("font-weight:700;\">bold</span>");
+    QTest::newRow("rtf") << "out.rtf" << QByteArray("\\plain\\f2\\fs24 \\'ad\\'e0\\'81\\line x\\par");
+}
+
+void TestNorvelinRtfTool::converts()
+{
+    QFETCH(QString, output);
+    QFETCH(QByteArray, expected);
+    const QString path = dir_.filePath(output);
+    const Run run = runTool({input_, path});
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray written = contents(path);
+    QVERIFY2(written.contains(expected), written.constData());
+}
+
+void TestNorvelinRtfTool::failures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("not rtf") << QStringList{QStringLiteral(NORVELIN_RTF_TOOL), QStringLiteral("fail.txt")} << 1 << "not an RTF file";
+    QTest::newRow("missing input") << QStringList{QStringLiteral("/nonexistent/in.rtf"), QStringLiteral("fail.txt")} << 1 << "/nonexistent/in.rtf: cannot be read";
+    QTest::newRow("unknown output type") << QStringList{QStringLiteral("in.rtf"), QStringLiteral("fail.doc")} << 2 << "unknown output type";
+    QTest::newRow("no arguments") << QStringList{} << 2 << "usage:";
+}
+
+void TestNorvelinRtfTool::failures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    for (QString& argument : arguments)
+        if (argument.startsWith(u"fail."))
+            argument = dir_.filePath(argument);
+    const Run run = runTool(arguments);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(QString::fromUtf8(run.errors).contains(message), run.errors.constData());
+    QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("fail.txt"))));
+}
+
+void TestNorvelinRtfTool::nqRunsBecomeCp1252Text()
+{
+    QTextDocument document;
+    document.setDefaultFont(QFont(QStringLiteral("NQ"), 16));
+    QTextCursor cursor(&document);
+    cursor.insertText(QString(nq::toChar(0xAD)) + nq::toChar(0x80));
+    QTextCharFormat arial;
+    arial.setFontFamilies({QStringLiteral("Arial")});
+    cursor.insertText(QString(QChar(0xF0AD)), arial);   // outside NQ, a private-use character stays
+    QCOMPARE(rtf_tool::plainText(document), QString(u"\u00ad\u20ac\uf0ad\n"_qs).toUtf8());
+}
+
+QTEST_MAIN(TestNorvelinRtfTool)
+#include "test_norvelin_rtf_tool.moc"
