@@ -14,6 +14,8 @@
 #include <QTextCursor>
 #include <QTextImageFormat>
 
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using rtf_test::describe;
@@ -323,14 +325,31 @@ void TestRtfRoundTrip::saveFileReplacesAndReloads()
 
 void TestRtfRoundTrip::failedSaveLeavesTheOldFileWhole()
 {
-    // /proc accepts no new files, not even from root: the temporary file cannot be made.
-    const QString path = QStringLiteral("/proc/self/norvelin-test.rtf");
-    if (QFileInfo::exists(path))
-        QSKIP("unexpected file in /proc");
-    QTextDocument document(QStringLiteral("text"));
+    // A file size limit makes the write fail half-way, even for root.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("doc.rtf"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("{\\rtf1 the old document}");
+    old.close();
+    QTextDocument document(QString(20000, u'x'));
+
+    rlimit saved{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
     const auto error = rtf::saveFile(path, document);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
     QVERIFY(error);
-    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY2(error->startsWith(path + u':') && error->contains(u"cannot be written"), qPrintable(*error));
+    QTextDocument reloaded;
+    QCOMPARE(rtf::loadFile(path, reloaded), std::nullopt);
+    QCOMPARE(reloaded.toPlainText(), u"the old document"_qs);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("doc.rtf")});
 }
 
 QTEST_MAIN(TestRtfRoundTrip)
