@@ -1,6 +1,9 @@
 #include "rtf/reader.h"
 
 #include "nq/glyph_code.h"
+#include "rtf/field_instruction.h"
+#include "rtf/format_mapping.h"
+#include "rtf/units.h"
 
 #include <QImage>
 #include <QTextBlockFormat>
@@ -10,8 +13,6 @@
 namespace rtf {
 namespace {
 
-// RTF lengths are twips; the document measures in pixels at 96 per inch.
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kMaxHalfPoints = 3276;
 constexpr int kMaxUnicodeSkip = 1000;
 
@@ -123,7 +124,7 @@ void Reader::finishDocument()
 {
     flushBytes();
     emitRun();
-    QTextBlockFormat last = blockFormat(state_.para);
+    QTextBlockFormat last = toBlockFormat(state_.para);
     if (pageBreakPending_)
         last.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     builder_.finish(last, charFormat(state_.chars));
@@ -399,10 +400,7 @@ void Reader::handleSymbol(char symbol)
     case '{':
     case '}': {
         const char literal = symbol;
-        const int saved = unicodeFallbackLeft_;
-        unicodeFallbackLeft_ = 0;
         handleBytes(std::string_view(&literal, 1));
-        unicodeFallbackLeft_ = saved;
         break;
     }
     case '~': appendNqAwareChar(0x00A0, 0xA0); break;
@@ -604,7 +602,7 @@ void Reader::endParagraph()
     flushBytes();
     emitRun();
     cellSeparatorPending_ = false;
-    QTextBlockFormat format = blockFormat(state_.para);
+    QTextBlockFormat format = toBlockFormat(state_.para);
     if (pageBreakPending_) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         pageBreakPending_ = false;
@@ -619,75 +617,19 @@ QColor Reader::colorAt(int index) const
     return colors_[index];
 }
 
+
+
 QTextCharFormat Reader::charFormat(const CharProps& chars)
 {
     if (formatCached_ && cachedProps_ == chars)
         return cachedFormat_;
-    QTextCharFormat format;
-    if (const FontEntry* font = fontOf(chars); font && !font->name.isEmpty())
-        format.setFontFamilies({font->name});
-    format.setFontPointSize(chars.halfPoints / 2.0);
-    if (chars.bold)
-        format.setFontWeight(QFont::Bold);
-    if (chars.italic)
-        format.setFontItalic(true);
-    if (chars.strike)
-        format.setFontStrikeOut(true);
-    switch (chars.underline) {
-    case Underline::None: break;
-    case Underline::Single: format.setUnderlineStyle(QTextCharFormat::SingleUnderline); break;
-    case Underline::Dotted: format.setUnderlineStyle(QTextCharFormat::DotLine); break;
-    case Underline::Dash: format.setUnderlineStyle(QTextCharFormat::DashUnderline); break;
-    case Underline::DashDot: format.setUnderlineStyle(QTextCharFormat::DashDotLine); break;
-    case Underline::DashDotDot: format.setUnderlineStyle(QTextCharFormat::DashDotDotLine); break;
-    case Underline::Wave: format.setUnderlineStyle(QTextCharFormat::WaveUnderline); break;
-    }
-    if (chars.position == VerticalPosition::Super)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (chars.position == VerticalPosition::Sub)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    if (const QColor color = colorAt(chars.foreground); color.isValid())
-        format.setForeground(color);
-    if (const QColor color = colorAt(chars.background); color.isValid())
-        format.setBackground(color);
-    if (chars.link >= 0 && chars.link < links_.size()) {
-        format.setAnchor(true);
-        format.setAnchorHref(links_[chars.link]);
-    }
-    formatCached_ = true;
+    const FontEntry* font = fontOf(chars);
+    const QString link = chars.link >= 0 && chars.link < links_.size() ? links_[chars.link] : QString();
+    cachedFormat_ = toCharFormat(chars, font ? font->name : QString(), colorAt(chars.foreground),
+                                 colorAt(chars.background), link);
     cachedProps_ = chars;
-    cachedFormat_ = format;
-    return format;
-}
-
-QTextBlockFormat Reader::blockFormat(const ParaProps& para) const
-{
-    QTextBlockFormat format;
-    switch (para.alignment) {
-    case Alignment::Left: break;
-    case Alignment::Center: format.setAlignment(Qt::AlignHCenter); break;
-    case Alignment::Right: format.setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
-    case Alignment::Justify: format.setAlignment(Qt::AlignJustify); break;
-    }
-    if (para.leftIndent)
-        format.setLeftMargin(para.leftIndent / kTwipsPerPixel);
-    if (para.rightIndent)
-        format.setRightMargin(para.rightIndent / kTwipsPerPixel);
-    if (para.firstIndent)
-        format.setTextIndent(para.firstIndent / kTwipsPerPixel);
-    if (para.spaceBefore)
-        format.setTopMargin(para.spaceBefore / kTwipsPerPixel);
-    if (para.spaceAfter)
-        format.setBottomMargin(para.spaceAfter / kTwipsPerPixel);
-    if (para.lineSpacing < 0)
-        format.setLineHeight(-double(para.lineSpacing) / kTwipsPerPixel, QTextBlockFormat::FixedHeight);
-    else if (para.lineSpacing > 0 && para.lineMultiple)
-        format.setLineHeight(para.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
-    else if (para.lineSpacing > 0)
-        format.setLineHeight(para.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
-    if (para.pageBreakBefore)
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    return format;
+    formatCached_ = true;
+    return cachedFormat_;
 }
 
 void Reader::commitFontName()
@@ -728,21 +670,5 @@ void Reader::finishPicture()
     builder_.insertImage(image, width, height);
 }
 
-QString Reader::hyperlinkTarget(const QString& instruction) const
-{
-    const QString text = instruction.trimmed();
-    if (!text.startsWith(QLatin1String("HYPERLINK"), Qt::CaseInsensitive))
-        return {};
-    const qsizetype open = text.indexOf(u'"');
-    if (open >= 0) {
-        const qsizetype close = text.indexOf(u'"', open + 1);
-        QString target = text.mid(open + 1, close < 0 ? -1 : close - open - 1);
-        // Field syntax doubles the backslashes of paths.
-        target.replace(QLatin1String("\\\\"), QLatin1String("\\"));
-        return target;
-    }
-    const QStringList words = text.split(u' ', Qt::SkipEmptyParts);
-    return words.size() > 1 ? words[1] : QString();
-}
 
 } // namespace rtf

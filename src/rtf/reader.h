@@ -70,13 +70,11 @@ private:
     const FontEntry* fontOf(const CharProps& chars) const;
     bool isNqRun() const;
     QTextCharFormat charFormat(const CharProps& chars);
-    QTextBlockFormat blockFormat(const ParaProps& para) const;
     QColor colorAt(int index) const;
 
     void commitFontName();
     void commitColor();
     void finishPicture();
-    QString hyperlinkTarget(const QString& instruction) const;
 
     QByteArrayView data_;
     QTextDocument& document_;

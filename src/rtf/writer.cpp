@@ -2,6 +2,7 @@
 
 #include "nq/glyph_code.h"
 #include "rtf/rtf.h"
+#include "rtf/units.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -18,8 +19,6 @@
 
 namespace rtf {
 namespace {
-
-constexpr double kTwipsPerPixel = 15.0;
 
 int twips(double pixels) { return int(std::lround(pixels * kTwipsPerPixel)); }
 
