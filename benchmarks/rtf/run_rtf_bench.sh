@@ -10,6 +10,7 @@ tool="$build/bin/norvelin-rtf"
 for exe in "$bench" "$tool"; do
   [[ -x "$exe" ]] || { echo "missing $exe: build the targets rtf_bench and norvelin-rtf" >&2; exit 1; }
 done
+[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export QT_QPA_PLATFORM=offscreen
