@@ -44,9 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::fprintf(stderr, "re-reading our own output failed: %s\n", qPrintable(error->toString()));
         std::abort();
     }
-    if (again.toRawText() != document.toRawText()) {
-        std::fprintf(stderr, "text changed on write and read:\n%s\n---\n%s\n",
-                     qPrintable(document.toRawText()), qPrintable(again.toRawText()));
+    const QString before = document.toRawText();
+    const QString after = again.toRawText();
+    if (after != before) {
+        qsizetype at = 0;
+        while (at < before.size() && at < after.size() && before[at] == after[at])
+            ++at;
+        std::fprintf(stderr, "text changed on write and read at character %lld: U+%04X became U+%04X\n%s\n---\n%s\n",
+                     static_cast<long long>(at), at < before.size() ? before[at].unicode() : 0u,
+                     at < after.size() ? after[at].unicode() : 0u, qPrintable(before.mid(at - 20, 40)),
+                     qPrintable(after.mid(at - 20, 40)));
         std::abort();
     }
     return 0;

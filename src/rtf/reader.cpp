@@ -175,11 +175,16 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable, bool first)
 {
     switch (cmd) {
     case Cmd::FontTable:
+        // A table that comes after text must not restyle the text already read.
+        emitRun();
+        formatCached_ = false;
         state_.destination = Destination::FontTable;
         fontEntry_ = -1;
         fontNameBytes_.clear();
         return true;
     case Cmd::ColorTable:
+        emitRun();
+        formatCached_ = false;
         state_.destination = Destination::ColorTable;
         colorHasValue_ = false;
         red_ = green_ = blue_ = 0;
@@ -644,11 +649,13 @@ void Reader::commitFontName()
     entry.nq = entry.name == kNqFace;
     entry.suffixCodePage = codePageOfFontName(entry.name);
     fontNameBytes_.clear();
+    formatCached_ = false;
 }
 
 void Reader::commitColor()
 {
     colors_.push_back(colorHasValue_ ? QColor(red_, green_, blue_) : QColor());
+    formatCached_ = false;
     colorHasValue_ = false;
     red_ = green_ = blue_ = 0;
 }

@@ -170,6 +170,7 @@ void TestRtfReader::characterFormatting_data()
     QTest::newRow("group restores") << "l" << "Arial 12";
     QTest::newRow("plain resets") << "m" << "Arial 12";
     QTest::newRow("deff when no font given") << "n" << "Arial 12";
+    QTest::newRow("later font and colour tables restyle nothing before them") << "p" << "Arial 12 fg#ff0000";
 }
 
 void TestRtfReader::characterFormatting()
@@ -179,7 +180,8 @@ void TestRtfReader::characterFormatting()
     const QByteArray rtf =
         "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 NQ;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
         "\\f0\\fs24 a{\\b b\\b0 B}{\\i c}{\\ul d\\ulnone D}{\\uld e}{\\ulwave E}{\\strike f}{\\cf1 g\\cf0 G}"
-        "{\\highlight2 h}{\\cb1 H}{\\super i}{\\sub j}{\\up6 J}{\\f1\\fs40 k}l{\\b\\i\\ul\\cf1\\plain m}{\\f7 n}}";
+        "{\\highlight2 h}{\\cb1 H}{\\super i}{\\sub j}{\\up6 J}{\\f1\\fs40 k}l{\\b\\i\\ul\\cf1\\plain m}{\\f7 n}"
+        "{\\cf1 p{\\fonttbl{\\f0 NQ;}}{\\colortbl;\\red0\\green0\\blue255;}}}";
     const auto result = readRtf(rtf);
     QVERIFY(!result.error);
     const QString text = result.document->toPlainText();
