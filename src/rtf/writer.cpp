@@ -1,6 +1,7 @@
 #include "rtf/writer.h"
 
 #include "nq/glyph_code.h"
+#include "rtf/charsets.h"
 #include "rtf/rtf.h"
 #include "rtf/units.h"
 
@@ -70,7 +71,10 @@ private:
     void writeBlock(const QTextBlock& block);
     void writeParagraphProperties(const QTextBlockFormat& format);
     void writeCharacterProperties(const QTextCharFormat& format);
-    void writeText(const QString& text, bool nq);
+    // Readers decode \'hh in a face named like "Arial CE" by that name's code page, so text
+    // in such faces goes as \uN beyond ASCII.
+    enum class TextEncoding { Nq, Cp1252, Unicode };
+    void writeText(const QString& text, TextEncoding encoding);
     void writeImage(const QTextImageFormat& format);
     void writeEscapedAscii(char c);
     void writeUnicode(char16_t unit);
@@ -125,8 +129,9 @@ void Writer::writeUnicode(char16_t unit)
     body_.append("\\'3f");
 }
 
-void Writer::writeText(const QString& text, bool nq)
+void Writer::writeText(const QString& text, TextEncoding encoding)
 {
+    const bool nq = encoding == TextEncoding::Nq;
     static const char hex[] = "0123456789abcdef";
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
@@ -138,7 +143,9 @@ void Writer::writeText(const QString& text, bool nq)
             body_.append("\\line ");
             continue;
         }
-        const std::optional<unsigned char> byte = nq ? nq::toCode(ch) : cp1252Byte(ch);
+        std::optional<unsigned char> byte = nq ? nq::toCode(ch) : cp1252Byte(ch);
+        if (encoding == TextEncoding::Unicode && byte && *byte >= 0x80)
+            byte.reset();
         if (byte && *byte >= 0x20 && *byte < 0x80) {
             writeEscapedAscii(char(*byte));
         } else if (byte && (nq || *byte >= 0x80)) {
@@ -160,7 +167,7 @@ void Writer::openLink(const QString& target)
     escaped.replace(u'\\', QLatin1String("\\\\"));
     escaped.replace(u'"', QLatin1String("%22"));  // a quote would end the field's argument
     body_.append("{\\field{\\*\\fldinst HYPERLINK \"");
-    writeText(escaped, false);
+    writeText(escaped, TextEncoding::Unicode);
     body_.append("\"}{\\fldrslt ");
     linkOpen_ = true;
     openTarget_ = target;
@@ -323,7 +330,10 @@ void Writer::writeBlock(const QTextBlock& block)
             continue;
         }
         writeCharacterProperties(format);
-        writeText(fragment.text(), effectiveFamily(format, defaultFont_) == kNqFace);
+        const QString family = effectiveFamily(format, defaultFont_);
+        writeText(fragment.text(), family == kNqFace ? TextEncoding::Nq
+                                   : codePageOfFontName(family) ? TextEncoding::Unicode
+                                                                : TextEncoding::Cp1252);
         wroteRun = true;
     }
     closeLink();

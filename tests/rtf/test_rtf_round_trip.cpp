@@ -214,6 +214,7 @@ void TestRtfRoundTrip::writerOutput_data()
     QTest::newRow("private use as negative \\u") << "Arial" << u"\uf0ad"_qs << QByteArray("\\u-3923\\'3f");
     QTest::newRow("surrogate pair as two \\u") << "Arial" << QString::fromUcs4(U"\U0001F600") << QByteArray("\\u-10179\\'3f\\u-8704\\'3f");
     QTest::newRow("undefined cp1252 byte as \\u") << "Arial" << u"\u0081"_qs << QByteArray("\\u129\\'3f");
+    QTest::newRow("face with a code page in its name") << "Arial Baltic" << u"\u00e6\u0119"_qs << QByteArray("\\u230\\'3f\\u281\\'3f");
     QTest::newRow("tab and line") << "Arial" << u"a\tb\u2028c"_qs << QByteArray("a\\tab b\\line c");
 }
 
