@@ -581,13 +581,14 @@ void Reader::appendUnicode(int value)
         value += 65536;
     char16_t ch = (value < 0 || value > 0xFFFF) ? char16_t(QChar::ReplacementCharacter) : char16_t(value);
     unicodeFallbackLeft_ = state_.unicodeSkip;
-    if (isDroppedControl(ch))
-        return;
     if (isNqRun()) {
         // LibreOffice writes NQ bytes as their Unicode or private-use forms.
         if (const auto code = nq::toCode(QChar(ch)))
             ch = nq::toChar(*code).unicode();
     }
+    // Checked after the mapping: U+F001 in an NQ run stands for the control byte 1.
+    if (isDroppedControl(ch))
+        return;
     appendChar(ch);
 }
 

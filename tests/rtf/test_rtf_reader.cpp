@@ -114,7 +114,7 @@ void TestRtfReader::text_data()
     QTest::newRow("special characters") << QByteArray("{\\rtf1\\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}") << u"\u2014\u2013\u2022\u2018\u2019\u201c\u201d"_qs;
     QTest::newRow("final par adds no paragraph") << QByteArray("{\\rtf1 a\\par b\\par}") << u"a\nb"_qs;
     QTest::newRow("empty paragraphs kept") << QByteArray("{\\rtf1 a\\par\\par\\par b}") << u"a\n\n\nb"_qs;
-    QTest::newRow("control characters by \\u dropped, tab kept") << "{\\rtf1" + kNqFontTable + "a\\u6?b\\u9?c\\f1\\u6?d}" << u"ab\tcd"_qs;
+    QTest::newRow("control characters by \\u dropped, tab kept") << "{\\rtf1" + kNqFontTable + "a\\u6?b\\u9?c\\f1\\u6?d\\u61441?\\u61697?e}" << u"ab\tcde"_qs;
     QTest::newRow("control bytes dropped, raw tab kept") << QByteArray("{\\rtf1 a\x01\tb\\'00}") << u"a\tb"_qs;
 
     QTest::newRow("missing final brace") << QByteArray("{\\rtf1 a{\\b b") << u"ab"_qs;
