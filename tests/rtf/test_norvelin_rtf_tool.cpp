@@ -21,6 +21,7 @@ private slots:
     void failures_data();
     void failures();
     void nqRunsBecomeCp1252Text();
+    void unicodeBengaliBothWays();
 
 private:
     QTemporaryDir dir_;
@@ -92,6 +93,8 @@ void TestNorvelinRtfTool::failures_data()
     QTest::newRow("missing input") << QStringList{QStringLiteral("/nonexistent/in.rtf"), QStringLiteral("fail.txt")} << 1 << "/nonexistent/in.rtf: cannot be read";
     QTest::newRow("unknown output type") << QStringList{QStringLiteral("in.rtf"), QStringLiteral("fail.doc")} << 2 << "unknown output type";
     QTest::newRow("no arguments") << QStringList{} << 2 << "usage:";
+    QTest::newRow("unicode into rtf") << QStringList{QStringLiteral("--unicode"), QStringLiteral("in.rtf"), QStringLiteral("fail.rtf")} << 2 << "--unicode writes .txt or .html";
+    QTest::newRow("from unicode into text") << QStringList{QStringLiteral("--from-unicode"), QStringLiteral("in.txt"), QStringLiteral("fail.txt")} << 2 << "--from-unicode writes .rtf";
 }
 
 void TestNorvelinRtfTool::failures()
@@ -118,6 +121,28 @@ void TestNorvelinRtfTool::nqRunsBecomeCp1252Text()
     arial.setFontFamilies({QStringLiteral("Arial")});
     cursor.insertText(QString(QChar(0xF0AD)), arial);   // outside NQ, a private-use character stays
     QCOMPARE(rtf_tool::plainText(document), QString(u"\u00ad\u20ac\uf0ad\n"_qs).toUtf8());
+}
+
+// Unicode Bengali text becomes an NQ document, whose bytes are the layout's visual order,
+// and comes back as the same Unicode text.
+void TestNorvelinRtfTool::unicodeBengaliBothWays()
+{
+    const QString words = u"আমি বোন কর্মী"_qs; // আমি বোন কর্মী
+    const QString text = dir_.filePath(QStringLiteral("words.txt"));
+    QFile file(text);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write((words + u'\n').toUtf8());
+    file.close();
+
+    const QString rtfPath = dir_.filePath(QStringLiteral("words.rtf"));
+    QCOMPARE(runTool({QStringLiteral("--from-unicode"), text, rtfPath}).exitCode, 0);
+    const QString plain = dir_.filePath(QStringLiteral("words-nq.txt"));
+    QCOMPARE(runTool({rtfPath, plain}).exitCode, 0);
+    QCOMPARE(QString::fromUtf8(contents(plain)), QString(u"Aim eban km\u00ca\n"_qs));
+
+    const QString back = dir_.filePath(QStringLiteral("words-back.txt"));
+    QCOMPARE(runTool({QStringLiteral("--unicode"), rtfPath, back}).exitCode, 0);
+    QCOMPARE(QString::fromUtf8(contents(back)), words + u'\n');
 }
 
 QTEST_MAIN(TestNorvelinRtfTool)

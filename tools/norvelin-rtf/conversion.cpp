@@ -2,9 +2,12 @@
 
 #include "nq/glyph_code.h"
 #include "rtf/rtf.h"
+#include "window/clipboard_bridge.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTextCursor>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -78,8 +81,30 @@ QByteArray plainText(const QTextDocument& document)
 std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options)
 {
     QTextDocument document;
-    if (auto error = rtf::loadFile(input, document))
+    if (options.unicode == UnicodeMode::FromUnicode) {
+        QFile in(input);
+        if (!in.open(QIODevice::ReadOnly))
+            return QStringLiteral("%1: cannot be read: %2").arg(QDir::toNativeSeparators(input), in.errorString());
+        QTextCursor cursor(&document);
+        QString text = QString::fromUtf8(in.readAll());
+        // A text file's final line end closes its last line; it opens no paragraph.
+        if (text.endsWith(u'\n'))
+            text.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
+        clipboard::insertUnicodeAsNq(cursor, text);
+    } else if (auto error = rtf::loadFile(input, document)) {
         return error;
+    }
+    if (options.unicode == UnicodeMode::ToUnicode) {
+        switch (options.format) {
+        case OutputFormat::Text:
+            return writeBytes(output, (clipboard::documentToUnicodeText(document) + u'\n').toUtf8());
+        case OutputFormat::Html:
+            return writeBytes(output, clipboard::toUnicodeDocument(document, QStringLiteral("Noto Sans Bengali"))
+                                          ->toHtml().toUtf8());
+        case OutputFormat::Rtf:
+            break;
+        }
+    }
     switch (options.format) {
     case OutputFormat::Rtf: return rtf::saveFile(output, document);
     case OutputFormat::Text: return writeBytes(output, plainText(document));

@@ -15,8 +15,13 @@ enum class OutputFormat { Rtf, Text, Html };
 // Chosen by the output file's extension (.rtf, .txt, .html or .htm); empty when unknown.
 std::optional<OutputFormat> formatForPath(const QString& path);
 
+// How NQ text meets Unicode: kept as glyph codes, written out as Unicode Bengali
+// (--unicode), or made from Unicode Bengali text (--from-unicode: the input is UTF-8 text).
+enum class UnicodeMode { None, ToUnicode, FromUnicode };
+
 struct ConversionOptions {
     OutputFormat format = OutputFormat::Rtf;
+    UnicodeMode unicode = UnicodeMode::None;
 };
 
 // The document as UTF-8 text: paragraphs and line breaks as \n, pictures left out,

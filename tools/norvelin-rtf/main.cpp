@@ -1,4 +1,4 @@
-// norvelin-rtf IN.rtf OUT.{rtf,txt,html}: converts with the program's own RTF codec.
+// norvelin-rtf [--unicode | --from-unicode] IN OUT: converts with the program's own RTF codec.
 
 #include "conversion.h"
 
@@ -12,9 +12,19 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    rtf_tool::ConversionOptions options;
+    if (!args.isEmpty() && args[0] == QLatin1String("--unicode")) {
+        options.unicode = rtf_tool::UnicodeMode::ToUnicode;
+        args.removeFirst();
+    } else if (!args.isEmpty() && args[0] == QLatin1String("--from-unicode")) {
+        options.unicode = rtf_tool::UnicodeMode::FromUnicode;
+        args.removeFirst();
+    }
     if (args.size() != 2 || args[0].startsWith(u'-')) {
-        std::fputs("usage: norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html\n", stderr);
+        std::fputs("usage: norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html\n"
+                   "       norvelin-rtf --unicode IN.rtf OUT.txt|OUT.html\n"
+                   "       norvelin-rtf --from-unicode IN.txt OUT.rtf\n", stderr);
         return 2;
     }
     const auto format = rtf_tool::formatForPath(args[1]);
@@ -22,8 +32,12 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "norvelin-rtf: %s: unknown output type (use .rtf, .txt or .html)\n", qPrintable(args[1]));
         return 2;
     }
-    rtf_tool::ConversionOptions options;
     options.format = *format;
+    if ((options.unicode == rtf_tool::UnicodeMode::ToUnicode && *format == rtf_tool::OutputFormat::Rtf)
+        || (options.unicode == rtf_tool::UnicodeMode::FromUnicode && *format != rtf_tool::OutputFormat::Rtf)) {
+        std::fputs("norvelin-rtf: --unicode writes .txt or .html; --from-unicode writes .rtf\n", stderr);
+        return 2;
+    }
     if (const auto error = rtf_tool::convert(args[0], args[1], options)) {
         std::fprintf(stderr, "norvelin-rtf: %s\n", qPrintable(*error));
         return 1;
