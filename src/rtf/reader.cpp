@@ -233,17 +233,24 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable, bool first)
     }
 }
 
-void Reader::handleWord(const Token& token)
+bool Reader::consumedAsFallback()
 {
-    const bool ignorable = ignorableNext_;
-    const bool first = groupStart_;
     ignorableNext_ = false;
     groupStart_ = false;
     flushBytes();
     if (unicodeFallbackLeft_ > 0) {
         --unicodeFallbackLeft_;
-        return;
+        return true;
     }
+    return false;
+}
+
+void Reader::handleWord(const Token& token)
+{
+    const bool ignorable = ignorableNext_;
+    const bool first = groupStart_;
+    if (consumedAsFallback())
+        return;
     const Cmd cmd = lookupControlWord(token.text);
     if (handleDestinationWord(cmd, ignorable, first))
         return;
@@ -393,13 +400,8 @@ void Reader::handleSymbol(char symbol)
         ignorableNext_ = groupStart_;
         return;
     }
-    ignorableNext_ = false;
-    groupStart_ = false;
-    flushBytes();
-    if (unicodeFallbackLeft_ > 0) {
-        --unicodeFallbackLeft_;
+    if (consumedAsFallback())
         return;
-    }
     switch (symbol) {
     case '\\':
     case '{':

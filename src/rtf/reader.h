@@ -48,6 +48,9 @@ private:
 
     void openGroup();
     void closeGroup();
+    // Starts a control word or symbol: ends the pending text run, and counts the token as
+    // one unit of a \u fallback when one is being skipped (then true: nothing else to do).
+    bool consumedAsFallback();
     void handleWord(const Token& token);
     void handleSymbol(char symbol);
     void handleBytes(std::string_view bytes);
