@@ -4,15 +4,14 @@
 #include "about/launcher.h"
 #include "about/registry.h"
 #include "about/sysinfo.h"
-#include "about/version.h"
 #include "platform/twips.h"
+#include "product/product.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
 
-const QString frmAbout::kAppTitle = QStringLiteral("Norvelin");
 
 namespace {
 
@@ -107,7 +106,7 @@ void frmAbout::buildControls()
     lblDescription = addLabel(this, kDescription, twipsRect(960, 960, 3165, 1410), true);
     setTextColour(lblDescription, Qt::black);
 
-    lblTitle = addLabel(this, kAppTitle, twipsRect(1080, 240, 3045, 705), false);
+    lblTitle = addLabel(this, product::kName, twipsRect(1080, 240, 3045, 705), false);
     QFont titleFont = lblTitle->font();
     titleFont.setPointSize(24);
     titleFont.setBold(true);
@@ -128,12 +127,9 @@ void frmAbout::buildControls()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + kAppTitle);
-    lblVersion->setText(QStringLiteral("Version %1.%2.%3")
-                            .arg(about::kVersionMajor)
-                            .arg(about::kVersionMinor)
-                            .arg(about::kVersionRevision));
-    lblTitle->setText(kAppTitle);
+    setWindowTitle(QStringLiteral("About ") + product::kName);
+    lblVersion->setText(QStringLiteral("Version ") + product::version());
+    lblTitle->setText(product::kName);
     fitText(lblVersion);
 }
 

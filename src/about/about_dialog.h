@@ -19,7 +19,6 @@ public:
     frmAbout(about::Registry& registry, about::Launcher& launcher, platform::Dialogs& dialogs,
              QWidget* parent = nullptr);
 
-    static const QString kAppTitle;
 
     QLabel* picIcon = nullptr;
     QPushButton* cmdOK = nullptr;

@@ -3,12 +3,12 @@
 #include "about/launcher.h"
 #include "about/registry.h"
 #include "platform/dialogs.h"
+#include "product/product.h"
 
 namespace about {
 
 namespace {
 
-const QString kAppTitle = QStringLiteral("Norvelin");
 
 // Empty when the store names no program that exists; `found` tells whether the store
 // named one at all (a named program is started even if it may be missing).
@@ -49,7 +49,7 @@ void StartSysInfo(const Registry& registry, Launcher& launcher, platform::Dialog
         program = programOnPath(launcher);
     if (!program.isEmpty() && launcher.start(program))
         return;
-    dialogs.message(parent, kSysInfoUnavailable, kAppTitle, platform::Buttons::Ok,
+    dialogs.message(parent, kSysInfoUnavailable, product::kName, platform::Buttons::Ok,
                     platform::Icon::None);
 }
 

@@ -10,8 +10,6 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceMain;
     sinceMain.start();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Norvelin"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1.0"));
     QGuiApplication::setDesktopFileName(QStringLiteral("norvelin"));
 
     platform::QtDialogs dialogs;

@@ -1,11 +1,11 @@
 #include "documents/file_commands.h"
 
 #include "documents/common_dialog.h"
+#include "documents/document_state.h"
 #include "documents/file_dialog_settings.h"
 #include "documents/file_messages.h"
+#include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
-#include "window/document_state.h"
-#include "window/rich_text_box.h"
 
 #include <QFileInfo>
 

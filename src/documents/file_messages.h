@@ -1,6 +1,8 @@
 #pragma once
 // The texts the file commands show: the save questions and the notices about files.
 
+#include "product/product.h"
+
 #include <QString>
 
 namespace documents {
@@ -13,7 +15,7 @@ inline const QString kOpenSaveText = QStringLiteral("Do you want to save this do
 inline const QString kOpenSaveTitle = QStringLiteral("Saving confirmation");
 
 // Title of the warnings about files.
-inline const QString kNoticeTitle = QStringLiteral("Norvelin");
+inline const QString kNoticeTitle = product::kName;
 
 // A file could not be read or written: `reason` is what the codec said. The text names
 // the file even where the reason does not.

@@ -1,22 +1,32 @@
 #include "documents/printing.h"
 
 #include "documents/common_dialog.h"
+#include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
-#include "window/rich_text_box.h"
+#include "product/product.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <memory>
 
-// The resolution at which text formats give lengths in pixels (Qt's own, exported).
-Q_GUI_EXPORT int qt_defaultDpiY();
-
 namespace {
 
-const QString kAppTitle = QStringLiteral("Norvelin");
+// The resolution at which text formats give lengths in pixels: the primary screen's logical
+// resolution, 96 when the application asks for it, and 100 without a screen, as Qt's text
+// layout assumes.
+int textFormatDpiY()
+{
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return 96;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return qRound(screen->logicalDotsPerInchY());
+    return 100;
+}
 
 // Margins for a printer that offers none of its own (a PDF file, a borderless page).
 constexpr qreal kMinimumMarginMm = 10.0;
@@ -85,7 +95,7 @@ bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, 
 
     copy->documentLayout()->setPaintDevice(&printer);
     // Frame margins are given at the default resolution; the layout scales them to the device.
-    const qreal toLayout = qreal(qt_defaultDpiY()) / printer.logicalDpiY();
+    const qreal toLayout = qreal(textFormatDpiY()) / printer.logicalDpiY();
     QTextFrameFormat frame = copy->rootFrame()->frameFormat();
     frame.setLeftMargin((body.left() - paper.left()) * toLayout);
     frame.setTopMargin((body.top() - paper.top()) * toLayout);
@@ -121,13 +131,13 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window)
         dialog.Flags += CommonDialog::kPrintSelection;
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(kAppTitle); // the job's name in the print queue
+    printer.setDocName(product::kName); // the job's name in the print queue
     bool printSelection = false;
     if (!dialog.ShowPrinter(printer, printSelection))
         return;
 
     QString error;
     if (!SelPrint(editor, printer, printSelection, &error))
-        dialog.dialogs().message(window, error, kAppTitle, platform::Buttons::Ok,
+        dialog.dialogs().message(window, error, product::kName, platform::Buttons::Ok,
                                  platform::Icon::Warning);
 }

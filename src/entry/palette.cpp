@@ -2,38 +2,41 @@
 
 #include "entry/flex_grid.h"
 #include "nq/glyph_code.h"
+#include "nq/glyph_table.h"
 
 namespace entry {
 namespace {
 
-using Row = std::array<int, kPaletteCols>;
+// The one cell that holds no glyph: a click on it inserts a line break, like code 255.
+constexpr int kEmptyRow = 2;
+constexpr int kEmptyCol = 13;
+constexpr int kEmptyBlock = 7;
 
-// Glyph codes by (row, column); 0 marks the empty cell.
-constexpr std::array<Row, kPaletteRows> kCodes = {{
-    {65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 48, 49, 50, 35, 36,
-     37, 43, 130, 131, 132, 133, 134, 135, 136, 137, 139, 166, 169, 178, 179, 180},
-    {76, 77, 78, 79, 80, 81, 82, 83, 84, 85, 51, 52, 53, 54, 45, 46,
-     47, 60, 140, 145, 146, 147, 148, 150, 151, 152, 153, 181, 182, 183, 184, 185},
-    {86, 87, 88, 89, 90, 97, 98, 99, 100, 101, 55, 56, 57, 0, 61, 62,
-     93, 94, 154, 155, 156, 159, 220, 224, 225, 238, 239, 186, 187, 188, 189, 190},
-    {102, 103, 104, 105, 106, 107, 108, 109, 110, 111, 122, 126, 161, 162, 163, 165,
-     168, 171, 240, 241, 242, 243, 244, 245, 246, 247, 248, 191, 192, 193, 195, 196},
-    {112, 113, 114, 115, 116, 117, 118, 119, 120, 121, 173, 175, 177, 201, 202, 203,
-     209, 218, 249, 250, 251, 252, 253, 254, 227, 228, 229, 197, 199, 200, 210, 211},
-    {33, 34, 36, 39, 40, 41, 44, 58, 59, 63, 91, 92, 123, 125, 95, 96,
-     96, 96, 230, 231, 232, 233, 234, 235, 236, 255, 219, 212, 213, 214, 215, 216},
-}};
-
-// Block of each cell, one digit per column. Three cells sit in a neighbour's rectangle:
-// (0, 10) belongs to block 1, (2, 13) to block 7, (5, 26) to block 4.
-constexpr std::array<const char*, kPaletteRows> kBlocks = {
-    "11111111111666777733333333344444",
-    "11111111116666777733333333344444",
-    "11111111116667777733333333344444",
-    "11111111115555555533333333344444",
-    "11111111115555555533333333344444",
-    "22222222222222888833333333444444",
+struct Layout {
+    std::array<std::array<int, kPaletteCols>, kPaletteRows> codes{};  // 0: the empty cell
+    std::array<std::array<int, kPaletteCols>, kPaletteRows> blocks{};
 };
+
+// The palette is laid out in the glyph table (its palette_cells and block columns), the
+// one file that the font generator reads too.
+const Layout& layout()
+{
+    static const Layout built = [] {
+        Layout l;
+        for (const nq::Glyph& glyph : nq::glyphTable()) {
+            for (qsizetype i = 0; i < glyph.cells.size(); ++i) {
+                const QPoint cell = glyph.cells[i];
+                if (cell.y() < 0 || cell.y() >= kPaletteRows || cell.x() < 0 || cell.x() >= kPaletteCols)
+                    continue;
+                l.codes[cell.y()][cell.x()] = glyph.code;
+                l.blocks[cell.y()][cell.x()] = i < glyph.blocks.size() ? glyph.blocks[i] : glyph.block;
+            }
+        }
+        l.blocks[kEmptyRow][kEmptyCol] = kEmptyBlock;
+        return l;
+    }();
+    return built;
+}
 
 constexpr quint32 rgb(int red, int green, int blue)
 {
@@ -55,12 +58,12 @@ bool inside(int row, int col)
 
 int paletteCode(int row, int col)
 {
-    return inside(row, col) ? kCodes[row][col] : 0;
+    return inside(row, col) ? layout().codes[row][col] : 0;
 }
 
 int paletteBlock(int row, int col)
 {
-    return inside(row, col) ? kBlocks[row][col] - '0' : 0;
+    return inside(row, col) ? layout().blocks[row][col] : 0;
 }
 
 quint32 blockColorValue(int block)

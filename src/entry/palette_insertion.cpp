@@ -1,9 +1,9 @@
 #include "entry/palette_insertion.h"
 
+#include "editor/rich_text_box.h"
 #include "entry/palette.h"
 #include "nq/glyph_code.h"
 #include "platform/key_queue.h"
-#include "window/rich_text_box.h"
 
 namespace entry {
 namespace {

@@ -1,5 +1,7 @@
 #include "formatting/size_options.h"
 
+#include "nq/face.h"
+
 #include <algorithm>
 
 namespace formatting {
@@ -44,8 +46,8 @@ QStringList fontNameEntries(const QStringList& families)
 QString fontListText(const QStringList& families)
 {
     for (const QString& family : families) {
-        if (withoutFoundry(family) == kEditingFace)
-            return kEditingFace;
+        if (withoutFoundry(family) == nq::kFace)
+            return nq::kFace;
     }
     return kFontListDesignText;
 }

@@ -19,9 +19,7 @@ QString withoutFoundry(const QString& family);
 // The font-name list: every family once, sorted alphabetically (case-insensitively,
 // then case-sensitively so that "NQ" and "nq" keep a fixed order).
 QStringList fontNameEntries(const QStringList& families);
-// The face shown in the list when it is installed: only this exact spelling counts.
-inline const QString kEditingFace = QStringLiteral("NQ");
-// The list's text when the editing face is not among the families.
+// The list's text when the editing face (exactly "NQ") is not among the families.
 inline const QString kFontListDesignText = QStringLiteral("Combo2");
 QString fontListText(const QStringList& families);
 

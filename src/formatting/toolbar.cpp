@@ -1,11 +1,10 @@
 #include "formatting/toolbar.h"
 
 #include "documents/common_dialog.h"
+#include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
 #include "platform/key_queue.h"
-#include "window/rich_text_box.h"
 
-#include <array>
 #include <utility>
 
 const QString ToolbarCommands::kGotoWordText = QStringLiteral(
@@ -28,33 +27,50 @@ ToolbarCommands::ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWid
 {
 }
 
+const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
+{
+    using K = ToolbarSlot::Kind;
+    using Command = void (*)(ToolbarCommands&);
+    auto button = [](const char* key, const char* tip, const char* icon, Command command) {
+        return ToolbarSlot{K::Button, QString::fromLatin1(key), QString::fromLatin1(tip),
+                           QString::fromLatin1(icon), 0, command};
+    };
+    auto placeholder = [](double width) { return ToolbarSlot{K::Placeholder, {}, {}, {}, width, nullptr}; };
+    const ToolbarSlot separator{};
+    static const QList<ToolbarSlot> all = {
+        button("new", "New", "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
+        button("open", "Open", "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
+        button("save", "Save", "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
+        button("print", "Print", "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
+        placeholder(0),
+        button("cut", "Cut", "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
+        button("copy", "Copy", "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
+        button("paste", "Paste", "edit-paste", [](ToolbarCommands& t) { t.paste(); }),
+        placeholder(2700),
+        button("bold", "Bold", "format-text-bold", [](ToolbarCommands& t) { t.toggleBold(); }),
+        button("italic", "Italic", "format-text-italic", [](ToolbarCommands& t) { t.toggleItalic(); }),
+        button("underline", "Underline", "format-text-underline", [](ToolbarCommands& t) { t.toggleUnderline(); }),
+        separator,
+        button("left", "Left", "format-justify-left", [](ToolbarCommands& t) { t.alignLeft(); }),
+        button("center", "Center", "format-justify-center", [](ToolbarCommands& t) { t.alignCenter(); }),
+        button("right", "Right", "format-justify-right", [](ToolbarCommands& t) { t.alignRight(); }),
+        separator,
+        button("gotoword", "Goto Word", "norvelin-goto-word", [](ToolbarCommands& t) { t.gotoWord(); }),
+        button("color", "Font Color", "norvelin-text-color", [](ToolbarCommands& t) { t.pickColor(); }),
+        button("help", "Help", "help-contents", [](ToolbarCommands& t) { t.helps_Click(); }),
+        separator,
+        button("about", "About", "help-about", [](ToolbarCommands& t) { run(t.handlers_.about_Click); }),
+        button("exit", "Exit", "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exit_Click); }),
+    };
+    return all;
+}
+
 void ToolbarCommands::Toolbar1_ButtonClick(const QString& key)
 {
-    using Action = void (*)(ToolbarCommands&);
-    // Compared in this order; the first key that matches runs.
-    static const std::array<std::pair<const char*, Action>, 18> kButtons{{
-        {"new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }},
-        {"open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }},
-        {"save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }},
-        {"print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }},
-        {"cut", [](ToolbarCommands& t) { t.cut(); }},
-        {"copy", [](ToolbarCommands& t) { t.copy(); }},
-        {"paste", [](ToolbarCommands& t) { t.paste(); }},
-        {"bold", [](ToolbarCommands& t) { t.toggleBold(); }},
-        {"italic", [](ToolbarCommands& t) { t.toggleItalic(); }},
-        {"underline", [](ToolbarCommands& t) { t.toggleUnderline(); }},
-        {"left", [](ToolbarCommands& t) { t.alignLeft(); }},
-        {"center", [](ToolbarCommands& t) { t.alignCenter(); }},
-        {"right", [](ToolbarCommands& t) { t.alignRight(); }},
-        {"gotoword", [](ToolbarCommands& t) { t.gotoWord(); }},
-        {"color", [](ToolbarCommands& t) { t.pickColor(); }},
-        {"help", [](ToolbarCommands& t) { t.helps_Click(); }},
-        {"about", [](ToolbarCommands& t) { run(t.handlers_.about_Click); }},
-        {"exit", [](ToolbarCommands& t) { run(t.handlers_.exit_Click); }},
-    }};
-    for (const auto& [name, action] : kButtons) {
-        if (key == QLatin1String(name)) {
-            action(*this);
+    // Compared in the bar's order; the first key that matches runs.
+    for (const ToolbarSlot& slot : toolbarSlots()) {
+        if (slot.kind == ToolbarSlot::Kind::Button && slot.key == key) {
+            slot.command(*this);
             return;
         }
     }

@@ -3,12 +3,27 @@
 // cut/copy/paste buttons use instead of the system clipboard, character and paragraph
 // formatting of the editor's selection, and the small Edit/Help menu handlers.
 
+#include <QList>
 #include <QString>
 #include <functional>
 
 class CommonDialog;
 class QWidget;
 class RichTextBox;
+class ToolbarCommands;
+
+// One slot of the tool bar: a button with its key, tool tip, image and command, an empty
+// placeholder of a width, or a separator. The window builds the bar from these slots and
+// the dispatch runs their commands, so a button is named in one place.
+struct ToolbarSlot {
+    enum class Kind { Button, Placeholder, Separator };
+    Kind kind = Kind::Separator;
+    QString key;        // what Toolbar1_ButtonClick receives
+    QString toolTip;
+    QString iconName;   // freedesktop icon name; the bundled theme has each one too
+    double widthTwips = 0; // placeholders only
+    void (*command)(ToolbarCommands&) = nullptr;
+};
 
 // The commands that belong to other parts of the window; the tool bar only passes on.
 struct ToolbarHandlers {
@@ -19,6 +34,11 @@ class ToolbarCommands {
 public:
     ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
                     ToolbarHandlers handlers);
+
+    // The 23 slots from left to right.
+    static const QList<ToolbarSlot>& toolbarSlots();
+    // The placeholder that holds the font-name and size lists.
+    static constexpr int kListsPlaceholder = 8; // index into toolbarSlots()
 
     // Runs the command of the button whose key is `key`. Keys are compared exactly
     // (case-sensitive); a key that is not one of the tool bar's does nothing.

@@ -1,5 +1,6 @@
 #include "rtf/reader.h"
 
+#include "nq/face.h"
 #include "nq/glyph_code.h"
 #include "rtf/field_instruction.h"
 #include "rtf/format_mapping.h"
@@ -649,7 +650,7 @@ void Reader::commitFontName()
     FontEntry& entry = fonts_[fontEntry_];
     int codePage = entry.codePage > 0 ? entry.codePage : entry.charsetCodePage > 0 ? entry.charsetCodePage : ansiCodePage_;
     entry.name = decoder_.decode(codePage, fontNameBytes_).trimmed();
-    entry.nq = entry.name == kNqFace;
+    entry.nq = nq::isNqFace(entry.name);
     entry.suffixCodePage = codePageOfFontName(entry.name);
     fontNameBytes_.clear();
     formatCached_ = false;

@@ -18,9 +18,6 @@ struct ReadError {
     QString toString() const;
 };
 
-// The face whose text is held as glyph codes.
-inline const QString kNqFace = QStringLiteral("NQ");
-
 // Replaces the content of `document` by the RTF in `data`. On error `document` may hold
 // part of the text: read into a fresh document and keep it only on success.
 std::optional<ReadError> read(const QByteArray& data, QTextDocument& document);

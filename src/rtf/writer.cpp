@@ -1,6 +1,8 @@
 #include "rtf/writer.h"
 
+#include "nq/face.h"
 #include "nq/glyph_code.h"
+#include "nqtext/nq_runs.h"
 #include "rtf/charsets.h"
 #include "rtf/rtf.h"
 #include "rtf/units.h"
@@ -22,19 +24,6 @@ namespace rtf {
 namespace {
 
 int twips(double pixels) { return int(std::lround(pixels * kTwipsPerPixel)); }
-
-QString effectiveFamily(const QTextCharFormat& format, const QFont& fallback)
-{
-    if (format.hasProperty(QTextFormat::FontFamilies)) {
-        const QStringList families = format.fontFamilies().toStringList();
-        if (!families.isEmpty() && !families.first().isEmpty())
-            return families.first();
-    }
-    const QString family = format.stringProperty(QTextFormat::FontFamily);
-    if (!family.isEmpty())
-        return family;
-    return fallback.family();
-}
 
 double effectivePointSize(const QTextCharFormat& format, const QFont& fallback)
 {
@@ -207,7 +196,7 @@ void Writer::writeHeader(QByteArray& out) const
     for (const QColor& color : colors_)
         out.append("\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
                    + "\\blue" + QByteArray::number(color.blue()) + ";");
-    out.append("}\n{\\*\\generator Norvelin;}\\viewkind4\\uc1\n");
+    out.append("}\n{\\*\\generator " NORVELIN_PRODUCT_NAME ";}\\viewkind4\\uc1\n");
 }
 
 void Writer::writeParagraphProperties(const QTextBlockFormat& format)
@@ -253,7 +242,7 @@ void Writer::writeParagraphProperties(const QTextBlockFormat& format)
 void Writer::writeCharacterProperties(const QTextCharFormat& format)
 {
     body_.append("\\plain\\f");
-    body_.append(QByteArray::number(fontIndex(effectiveFamily(format, defaultFont_))));
+    body_.append(QByteArray::number(fontIndex(nqtext::effectiveFamily(format, defaultFont_))));
     body_.append("\\fs");
     body_.append(QByteArray::number(int(std::lround(effectivePointSize(format, defaultFont_) * 2))));
     if (format.fontWeight() >= QFont::Bold)
@@ -330,8 +319,8 @@ void Writer::writeBlock(const QTextBlock& block)
             continue;
         }
         writeCharacterProperties(format);
-        const QString family = effectiveFamily(format, defaultFont_);
-        writeText(fragment.text(), family == kNqFace ? TextEncoding::Nq
+        const QString family = nqtext::effectiveFamily(format, defaultFont_);
+        writeText(fragment.text(), nq::isNqFace(family) ? TextEncoding::Nq
                                    : codePageOfFontName(family) ? TextEncoding::Unicode
                                                                 : TextEncoding::Cp1252);
         wroteRun = true;

@@ -2,21 +2,22 @@
 
 #include "about/about_dialog.h"
 #include "documents/common_dialog.h"
+#include "documents/document_state.h"
 #include "documents/file_commands.h"
 #include "documents/printing.h"
+#include "editor/rich_text_box.h"
 #include "entry/flex_grid.h"
 #include "entry/keyboard_input.h"
 #include "entry/palette.h"
 #include "entry/palette_insertion.h"
 #include "formatting/size_options.h"
 #include "formatting/toolbar.h"
+#include "nq/face.h"
 #include "platform/dialogs.h"
 #include "platform/font_registration.h"
 #include "platform/key_queue.h"
 #include "platform/twips.h"
 #include "window/combo_key_filter.h"
-#include "window/document_state.h"
-#include "window/rich_text_box.h"
 #include "window/toolbar_icons.h"
 #include "window/window_layout.h"
 
@@ -160,15 +161,15 @@ void MainWindow::createToolbar()
     toolbar1_->setIconSize(QSize(layout::kToolbarIconPixels, layout::kToolbarIconPixels));
     toolbar1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
 
-    const QList<layout::ToolbarSlot>& slotList = layout::toolbarSlots();
+    const QList<ToolbarSlot>& slotList = ToolbarCommands::toolbarSlots();
     for (int i = 0; i < slotList.size(); ++i) {
-        const layout::ToolbarSlot& slot = slotList[i];
+        const ToolbarSlot& slot = slotList[i];
         switch (slot.kind) {
-        case layout::ToolbarSlot::Kind::Separator:
+        case ToolbarSlot::Kind::Separator:
             toolbar1_->addSeparator();
             break;
-        case layout::ToolbarSlot::Kind::Placeholder: {
-            if (i != layout::kListsPlaceholder)
+        case ToolbarSlot::Kind::Placeholder: {
+            if (i != ToolbarCommands::kListsPlaceholder)
                 break; // the empty slot of width 0 between Print and Cut
             // The lists stand where they stood on the design's tool bar, measured from
             // the slot's left edge (2415 twips: seven buttons of 345).
@@ -187,7 +188,7 @@ void MainWindow::createToolbar()
             toolbar1_->addWidget(holder);
             break;
         }
-        case layout::ToolbarSlot::Kind::Button: {
+        case ToolbarSlot::Kind::Button: {
             const QIcon icon = slot.key == QLatin1String("color")
                 ? toolbar_icons::colorSwatch(Qt::black)
                 : toolbar_icons::themed(slot.iconName);
@@ -305,9 +306,9 @@ void MainWindow::Form_Load()
     // unreadable file registers nothing and the controls draw in a substitute face.
     platform::registerEditingFont(programDir_);
 
-    msFlexGrid1_->setFontName(formatting::kEditingFace);
+    msFlexGrid1_->setFontName(nq::kFace);
     QFont editorFont = richTextBox1_->font();
-    editorFont.setFamilies({formatting::kEditingFace});
+    editorFont.setFamilies({nq::kFace});
     richTextBox1_->setFont(editorFont);
     msFlexGrid1_->setFontSize(formatting::kInitialPaletteFontSize);
 

@@ -1,6 +1,7 @@
 #pragma once
-// The main window's design: control geometry in twips, the menu bar and the tool bar's
-// buttons. Kept as data so that the window is built from it and tests can read it.
+// The main window's design: control geometry in twips and the menu bar, kept as data so
+// that the window is built from it and tests can read it. The tool bar's buttons are
+// listed with their commands in formatting/toolbar.h.
 
 #include <QKeySequence>
 #include <QList>
@@ -32,21 +33,6 @@ inline constexpr double kCellSize = 300;
 
 // Tool-bar buttons are 23 × 22 pixels (345 × 330 twips) around 16-pixel images.
 inline constexpr int kToolbarIconPixels = 16;
-
-struct ToolbarSlot {
-    enum class Kind { Button, Placeholder, Separator };
-    Kind kind;
-    QString key;        // what Toolbar1_ButtonClick receives
-    QString toolTip;
-    QString iconName;   // freedesktop icon name; the bundled theme has each one too
-    double widthTwips = 0; // placeholders only
-};
-
-// The 23 slots from left to right.
-const QList<ToolbarSlot>& toolbarSlots();
-
-// The placeholder that holds the font-name and size lists.
-inline constexpr int kListsPlaceholder = 8; // index into toolbarSlots()
 
 struct MenuItem {
     QString name;       // objectName of the QAction (or QMenu for a top-level menu)

@@ -1,8 +1,10 @@
 // Copy and paste between NQ text and Unicode Bengali through the editing control.
 #include "nq_notation.h"
 
-#include "window/clipboard_bridge.h"
-#include "window/rich_text_box.h"
+#include "editor/clipboard.h"
+#include "editor/rich_text_box.h"
+#include "nqtext/nq_runs.h"
+#include "nqtext/unicode_document.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -36,7 +38,7 @@ QList<QPair<QString, QString>> facedRuns(const QTextDocument& doc)
     QList<QPair<QString, QString>> runs;
     for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
         for (auto it = b.begin(); !it.atEnd(); ++it)
-            runs.append({it.fragment().text(), clipboard::effectiveFamily(it.fragment().charFormat(), doc)});
+            runs.append({it.fragment().text(), nqtext::effectiveFamily(it.fragment().charFormat(), doc)});
     return runs;
 }
 
@@ -206,9 +208,9 @@ void TestClipboardBridge::unicodeDocumentKeepsFormatting()
     cursor.insertText(nqText("ban "), face(QStringLiteral("NQ")));
     cursor.insertText(nqText("km^"), face(QStringLiteral("NQ"), true));
     cursor.insertText(QStringLiteral(" Latin"), face(QStringLiteral("Times New Roman")));
-    const auto copy = clipboard::toUnicodeDocument(doc, QStringLiteral("Noto Sans Bengali"));
+    const auto copy = nqtext::toUnicodeDocument(doc, QStringLiteral("Noto Sans Bengali"));
     QCOMPARE(copy->toPlainText(), uni(u"বোন কর্ম Latin"));
-    QCOMPARE(clipboard::documentToUnicodeText(doc), uni(u"বোন কর্ম Latin"));
+    QCOMPARE(nqtext::documentToUnicodeText(doc), uni(u"বোন কর্ম Latin"));
     // The cut syllable বো took its first part's format; the rest of the word kept its own.
     QList<QPair<QString, bool>> boldness;
     for (auto it = copy->begin().begin(); !it.atEnd(); ++it)
@@ -226,7 +228,7 @@ void TestClipboardBridge::charactersWithoutCounterpartAreCounted()
     QTextDocument doc;
     QTextCursor cursor(&doc);
     // ঌ and € have no glyph code; both stay, shown in a face that draws them as they are.
-    QCOMPARE(clipboard::insertUnicodeAsNq(cursor, uni(u"কঌ€")), 2);
+    QCOMPARE(nqtext::insertUnicodeAsNq(cursor, uni(u"কঌ€")), 2);
     const auto runs = facedRuns(doc);
     QCOMPARE(runs.size(), 2);
     QCOMPARE(runs[0], qMakePair(nqText("k"), QStringLiteral("NQ")));
@@ -238,7 +240,7 @@ void TestClipboardBridge::charactersWithoutCounterpartAreCounted()
     QTextCursor(&nqDoc).insertText(nqText("k{128}"), face(QStringLiteral("NQ")));
     QTextCursor(&nqDoc).insertImage(QStringLiteral("picture.png"));
     int unconverted = -1;
-    QCOMPARE(clipboard::documentToUnicodeText(nqDoc, &unconverted), uni(u"ক€"));
+    QCOMPARE(nqtext::documentToUnicodeText(nqDoc, &unconverted), uni(u"ক€"));
     QCOMPARE(unconverted, 1);
 }
 

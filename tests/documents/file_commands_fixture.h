@@ -3,11 +3,11 @@
 // dialogs and a temporary folder holding a few documents.
 
 #include "documents/common_dialog.h"
+#include "documents/document_state.h"
 #include "documents/file_commands.h"
+#include "editor/rich_text_box.h"
 #include "rtf/rtf.h"
 #include "scripted_dialogs.h"
-#include "window/document_state.h"
-#include "window/rich_text_box.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,9 +2,9 @@
 // Edit/Help menu handlers, over a real editor and scripted dialogs.
 
 #include "documents/common_dialog.h"
+#include "editor/rich_text_box.h"
 #include "formatting/toolbar.h"
 #include "scripted_dialogs.h"
-#include "window/rich_text_box.h"
 
 #include <QApplication>
 #include <QClipboard>

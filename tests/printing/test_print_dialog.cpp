@@ -3,8 +3,8 @@
 
 #include "documents/common_dialog.h"
 #include "documents/printing.h"
+#include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
-#include "window/rich_text_box.h"
 
 #include <QApplication>
 #include <QComboBox>

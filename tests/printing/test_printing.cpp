@@ -3,9 +3,9 @@
 
 #include "documents/common_dialog.h"
 #include "documents/printing.h"
+#include "editor/rich_text_box.h"
 #include "platform/font_registration.h"
 #include "scripted_dialogs.h"
-#include "window/rich_text_box.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>

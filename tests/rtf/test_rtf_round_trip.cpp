@@ -283,6 +283,8 @@ void TestRtfRoundTrip::saveFileErrorsNameTheFile_data()
     QTest::newRow("missing folder") << "missing";
     QTest::newRow("read-only folder") << "read-only";
     QTest::newRow("path is a folder") << "folder";
+    // Binds root too, where permissions do not.
+    QTest::newRow("parent is a file") << "under-file";
 }
 
 void TestRtfRoundTrip::saveFileErrorsNameTheFile()
@@ -295,6 +297,11 @@ void TestRtfRoundTrip::saveFileErrorsNameTheFile()
     } else if (where == u"folder") {
         path = dir.filePath(QStringLiteral("sub"));
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    } else if (where == u"under-file") {
+        QFile plain(dir.filePath(QStringLiteral("plain")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        path = dir.filePath(QStringLiteral("plain/doc.rtf"));
     } else {
         if (::geteuid() == 0)
             QSKIP("permissions do not bind root");

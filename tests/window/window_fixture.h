@@ -1,9 +1,9 @@
 #pragma once
 // Helpers for tests that drive the real main window.
 
+#include "editor/rich_text_box.h"
 #include "entry/flex_grid.h"
 #include "window/main_window.h"
-#include "window/rich_text_box.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,9 @@
 #include "conversion.h"
 
 #include "nq/glyph_code.h"
+#include "nqtext/nq_runs.h"
+#include "nqtext/unicode_document.h"
 #include "rtf/rtf.h"
-#include "window/clipboard_bridge.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,13 +16,6 @@
 
 namespace rtf_tool {
 namespace {
-
-bool isNq(const QTextCharFormat& format, const QFont& fallback)
-{
-    const QStringList families = format.fontFamilies().toStringList();
-    const QString family = families.isEmpty() ? fallback.family() : families.first();
-    return family == rtf::kNqFace;
-}
 
 QChar cp1252Character(QChar glyph)
 {
@@ -63,7 +57,7 @@ QByteArray plainText(const QTextDocument& document)
             text.append(u'\n');
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const bool nq = isNq(fragment.charFormat(), fallback);
+            const bool nq = nqtext::isNqRun(fragment.charFormat(), fallback);
             for (QChar ch : fragment.text()) {
                 if (ch == QChar::ObjectReplacementCharacter)
                     continue;
@@ -90,16 +84,16 @@ std::optional<QString> convert(const QString& input, const QString& output, cons
         // A text file's final line end closes its last line; it opens no paragraph.
         if (text.endsWith(u'\n'))
             text.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
-        clipboard::insertUnicodeAsNq(cursor, text);
+        nqtext::insertUnicodeAsNq(cursor, text);
     } else if (auto error = rtf::loadFile(input, document)) {
         return error;
     }
     if (options.unicode == UnicodeMode::ToUnicode) {
         switch (options.format) {
         case OutputFormat::Text:
-            return writeBytes(output, (clipboard::documentToUnicodeText(document) + u'\n').toUtf8());
+            return writeBytes(output, (nqtext::documentToUnicodeText(document) + u'\n').toUtf8());
         case OutputFormat::Html:
-            return writeBytes(output, clipboard::toUnicodeDocument(document, QStringLiteral("Noto Sans Bengali"))
+            return writeBytes(output, nqtext::toUnicodeDocument(document, QStringLiteral("Noto Sans Bengali"))
                                           ->toHtml().toUtf8());
         case OutputFormat::Rtf:
             break;

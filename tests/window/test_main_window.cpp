@@ -4,11 +4,11 @@
 #include "window_fixture.h"
 
 #include "documents/common_dialog.h"
+#include "documents/document_state.h"
 #include "formatting/size_options.h"
 #include "nq/glyph_code.h"
 #include "platform/twips.h"
 #include "scripted_dialogs.h"
-#include "window/document_state.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -721,4 +721,4 @@ int main(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_main_window.moc"
+#include "test_main_window.moc"

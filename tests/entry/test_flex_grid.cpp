@@ -127,4 +127,4 @@ void TestFlexGrid::fontAppliesToEveryCell()
 }
 
 QTEST_MAIN(TestFlexGrid)
-#include "tst_flex_grid.moc"
+#include "test_flex_grid.moc"

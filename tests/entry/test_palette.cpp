@@ -234,4 +234,4 @@ void TestPalette::insertion()
 }
 
 QTEST_MAIN(TestPalette)
-#include "tst_palette.moc"
+#include "test_palette.moc"

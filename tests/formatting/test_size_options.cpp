@@ -104,4 +104,4 @@ void TestSizeOptions::panelPosition()
 }
 
 QTEST_MAIN(TestSizeOptions)
-#include "tst_size_options.moc"
+#include "test_size_options.moc"

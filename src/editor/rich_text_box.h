@@ -55,10 +55,6 @@ public:
     // own keys while it has the focus (Ctrl+A is About here, not Select All).
     void setWindowShortcuts(const QList<QKeySequence>& shortcuts);
 
-    // RGB value with red in the lowest byte <-> QColor.
-    static QColor fromRgbValue(quint32 value);
-    static quint32 toRgbValue(const QColor& color);
-
 signals:
     // Before a typed character is inserted; the handler may change the code it will insert.
     void KeyPress(int& keyAscii);

@@ -2,6 +2,8 @@
 // The state of the one open document: whether it may hold unsaved changes, the path of
 // its file, and the window caption that names it.
 
+#include "product/product.h"
+
 #include <QObject>
 #include <QString>
 
@@ -15,9 +17,9 @@ public:
 
     // Caption labels; they differ only in their trailing blanks.
     static inline const QString kUnsavedLabel = QStringLiteral("This is an unsaved Document");
-    static inline const QString kTitle = QStringLiteral(" Norvelin   ");       // start-up, New, Save As
-    static inline const QString kOpenTitle = QStringLiteral(" Norvelin  ");    // Open
-    static inline const QString kSaveTitle = QStringLiteral(" Norvelin ");     // Save
+    static inline const QString kTitle = QStringLiteral(" " NORVELIN_PRODUCT_NAME "   ");       // start-up, New, Save As
+    static inline const QString kOpenTitle = QStringLiteral(" " NORVELIN_PRODUCT_NAME "  ");    // Open
+    static inline const QString kSaveTitle = QStringLiteral(" " NORVELIN_PRODUCT_NAME " ");     // Save
 
     explicit DocumentState(QObject* parent = nullptr);
 

@@ -1,4 +1,4 @@
-#include "window/document_state.h"
+#include "documents/document_state.h"
 
 DocumentState::DocumentState(QObject* parent) : QObject(parent) {}
 

@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "documents/common_dialog.h"
-#include "window/document_state.h"
+#include "documents/document_state.h"
 
 #include <QAction>
 #include <QApplication>
@@ -189,4 +189,4 @@ int main(int argc, char* argv[])
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_window_commands.moc"
+#include "test_window_commands.moc"

@@ -1,41 +1,20 @@
-#include "window/clipboard_bridge.h"
+#include "nqtext/unicode_document.h"
 
+#include "nq/face.h"
 #include "nq/glyph_code.h"
 #include "nq/glyph_table.h"
 #include "nq/unicode_bridge.h"
+#include "nqtext/nq_runs.h"
+#include "nqtext/text_runs.h"
 
-#include <QMimeData>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTextDocumentFragment>
 #include <functional>
+#include <optional>
 
-namespace clipboard {
+namespace nqtext {
 namespace {
-
-// A stretch of one block in one format, or several that must convert together.
-struct Run {
-    int start = 0;
-    int end = 0;
-    QTextCharFormat format;
-    QString text;
-};
-
-QList<Run> runsOf(const QTextBlock& block, int from, int to)
-{
-    QList<Run> runs;
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        const int start = std::max(from, fragment.position());
-        const int end = std::min(to, fragment.position() + fragment.length());
-        if (start >= end)
-            continue;
-        runs.append({start, end, fragment.charFormat(),
-                     fragment.text().mid(start - fragment.position(), end - start)});
-    }
-    return runs;
-}
 
 // Where two runs of NQ codes meet, a syllable goes on when the first ends in a pre-base sign
 // or hasanta, or the second starts with something that attaches to what came before.
@@ -95,20 +74,14 @@ QList<Run> groups(const QList<Run>& runs, const std::function<bool(const Run&)>&
     return out;
 }
 
-QTextCharFormat withFamily(QTextCharFormat format, const QString& family)
-{
-    format.setFontFamilies(QStringList{family});
-    return format;
-}
-
 // A format like `format` whose face shows characters as they are, not as NQ glyphs.
 QTextCharFormat plainFace(QTextCharFormat format, const QTextDocument& document)
 {
-    if (!isNqText(format, document))
+    if (!isNqRun(format, document))
         return format;
     format.clearProperty(QTextFormat::FontFamilies);
     format.clearProperty(QTextFormat::FontFamily);
-    if (isNqText(format, document))
+    if (isNqRun(format, document))
         format.setFontFamilies(QStringList{QStringLiteral("sans-serif")});
     return format;
 }
@@ -133,7 +106,7 @@ QString unicodeTextOf(const QTextDocument& document, int from, int to, int* unco
             nqPending.clear();
         };
         for (const Run& run : runsOf(block, from, to)) {
-            if (isNqText(run.format, document)) {
+            if (isNqRun(run.format, document)) {
                 nqPending += run.text;
             } else {
                 flush();
@@ -150,18 +123,6 @@ QString unicodeTextOf(const QTextDocument& document, int from, int to, int* unco
     return out;
 }
 
-// Replaces, from the last to the first so that positions stay valid.
-void replaceRuns(QTextDocument& document, const QList<Run>& runs,
-                 const std::function<void(QTextCursor&, const Run&)>& replace)
-{
-    for (auto it = runs.crbegin(); it != runs.crend(); ++it) {
-        QTextCursor cursor(&document);
-        cursor.setPosition(it->start);
-        cursor.setPosition(it->end, QTextCursor::KeepAnchor);
-        replace(cursor, *it);
-    }
-}
-
 void insertNqResult(QTextCursor& cursor, const nq::BridgeResult& r, const QTextCharFormat& nqFormat,
                     const QTextCharFormat& keptFormat)
 {
@@ -176,41 +137,7 @@ void insertNqResult(QTextCursor& cursor, const nq::BridgeResult& r, const QTextC
         cursor.insertText(r.text.mid(start), nqFormat);
 }
 
-// Runs of pasted HTML that hold Unicode Bengali become NQ text; runs already in the NQ face
-// are NQ codes and stay.
-void convertForeignBengali(QTextDocument& pasted)
-{
-    for (QTextBlock block = pasted.begin(); block.isValid(); block = block.next()) {
-        const int from = block.position();
-        const int to = from + block.length() - 1;
-        const auto foreign = [&](const Run& run) { return !isNqText(run.format, pasted); };
-        QList<Run> bengali;
-        for (const Run& run : groups(runsOf(block, from, to), foreign, &unicodeSyllableBreak))
-            if (nq::containsBengali(run.text))
-                bengali.append(run);
-        replaceRuns(pasted, bengali, [](QTextCursor& cursor, const Run& run) {
-            insertNqResult(cursor, nq::unicodeToNq(run.text), withFamily(run.format, kNqFamily),
-                           run.format);
-        });
-    }
-}
-
 } // namespace
-
-QString effectiveFamily(const QTextCharFormat& format, const QTextDocument& document)
-{
-    const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
-    if (!families.isEmpty() && !families.first().isEmpty())
-        return families.first();
-    if (const QString family = format.property(QTextFormat::FontFamily).toString(); !family.isEmpty())
-        return family;
-    return document.defaultFont().family();
-}
-
-bool isNqText(const QTextCharFormat& format, const QTextDocument& document)
-{
-    return effectiveFamily(format, document).compare(kNqFamily, Qt::CaseInsensitive) == 0;
-}
 
 QString documentToUnicodeText(const QTextDocument& document, int* unconverted)
 {
@@ -235,54 +162,19 @@ std::unique_ptr<QTextDocument> toUnicodeDocument(const QTextDocument& document,
     for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
         const int from = block.position();
         const int to = from + block.length() - 1;
-        const auto nqRun = [&](const Run& run) { return isNqText(run.format, document); };
+        const auto nqRun = [&](const Run& run) { return isNqRun(run.format, document); };
         replaceRuns(*copy, groups(runsOf(block, from, to), nqRun, &nqSyllableBreak),
                     [&](QTextCursor& cursor, const Run& run) {
                         cursor.insertText(nq::nqToUnicode(run.text).text,
                                           withFamily(run.format, bengaliFamily));
                     });
     }
-    if (isNqText(QTextCharFormat(), document)) {
+    if (isNqRun(QTextCharFormat(), document)) {
         QFont font = copy->defaultFont();
         font.setFamilies(QStringList{bengaliFamily});
         copy->setDefaultFont(font);
     }
     return copy;
-}
-
-QMimeData* mimeDataForSelection(const QTextCursor& selection)
-{
-    auto* mime = new QMimeData;
-    if (!selection.document() || !selection.hasSelection())
-        return mime;
-    const QTextDocument& source = *selection.document();
-    QTextDocument copy;
-    copy.setDefaultFont(source.defaultFont());
-    QTextCursor(&copy).insertFragment(selection.selection());
-    // Every run names its face, and the HTML's default is not NQ: the exporter leaves out a
-    // family equal to the default, and a receiver that drops the body's style (a web page
-    // does) would lose the NQ face with it.
-    for (QTextBlock block = copy.begin(); block.isValid(); block = block.next()) {
-        const int from = block.position();
-        replaceRuns(copy, runsOf(block, from, from + block.length() - 1),
-                    [&](QTextCursor& cursor, const Run& run) {
-                        cursor.mergeCharFormat(
-                            withFamily(QTextCharFormat(), effectiveFamily(run.format, copy)));
-                    });
-    }
-    if (isNqText(QTextCharFormat(), copy)) {
-        QFont font = copy.defaultFont();
-        font.setFamilies(QStringList{QStringLiteral("sans-serif")});
-        copy.setDefaultFont(font);
-    }
-    mime->setHtml(copy.toHtml());
-    mime->setText(selectionToUnicodeText(selection));
-    return mime;
-}
-
-bool canInsert(const QMimeData* source)
-{
-    return source && (source->hasText() || source->hasHtml());
 }
 
 int insertUnicodeAsNq(QTextCursor& cursor, const QString& text)
@@ -291,31 +183,25 @@ int insertUnicodeAsNq(QTextCursor& cursor, const QString& text)
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     const nq::BridgeResult r = nq::unicodeToNq(lines);
     const QTextCharFormat base = cursor.charFormat();
-    insertNqResult(cursor, r, withFamily(base, kNqFamily), plainFace(base, *cursor.document()));
+    insertNqResult(cursor, r, withFamily(base, nq::kFace), plainFace(base, *cursor.document()));
     return r.unconverted;
 }
 
-bool insertMimeData(QTextCursor& cursor, const QMimeData* source, bool richText)
+void convertUnicodeRunsToNq(QTextDocument& pasted)
 {
-    if (!canInsert(source))
-        return false;
-    cursor.beginEditBlock();
-    if (richText && source->hasHtml()) {
-        QTextDocument pasted;
-        pasted.setHtml(source->html());
-        convertForeignBengali(pasted);
-        cursor.insertFragment(QTextDocumentFragment(&pasted));
-    } else {
-        QString text = source->text();
-        if (nq::containsBengali(text)) {
-            insertUnicodeAsNq(cursor, text);
-        } else {
-            text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            cursor.insertText(text);
-        }
+    for (QTextBlock block = pasted.begin(); block.isValid(); block = block.next()) {
+        const int from = block.position();
+        const int to = from + block.length() - 1;
+        const auto foreign = [&](const Run& run) { return !isNqRun(run.format, pasted); };
+        QList<Run> bengali;
+        for (const Run& run : groups(runsOf(block, from, to), foreign, &unicodeSyllableBreak))
+            if (nq::containsBengali(run.text))
+                bengali.append(run);
+        replaceRuns(pasted, bengali, [](QTextCursor& cursor, const Run& run) {
+            insertNqResult(cursor, nq::unicodeToNq(run.text), withFamily(run.format, nq::kFace),
+                           run.format);
+        });
     }
-    cursor.endEditBlock();
-    return true;
 }
 
-} // namespace clipboard
+} // namespace nqtext

@@ -1,8 +1,9 @@
-#include "window/rich_text_box.h"
+#include "editor/rich_text_box.h"
 
+#include "editor/clipboard.h"
 #include "nq/glyph_code.h"
+#include "platform/window_shortcuts.h"
 #include "rtf/rtf.h"
-#include "window/clipboard_bridge.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -199,29 +200,11 @@ void RichTextBox::setWindowShortcuts(const QList<QKeySequence>& shortcuts)
     windowShortcuts_ = shortcuts;
 }
 
-QColor RichTextBox::fromRgbValue(quint32 value)
-{
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
-quint32 RichTextBox::toRgbValue(const QColor& color)
-{
-    return quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
-}
-
 bool RichTextBox::event(QEvent* e)
 {
-    if (e->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(e);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QKeySequence& shortcut : std::as_const(windowShortcuts_)) {
-            if (shortcut.matches(pressed) == QKeySequence::ExactMatch) {
-                // Not taken by the editor: the window's shortcut runs.
-                e->ignore();
-                return false;
-            }
-        }
-    }
+    // Not taken by the editor: the window's shortcut runs.
+    if (platform::yieldToWindowShortcut(e, windowShortcuts_))
+        return false;
     return QTextEdit::event(e);
 }
 

@@ -3,9 +3,9 @@
 
 #include "window_fixture.h"
 
+#include "documents/document_state.h"
 #include "formatting/size_options.h"
 #include "scripted_dialogs.h"
-#include "window/document_state.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -86,4 +86,4 @@ int main(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_startup_font.moc"
+#include "test_startup_font.moc"
