@@ -42,8 +42,9 @@ void FileCommands::new_Click()
         const Answer answer = dialog_.dialogs().message(
             window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
             Icon::Question);
-        // Emptying the editor after a Save that did not happen would lose the document.
-        if (answer == Answer::Yes && !save_Click())
+        // Emptying the editor after a Save that did not happen, or after the question was
+        // dismissed, would lose the document.
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
             return;
     }
     editor_.clearContent();
@@ -59,7 +60,7 @@ void FileCommands::open_Click()
         const Answer answer = dialog_.dialogs().message(
             window_, documents::kOpenSaveText, documents::kOpenSaveTitle, Buttons::YesNo,
             Icon::Question);
-        if (answer == Answer::Yes && !save_Click())
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
             return;
         // Settled on either answer, before the dialog: a cancelled Open still counts as asked.
         state_.docstate = DocumentState::kSettled;
@@ -125,7 +126,11 @@ bool FileCommands::Form_QueryUnload()
     const Answer answer = dialog_.dialogs().message(
         window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
         Icon::Question);
-    return answer != Answer::Yes || save_Click();
+    switch (answer) {
+    case Answer::Yes: return save_Click();
+    case Answer::No: return true;
+    default: return false; // dismissed: the window stays, and the document with it
+    }
 }
 
 QString FileCommands::askSavePath()

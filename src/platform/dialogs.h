@@ -33,8 +33,8 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // A modal message box. Escape or the close button answers Cancel where the box has
-    // a Cancel button, otherwise No (Yes/No) or Ok.
+    // A modal message box. Escape or the close button answers Cancel for a question
+    // (Yes/No or Yes/No/Cancel: dismissing it is never an answer of No), Ok for a notice.
     virtual Answer message(QWidget* parent, const QString& text, const QString& title,
                            Buttons buttons, Icon icon) = 0;
 

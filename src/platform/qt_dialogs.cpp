@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include <QPushButton>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -34,10 +35,15 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         break;
-    case Buttons::YesNo:
+    case Buttons::YesNo: {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setEscapeButton(QMessageBox::No);
+        // Esc or the close button dismisses the question, which is not an answer of No: a
+        // hidden Cancel button takes both, so only Yes and No are shown.
+        QPushButton* dismiss = box.addButton(QMessageBox::Cancel);
+        dismiss->hide();
+        box.setEscapeButton(dismiss);
         break;
+    }
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
@@ -47,7 +53,7 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
     case QMessageBox::Yes: return Answer::Yes;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Ok: return Answer::Ok;
-    default: return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
+    default: return Answer::Cancel;
     }
 }
 

@@ -154,6 +154,11 @@ private slots:
             << L{"save?", "warn:" + missing} << L{} << L{} << kNoResult << none << typed
             << changed << missing << file(kAfterSave, missing);
 
+        QTest::newRow("new: changed, question dismissed (Esc): nothing changes")
+            << changed << "old.rtf" << Command::New << A{C} << L{} << L{} << L{"save?"} << L{}
+            << L{} << kNoResult << none << typed << changed << "old.rtf"
+            << file(kAfterSave, "old.rtf");
+
         // Open
         QTest::newRow("open: fresh, no question, docstate untouched")
             << fresh << none << Command::Open << A{} << L{"other.rtf"} << L{} << L{} << L{""}
@@ -185,6 +190,10 @@ private slots:
             << changed << underFile << Command::Open << A{Y} << L{} << L{}
             << L{"open?", "warn:" + underFile} << L{} << L{} << kNoResult << none << typed
             << changed << underFile << file(kAfterSave, underFile);
+        QTest::newRow("open: changed, question dismissed (Esc): no dialog, nothing changes")
+            << changed << "old.rtf" << Command::Open << A{C} << L{} << L{} << L{"open?"} << L{}
+            << L{} << kNoResult << none << typed << changed << "old.rtf"
+            << file(kAfterSave, "old.rtf");
         QTest::newRow("open: unreadable file: warned, document, path and caption kept")
             << full << "old.rtf" << Command::Open << A{} << L{"corrupt.rtf"} << L{}
             << L{"warn:corrupt.rtf"} << L{"old.rtf"} << L{} << kNoResult << none << typed
@@ -277,6 +286,9 @@ private slots:
         QTest::newRow("close: fresh still asks; No closes")
             << fresh << none << Command::Close << A{N} << L{} << L{} << L{"save?"} << L{} << L{}
             << 1 << none << typed << fresh << none << kUnsaved;
+        QTest::newRow("close: question dismissed (Esc): stays open, nothing changes")
+            << changed << "old.rtf" << Command::Close << A{C} << L{} << L{} << L{"save?"} << L{}
+            << L{} << 0 << none << typed << changed << "old.rtf" << file(kAfterSave, "old.rtf");
         QTest::newRow("close: Yes, saved in place, closes")
             << changed << "old.rtf" << Command::Close << A{Y} << L{} << L{} << L{"save?"} << L{}
             << L{} << 1 << "old.rtf" << typed << full << "old.rtf" << file(kAfterSave, "old.rtf");

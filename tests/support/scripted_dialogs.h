@@ -45,8 +45,7 @@ public:
             if (buttons == platform::Buttons::Ok)
                 return platform::Answer::Ok;
             unexpected.append(QStringLiteral("message: ") + text);
-            return buttons == platform::Buttons::YesNo ? platform::Answer::No
-                                                       : platform::Answer::Cancel;
+            return platform::Answer::Cancel;
         }
         return answers.dequeue();
     }
