@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -16,5 +17,7 @@ int main(int argc, char* argv[])
     MainWindow window(dialogs, QCoreApplication::applicationDirPath());
     StartupProbe::installIfRequested(window, sinceMain);
     window.show();
+    // Asked once the window stands, so the question has its document window behind it.
+    QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
     return app.exec();
 }

@@ -52,6 +52,7 @@ void FileCommands::new_Click()
     // Only now: emptying the editor reports a selection change.
     state_.docstate = DocumentState::kSettled;
     state_.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
+    settled();
 }
 
 void FileCommands::open_Click()
@@ -77,6 +78,7 @@ void FileCommands::open_Click()
     }
     state_.docpath = path;
     state_.setCaption(DocumentState::kOpenTitle + state_.docpath);
+    settled();
 }
 
 bool FileCommands::save_Click()
@@ -93,6 +95,7 @@ bool FileCommands::save_Click()
     state_.docpath = path;
     state_.setCaption(DocumentState::kSaveTitle + state_.docpath);
     state_.docstate = DocumentState::kSettled;
+    settled();
     return true;
 }
 
@@ -104,6 +107,7 @@ void FileCommands::saveas_Click()
     state_.docpath = path;
     state_.setCaption(DocumentState::kTitle + state_.docpath);
     state_.docstate = DocumentState::kSettled;
+    settled();
 }
 
 bool FileCommands::exit_Click()
@@ -156,6 +160,12 @@ bool FileCommands::write(const QString& path)
         return false;
     }
     return true;
+}
+
+void FileCommands::settled()
+{
+    if (settled_)
+        settled_();
 }
 
 void FileCommands::warn(const QString& text)

@@ -5,6 +5,7 @@
 // it, and files that cannot be read or written are reported.
 
 #include <QString>
+#include <functional>
 
 class CommonDialog;
 class DocumentState;
@@ -22,6 +23,10 @@ public:
     bool exit_Click();       // true when the program must end now, with no closing prompt
     bool Form_QueryUnload(); // true when the window may close
 
+    // Called whenever the document reaches a file or is replaced on purpose (a Save or
+    // Save As that wrote it, New, a successful Open): no unsaved change is left to guard.
+    void setSettledHandler(std::function<void()> handler) { settled_ = std::move(handler); }
+
 private:
     // The path chosen in the save dialog, or an empty text when the user cancelled it or
     // declined to replace an existing file.
@@ -29,9 +34,11 @@ private:
     // Writes the document; on failure warns and returns false.
     bool write(const QString& path);
     void warn(const QString& text);
+    void settled();
 
     RichTextBox& editor_;
     DocumentState& state_;
     CommonDialog& dialog_;
     QWidget* window_;
+    std::function<void()> settled_;
 };

@@ -17,7 +17,11 @@
 #include "platform/font_registration.h"
 #include "platform/key_queue.h"
 #include "platform/twips.h"
+#include "product/product.h"
+#include "recovery/autosave.h"
+#include "recovery/recovery_store.h"
 #include "window/combo_key_filter.h"
+#include "window/recovery_offer.h"
 #include "window/toolbar_icons.h"
 #include "window/window_layout.h"
 
@@ -66,6 +70,7 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, const QString& programDir, QW
                         [this] { about_Click(); }, [this] { exit_Click(); }});
     Form_Load();
     connectHandlers();
+    setUpRecovery();
     // The palette is first in the tab order and has the focus when the window opens.
     msFlexGrid1_->setFocus(Qt::OtherFocusReason);
 }
@@ -351,6 +356,32 @@ void MainWindow::Form_Load()
     Combo1_Click();
 }
 
+// ---- Crash recovery ---------------------------------------------------------------------
+
+void MainWindow::setUpRecovery()
+{
+    recoveryStore_ = std::make_unique<recovery::RecoveryStore>();
+    autosave_ = new recovery::Autosave(
+        *recoveryStore_,
+        {[this] { return static_cast<const QTextDocument*>(richTextBox1_->document()); },
+         [this] { return state_->docpath; }},
+        this);
+    connect(richTextBox1_, &QTextEdit::textChanged, autosave_, &recovery::Autosave::documentChanged);
+    fileCommands_->setSettledHandler([this] { autosave_->documentSettled(); });
+    connect(autosave_, &recovery::Autosave::failed, this, [this](const QString& reason) {
+        dialogs_.message(this,
+                         QStringLiteral("Recovery copies of this document cannot be written: %1\n\n"
+                                        "Save the document to keep it safe.").arg(reason),
+                         product::kName, platform::Buttons::Ok, platform::Icon::Warning);
+    });
+}
+
+bool MainWindow::offerRecovery()
+{
+    return window_recovery::offerRecovery(*recoveryStore_, *autosave_, *richTextBox1_, *state_,
+                                          *commonDialog1_, dialogs_, this);
+}
+
 void MainWindow::coloring()
 {
     entry::coloring(*msFlexGrid1_);
@@ -373,10 +404,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     int cancel = 0;
     Form_QueryUnload(cancel, 0);
-    if (cancel)
+    if (cancel) {
         event->ignore();
-    else
+    } else {
+        // Answered: saved, or given up on purpose. Only an abnormal end leaves the copy.
+        autosave_->documentSettled();
         event->accept();
+    }
 }
 
 void MainWindow::Form_QueryUnload(int& cancel, int /*unloadMode*/)
@@ -406,6 +440,7 @@ void MainWindow::endProgram()
 {
     // Ends the program at once: no closing prompt follows the Exit command's answer.
     ending_ = true;
+    autosave_->documentSettled();
     hide();
     QCoreApplication::exit(0);
 }

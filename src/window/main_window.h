@@ -22,6 +22,7 @@ class QRadioButton;
 class QToolBar;
 class RichTextBox;
 namespace platform { class Dialogs; }
+namespace recovery { class Autosave; class RecoveryStore; }
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -61,6 +62,11 @@ public:
     QString copybuffer() const;
     // True once Exit has decided to end the program.
     bool isEnding() const { return ending_; }
+
+    // Offers the recovery copy that a run which did not close normally left; true when a
+    // document was restored. Start-up calls it once the window is shown.
+    bool offerRecovery();
+    recovery::Autosave& autosave() const { return *autosave_; }
 
     // Run before the window closes; setting `cancel` non-zero keeps it open.
     void Form_QueryUnload(int& cancel, int unloadMode);
@@ -112,6 +118,7 @@ private:
     void coloring();
     void optionClicked(int n);
     void endProgram();
+    void setUpRecovery();
 
     platform::Dialogs& dialogs_;
     QString programDir_;
@@ -120,6 +127,8 @@ private:
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<ToolbarCommands> toolbarCommands_;
     bool ending_ = false;
+    std::unique_ptr<recovery::RecoveryStore> recoveryStore_;
+    recovery::Autosave* autosave_ = nullptr;
 
     QWidget* client_ = nullptr;
     FlexGrid* msFlexGrid1_ = nullptr;

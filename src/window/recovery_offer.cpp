@@ -1,0 +1,58 @@
+#include "window/recovery_offer.h"
+
+#include "documents/common_dialog.h"
+#include "documents/document_state.h"
+#include "documents/file_messages.h"
+#include "editor/rich_text_box.h"
+#include "platform/dialogs.h"
+#include "product/product.h"
+#include "recovery/autosave.h"
+#include "recovery/recovery_store.h"
+
+#include <QDir>
+#include <QLocale>
+
+namespace window_recovery {
+
+bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
+                   RichTextBox& editor, DocumentState& state, CommonDialog& dialog,
+                   platform::Dialogs& dialogs, QWidget* window)
+{
+    const QList<recovery::LeftCopy> copies = store.leftCopies();
+    if (copies.isEmpty())
+        return false;
+    const recovery::LeftCopy& copy = copies.first();
+    const QString what = copy.originalPath.isEmpty()
+        ? QStringLiteral("an unsaved document")
+        : QDir::toNativeSeparators(copy.originalPath);
+    const QString text = QStringLiteral("%1 did not close normally last time. A recovery copy of %2 "
+                                        "was kept (%3).\n\nRestore it? No discards the copy.")
+                             .arg(product::kName, what,
+                                  QLocale().toString(copy.written, QLocale::ShortFormat));
+    switch (dialogs.message(window, text, product::kName, platform::Buttons::YesNo,
+                            platform::Icon::Question)) {
+    case platform::Answer::Yes:
+        break;
+    case platform::Answer::No:
+        store.remove(copy);
+        return false;
+    default:
+        return false;
+    }
+    if (const auto error = editor.LoadFile(copy.rtfPath)) {
+        dialogs.message(window, QStringLiteral("The recovery copy could not be read.\n\n%1").arg(*error),
+                        documents::kNoticeTitle, platform::Buttons::Ok, platform::Icon::Warning);
+        return false;
+    }
+    // Unsaved: the copy is not the user's file, and that file may hold an older text.
+    state.docpath.clear();
+    state.docstate = DocumentState::kChanged;
+    state.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
+    dialog.FileName = copy.originalPath;
+    // This run's own copy replaces the left one before that goes.
+    if (autosave.writeNow(true))
+        store.remove(copy);
+    return true;
+}
+
+} // namespace window_recovery

@@ -1,0 +1,22 @@
+#pragma once
+// At start-up, when an earlier run ended without closing (a crash, a kill, a power cut) and
+// left a recovery copy, the window offers to restore it.
+
+class CommonDialog;
+class DocumentState;
+class QWidget;
+class RichTextBox;
+namespace platform { class Dialogs; }
+namespace recovery { class Autosave; class RecoveryStore; }
+
+namespace window_recovery {
+
+// The question for the newest left copy. Yes restores it as an unsaved document whose Save
+// and Save As dialogs start at its own file; No discards the copy; dismissing the question
+// keeps it for the next start. Copies beyond the newest are offered at later starts.
+// Returns true when a document was restored.
+bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
+                   RichTextBox& editor, DocumentState& state, CommonDialog& dialog,
+                   platform::Dialogs& dialogs, QWidget* window);
+
+} // namespace window_recovery

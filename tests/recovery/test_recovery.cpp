@@ -1,0 +1,254 @@
+// Crash recovery: a changed document leaves a complete copy behind when the program dies,
+// at any moment, and the next start offers it back.
+
+#include "documents/common_dialog.h"
+#include "documents/document_state.h"
+#include "editor/rich_text_box.h"
+#include "recovery/autosave.h"
+#include "recovery/recovery_store.h"
+#include "rtf/rtf.h"
+#include "scripted_dialogs.h"
+#include "window/main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <csignal>
+
+Q_DECLARE_METATYPE(platform::Answer)
+
+namespace {
+
+// The child's loop: versions of a document, each large enough that a write takes a while,
+// written one after another until the parent kills the process.
+int writeCopiesUntilKilled(const QString& folder)
+{
+    recovery::RecoveryStore store(folder);
+    const QString filler = QString(QStringLiteral("filler text ")).repeated(20000);
+    QTextDocument document(QStringLiteral("version 0 begins\n%1\nversion 0 ends").arg(filler));
+    // Only the first and last lines change, so that writing, not building the document,
+    // fills the time in which the kill lands.
+    const auto setLine = [&](const QTextBlock& block, const QString& text) {
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(text);
+    };
+    for (int version = 1;; ++version) {
+        setLine(document.firstBlock(), QStringLiteral("version %1 begins").arg(version));
+        setLine(document.lastBlock(), QStringLiteral("version %1 ends").arg(version));
+        if (store.write(document, QStringLiteral("/home/writer/letter %1.rtf").arg(version)))
+            return 2;
+        if (version == 1) {
+            // The parent waits for this line before it starts to aim.
+            fputs("first copy written\n", stdout);
+            fflush(stdout);
+        }
+    }
+}
+
+QString textOf(const QString& rtfPath)
+{
+    QTextDocument document;
+    if (rtf::loadFile(rtfPath, document))
+        return QStringLiteral("(unreadable)");
+    return document.toPlainText();
+}
+
+} // namespace
+
+class TestRecovery : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void copiesOfRunningProgramsAreNotOffered();
+    void autosaveWritesAfterAQuietMomentAndGoesWhenSettled();
+    void failingWritesAreReportedOnce();
+    void killedBetweenTwoWritesLeavesACompleteCopy();
+    void windowCycle_data();
+    void windowCycle();
+};
+
+void TestRecovery::initTestCase()
+{
+    // The window's own recovery copies go to a folder of this test's.
+    static QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+}
+
+void TestRecovery::copiesOfRunningProgramsAreNotOffered()
+{
+    QTemporaryDir folder;
+    QTextDocument document(QStringLiteral("unsaved words"));
+    auto running = std::make_unique<recovery::RecoveryStore>(folder.path());
+    QCOMPARE(running->write(document, QStringLiteral("/home/writer/a.rtf")), std::nullopt);
+    QVERIFY(running->hasCopy());
+
+    recovery::RecoveryStore later(folder.path());
+    QVERIFY2(later.leftCopies().isEmpty(), "a running program's copy must not be offered");
+    QVERIFY(running->leftCopies().isEmpty());
+
+    // Gone without discarding: the copy is left for the next start.
+    running.reset();
+    const QList<recovery::LeftCopy> left = later.leftCopies();
+    QCOMPARE(left.size(), 1);
+    QCOMPARE(left[0].originalPath, QStringLiteral("/home/writer/a.rtf"));
+    QCOMPARE(textOf(left[0].rtfPath), QStringLiteral("unsaved words"));
+    later.remove(left[0]);
+    QVERIFY(later.leftCopies().isEmpty());
+
+    // Discarded: nothing is left.
+    recovery::RecoveryStore saved(folder.path());
+    QCOMPARE(saved.write(document, QString()), std::nullopt);
+    saved.discard();
+    QVERIFY(!saved.hasCopy());
+    QVERIFY(QDir(folder.path()).entryList({QStringLiteral("*.rtf")}, QDir::Files).isEmpty());
+}
+
+void TestRecovery::autosaveWritesAfterAQuietMomentAndGoesWhenSettled()
+{
+    QTemporaryDir folder;
+    recovery::RecoveryStore store(folder.path());
+    QTextDocument document;
+    recovery::Autosave autosave(store, {[&] { return &document; }, [] { return QStringLiteral("/x.rtf"); }});
+    autosave.setIntervals(100, 100000);
+
+    autosave.documentChanged();
+    QVERIFY(!store.hasCopy());
+    QTRY_VERIFY_WITH_TIMEOUT(store.hasCopy(), 5000);
+
+    autosave.documentSettled();
+    QVERIFY(!store.hasCopy());
+    // Nothing is due after a settle: the quiet moment writes nothing.
+    QTest::qWait(300);
+    QVERIFY(!store.hasCopy());
+
+    // Steady typing that never pauses is covered by the latest deadline.
+    autosave.setIntervals(400, 600);
+    QElapsedTimer typing;
+    typing.start();
+    while (!store.hasCopy() && typing.elapsed() < 5000) {
+        autosave.documentChanged();
+        QTest::qWait(100);
+    }
+    QVERIFY2(store.hasCopy(), "typing without a pause must still be copied");
+}
+
+void TestRecovery::failingWritesAreReportedOnce()
+{
+    QTemporaryDir base;
+    QFile plain(base.filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    recovery::RecoveryStore store(base.filePath(QStringLiteral("plain/norvelin")));
+    QTextDocument document(QStringLiteral("words"));
+    recovery::Autosave autosave(store, {[&] { return &document; }, [] { return QString(); }});
+    QStringList reports;
+    connect(&autosave, &recovery::Autosave::failed, [&](const QString& reason) { reports << reason; });
+    autosave.documentChanged();
+    QVERIFY(!autosave.writeNow());
+    autosave.documentChanged();
+    QVERIFY(!autosave.writeNow());
+    QCOMPARE(reports.size(), 1);
+    QVERIFY2(reports[0].contains(u"plain"), qPrintable(reports[0]));
+}
+
+void TestRecovery::killedBetweenTwoWritesLeavesACompleteCopy()
+{
+    const QRegularExpression whole(QStringLiteral("^version (\\d+) begins\\n(filler text )+\\nversion \\1 ends$"));
+    for (int round = 0; round < 12; ++round) {
+        QTemporaryDir folder;
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--write-copies"), folder.path()});
+        QVERIFY(child.waitForStarted());
+        QVERIFY(child.waitForReadyRead(20000));
+        QTest::qWait(QRandomGenerator::global()->bounded(5, 200));
+        ::kill(pid_t(child.processId()), SIGKILL);
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        recovery::RecoveryStore next(folder.path());
+        const QList<recovery::LeftCopy> left = next.leftCopies();
+        QCOMPARE(left.size(), 1);
+        const QString text = textOf(left[0].rtfPath);
+        const auto match = whole.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(text.left(80) + QStringLiteral(" … ") + text.right(40)));
+        // The path file is written before the copy, so it never lags behind it.
+        QVERIFY2(left[0].originalPath.endsWith(QStringLiteral("letter %1.rtf").arg(match.captured(1)))
+                     || left[0].originalPath.endsWith(QStringLiteral("letter %1.rtf").arg(match.captured(1).toInt() + 1)),
+                 qPrintable(left[0].originalPath));
+    }
+}
+
+void TestRecovery::windowCycle_data()
+{
+    QTest::addColumn<platform::Answer>("answer");
+    QTest::addColumn<bool>("restored");
+    QTest::addColumn<bool>("copyLeft");
+    QTest::newRow("Yes restores as unsaved") << platform::Answer::Yes << true << false;
+    QTest::newRow("No discards the copy") << platform::Answer::No << false << false;
+    QTest::newRow("dismissed keeps the copy for later") << platform::Answer::Cancel << false << true;
+}
+
+void TestRecovery::windowCycle()
+{
+    QFETCH(platform::Answer, answer);
+    QFETCH(bool, restored);
+    QFETCH(bool, copyLeft);
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
+    const QString folder = recovery::defaultFolder();
+    QVERIFY(folder.startsWith(state.path()));
+
+    ScriptedDialogs dialogs;
+    {
+        MainWindow crashing(dialogs, QCoreApplication::applicationDirPath());
+        crashing.show();
+        crashing.state().docpath = QStringLiteral("/home/writer/chapter.rtf");
+        crashing.RichTextBox1()->setFocus();
+        QTest::keyClicks(crashing.RichTextBox1(), QStringLiteral("Aim baMla"));
+        QVERIFY(crashing.autosave().writeNow());
+        // Nothing runs at a crash: the window goes without closing.
+    }
+    QCOMPARE(QDir(folder).entryList({QStringLiteral("*.rtf")}, QDir::Files).size(), 1);
+
+    dialogs.answers << answer;
+    MainWindow next(dialogs, QCoreApplication::applicationDirPath());
+    next.show();
+    QCOMPARE(next.offerRecovery(), restored);
+    QCOMPARE(dialogs.messages.size(), 1);
+    QVERIFY(dialogs.messages[0].text.contains(QStringLiteral("/home/writer/chapter.rtf")));
+    QVERIFY(dialogs.unexpected.isEmpty());
+    if (restored) {
+        QCOMPARE(next.RichTextBox1()->toPlainText(), QStringLiteral("Aim baMla"));
+        QVERIFY(next.state().isChanged());
+        QCOMPARE(next.state().docpath, QString());
+        QCOMPARE(next.windowTitle(), DocumentState::kTitle + DocumentState::kUnsavedLabel);
+        QCOMPARE(next.commonDialog().FileName, QStringLiteral("/home/writer/chapter.rtf"));
+        // This run holds its own copy now, and no other is offered again.
+        QVERIFY(recovery::RecoveryStore(folder).leftCopies().isEmpty());
+    } else {
+        QCOMPARE(next.RichTextBox1()->toPlainText(), QString());
+        QCOMPARE(recovery::RecoveryStore(folder).leftCopies().size(), copyLeft ? 1 : 0);
+    }
+}
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && qstrcmp(argv[1], "--write-copies") == 0) {
+        QCoreApplication app(argc, argv);
+        return writeCopiesUntilKilled(QString::fromLocal8Bit(argv[2]));
+    }
+    QApplication app(argc, argv);
+    TestRecovery test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_recovery.moc"
