@@ -33,17 +33,16 @@ void DocumentBuilder::insertText(const QString& text, const QTextCharFormat& for
     cursor_.insertText(text, format);
 }
 
-void DocumentBuilder::insertImage(const QImage& image, double width, double height)
+QString DocumentBuilder::addImage(const QImage& image)
 {
-    openPendingParagraph(QTextCharFormat());
     const QString name = QStringLiteral("rtfimage:%1").arg(++imageCount_);
     document_.addResource(QTextDocument::ImageResource, QUrl(name), image);
-    QTextImageFormat format;
-    format.setName(name);
-    if (width > 0)
-        format.setWidth(width);
-    if (height > 0)
-        format.setHeight(height);
+    return name;
+}
+
+void DocumentBuilder::insertImage(const QTextImageFormat& format)
+{
+    openPendingParagraph(QTextCharFormat());
     cursor_.insertImage(format);
 }
 

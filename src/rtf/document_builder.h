@@ -9,6 +9,7 @@ class QImage;
 class QTextBlockFormat;
 class QTextCharFormat;
 class QTextDocument;
+class QTextImageFormat;
 
 namespace rtf {
 
@@ -17,7 +18,9 @@ public:
     explicit DocumentBuilder(QTextDocument& document);
 
     void insertText(const QString& text, const QTextCharFormat& format);
-    void insertImage(const QImage& image, double width, double height);
+    // Adds `image` to the document's resources; returns the name a QTextImageFormat uses.
+    QString addImage(const QImage& image);
+    void insertImage(const QTextImageFormat& format);
     // Ends the current paragraph with `format`; `characters` is kept as the paragraph's own
     // character format when it holds no text (an empty line keeps its font size).
     void endParagraph(const QTextBlockFormat& format, const QTextCharFormat& characters);

@@ -2,6 +2,7 @@
 
 #include "nq/glyph_code.h"
 #include "rtf/charsets.h"
+#include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
 #include "rtf/units.h"
 
@@ -16,6 +17,7 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rtf {
@@ -76,6 +78,7 @@ private:
     enum class TextEncoding { Nq, Cp1252, Unicode };
     void writeText(const QString& text, TextEncoding encoding);
     void writeImage(const QTextImageFormat& format);
+    void writeHex(const QByteArray& data);
     void writeEscapedAscii(char c);
     void writeUnicode(char16_t unit);
     void openLink(const QString& target);
@@ -282,8 +285,27 @@ void Writer::writeCharacterProperties(const QTextCharFormat& format)
     body_.append(' ');
 }
 
+// A picture's shown size in twips: never negative, never past what a reader accepts,
+// whatever the format holds (NaN, infinities, sizes multiplied by a large scale).
+int pictureTwips(double pixels)
+{
+    if (!(pixels > 0))
+        return 0;
+    return twips(std::min(pixels, kMaxPicturePixels));
+}
+
 void Writer::writeImage(const QTextImageFormat& format)
 {
+    // A picture the reader kept as it was goes back as it came.
+    const QByteArray kept = format.property(kPictureData).toByteArray();
+    if (!kept.isEmpty()) {
+        body_.append("{\\pict" + format.property(kPictureHeader).toByteArray() + "\\picwgoal"
+                     + QByteArray::number(pictureTwips(format.width())) + "\\pichgoal"
+                     + QByteArray::number(pictureTwips(format.height())) + "\n");
+        writeHex(kept);
+        body_.append('}');
+        return;
+    }
     const QVariant resource = document_.resource(QTextDocument::ImageResource, QUrl(format.name()));
     QImage image;
     if (resource.canConvert<QImage>() && resource.typeId() == QMetaType::QImage)
@@ -302,14 +324,19 @@ void Writer::writeImage(const QTextImageFormat& format)
     const double width = format.width() > 0 ? format.width() : image.width();
     const double height = format.height() > 0 ? format.height() : image.height();
     body_.append("{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich"
-                 + QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(twips(width))
-                 + "\\pichgoal" + QByteArray::number(twips(height)) + "\n");
-    const QByteArray hex = png.toHex();
+                 + QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(pictureTwips(width))
+                 + "\\pichgoal" + QByteArray::number(pictureTwips(height)) + "\n");
+    writeHex(png);
+    body_.append('}');
+}
+
+void Writer::writeHex(const QByteArray& data)
+{
+    const QByteArray hex = data.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128) {
         body_.append(hex.mid(i, 128));
         body_.append('\n');
     }
-    body_.append('}');
 }
 
 void Writer::writeBlock(const QTextBlock& block)
