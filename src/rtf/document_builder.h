@@ -3,6 +3,8 @@
 // A paragraph break is only made when something follows it, so that a file whose last
 // paragraph ends with \par does not gain an empty paragraph.
 
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
 #include <QTextCursor>
 
 class QImage;
@@ -30,9 +32,19 @@ public:
 private:
     void openPendingParagraph(const QTextCharFormat& characters);
 
+    void applyBlockFormat(const QTextBlockFormat& format, const QTextCharFormat& characters);
+    void flushText();
+
     QTextDocument& document_;
     QTextCursor cursor_;
+    // Asking the cursor for its block costs a search of the document; in a document of a
+    // million short paragraphs that dominated reading. The builder remembers instead.
+    QTextBlockFormat blockFormat_;  // what the cursor's paragraph has
+    bool blockEmpty_ = true;
     bool breakPending_ = false;
+    // Text not yet in the document, in one character format; it may span paragraphs.
+    QString text_;
+    QTextCharFormat textFormat_;
     int imageCount_ = 0;
 };
 

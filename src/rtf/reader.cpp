@@ -636,7 +636,14 @@ void Reader::endParagraph()
     flushBytes();
     emitRun();
     cellSeparatorPending_ = false;
-    QTextBlockFormat format = toBlockFormat(state_.para);
+    // Built once per change of properties: a new format for each of a million paragraphs
+    // would be allocated, compared and freed again.
+    if (!blockFormatCached_ || !(cachedPara_ == state_.para)) {
+        cachedBlockFormat_ = toBlockFormat(state_.para);
+        cachedPara_ = state_.para;
+        blockFormatCached_ = true;
+    }
+    QTextBlockFormat format = cachedBlockFormat_;
     if (pageBreakPending_) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         pageBreakPending_ = false;

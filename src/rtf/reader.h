@@ -12,6 +12,7 @@
 #include <QColor>
 #include <QHash>
 #include <QList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 
 #include <optional>
@@ -122,6 +123,9 @@ private:
     QHash<quint32, QString> placeholders_;  // by the placeholder image's size
     ReadNotes* notes_ = nullptr;
 
+    bool blockFormatCached_ = false;
+    ParaProps cachedPara_;
+    QTextBlockFormat cachedBlockFormat_;
     bool formatCached_ = false;
     CharProps cachedProps_;
     QTextCharFormat cachedFormat_;
