@@ -3,6 +3,7 @@
 #include "nq/glyph_code.h"
 #include "rtf/field_instruction.h"
 #include "rtf/format_mapping.h"
+#include "rtf/memory_allowance.h"
 #include "rtf/picture_properties.h"
 #include "rtf/units.h"
 
@@ -53,9 +54,16 @@ int hexDigit(char c)
 
 } // namespace
 
-Reader::Reader(QByteArrayView data, QTextDocument& document, qint64 pictureBudget)
-    : data_(data), document_(document), tokenizer_(data), builder_(document), pictureBudgetLeft_(pictureBudget)
+Reader::Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& limits)
+    : data_(data), document_(document), tokenizer_(data), builder_(document), pictureBudgetLeft_(limits.pictureBytes)
 {
+    qint64 allowance = limits.documentBytes;
+    if (allowance < 0) {
+        // Half: the estimate is rough, and Qt grows its tables by doubling them.
+        const qint64 available = availableMemory();
+        allowance = available < 0 ? std::numeric_limits<qint64>::max() : available / 2;
+    }
+    builder_.setAllowance(allowance);
     stack_.reserve(64);
 }
 
@@ -86,6 +94,8 @@ std::optional<ReadError> Reader::read(ReadNotes& notes)
     tokenizer_.skipTo(word);
 
     while (!documentEnded_) {
+        if (builder_.overAllowance())
+            return ReadError{QStringLiteral("there is not enough memory to open it")};
         const Token token = tokenizer_.next();
         if (token.kind == TokenKind::End)
             break;

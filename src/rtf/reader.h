@@ -25,7 +25,7 @@ inline constexpr int kMaxGroupDepth = 10000;
 
 class Reader {
 public:
-    Reader(QByteArrayView data, QTextDocument& document, qint64 pictureBudget = kPictureBudgetBytes);
+    Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& limits = ReadLimits());
     std::optional<ReadError> read(ReadNotes& notes);
 
 private:

@@ -120,7 +120,7 @@ QString ReadError::toString() const
     return cause;
 }
 
-std::optional<ReadError> read(const QByteArray& data, QTextDocument& document, ReadNotes* notes, qint64 pictureBudget)
+std::optional<ReadError> read(const QByteArray& data, QTextDocument& document, ReadNotes* notes, const ReadLimits& limits)
 {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
@@ -129,7 +129,7 @@ std::optional<ReadError> read(const QByteArray& data, QTextDocument& document, R
     QTextCursor batch(&document);
     batch.beginEditBlock();
     ReadNotes found;
-    std::optional<ReadError> error = Reader(data, document, pictureBudget).read(found);
+    std::optional<ReadError> error = Reader(data, document, limits).read(found);
     batch.endEditBlock();
     document.setUndoRedoEnabled(undo);
     if (notes)

@@ -40,11 +40,19 @@ struct ReadNotes {
     bool isEmpty() const { return !truncated && picturesOverBudget == 0 && picturesUndecodable == 0; }
 };
 
+// What reading may take in memory.
+struct ReadLimits {
+    qint64 pictureBytes = kPictureBudgetBytes;
+    // The document itself (paragraphs, text, formats), as estimated while it grows; past it
+    // reading stops with "not enough memory". -1: half of what the system can still give.
+    qint64 documentBytes = -1;
+};
+
 // Replaces the content of `document` by the RTF in `data`. On error `document` may hold
 // part of the text: read into a fresh document and keep it only on success. `notes`, when
 // given, receives what the user should be told about a successful read.
 std::optional<ReadError> read(const QByteArray& data, QTextDocument& document, ReadNotes* notes = nullptr,
-                              qint64 pictureBudget = kPictureBudgetBytes);
+                              const ReadLimits& limits = ReadLimits());
 
 // The whole document as RTF.
 QByteArray write(const QTextDocument& document);

@@ -51,18 +51,23 @@ struct Run {
     QString errors;
 };
 
-// `limit` > 0: the child may write files of at most that many bytes; past it a write fails
-// with EFBIG instead of killing it.
-Run runTool(const QStringList& arguments, rlim_t limit = 0)
+// `fileSize` > 0: the child may write files of at most that many bytes; past it a write
+// fails with EFBIG instead of killing it. `addressSpace` > 0: its memory is limited so, and
+// an allocation past it fails.
+Run runTool(const QStringList& arguments, rlim_t fileSize = 0, rlim_t addressSpace = 0)
 {
     QProcess tool;
-    if (limit > 0) {
-        tool.setChildProcessModifier([limit] {
+    tool.setChildProcessModifier([fileSize, addressSpace] {
+        if (fileSize > 0) {
             std::signal(SIGXFSZ, SIG_IGN);
-            rlimit small{limit, limit};
-            ::setrlimit(RLIMIT_FSIZE, &small);
-        });
-    }
+            rlimit limit{fileSize, fileSize};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        if (addressSpace > 0) {
+            rlimit limit{addressSpace, addressSpace};
+            ::setrlimit(RLIMIT_AS, &limit);
+        }
+    });
     tool.start(QStringLiteral(NORVELIN_RTF_TOOL), arguments);
     Run run;
     if (!tool.waitForFinished(30000)) {
@@ -140,32 +145,39 @@ void TestRtfHostileFiles::hostileInputs_data()
     QTest::addColumn<QString>("kind");       // file, fifo, sparse, device, folder, link-to-device
     QTest::addColumn<QByteArray>("content"); // file: its bytes
     QTest::addColumn<qint64>("size");        // sparse: its length
+    QTest::addColumn<qint64>("memory");      // > 0: the converter's address space, bytes
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");    // expected on stderr; empty: nothing at all
     QTest::addColumn<QString>("text");       // expected output text when it converts
 
     const QByteArray png = pngBytes(3, 2);
-    QTest::newRow("endless device") << "device" << QByteArray() << qint64(0) << 1
+    QTest::newRow("endless device") << "device" << QByteArray() << qint64(0) << qint64(0) << 1
                                     << "/dev/zero: cannot be read: it is a device, not a regular file" << "";
-    QTest::newRow("link to an endless device") << "link-to-device" << QByteArray() << qint64(0) << 1
+    QTest::newRow("link to an endless device") << "link-to-device" << QByteArray() << qint64(0) << qint64(0) << 1
                                                << "cannot be read: it is a device, not a regular file" << "";
-    QTest::newRow("named pipe, nobody writing") << "fifo" << QByteArray() << qint64(0) << 1
+    QTest::newRow("named pipe, nobody writing") << "fifo" << QByteArray() << qint64(0) << qint64(0) << 1
                                                 << "cannot be read: it is a named pipe (FIFO), not a regular file" << "";
-    QTest::newRow("folder") << "folder" << QByteArray() << qint64(0) << 1 << "cannot be read: it is a folder" << "";
-    QTest::newRow("5 GB, sparse") << "sparse" << QByteArray() << (qint64(5) << 30) << 1
+    QTest::newRow("folder") << "folder" << QByteArray() << qint64(0) << qint64(0) << 1 << "cannot be read: it is a folder" << "";
+    QTest::newRow("5 GB, sparse") << "sparse" << QByteArray() << (qint64(5) << 30) << qint64(0) << 1
                                   << "cannot be read: it is 5368709120 bytes long; documents larger than 1 GiB (1073741824 bytes) are not opened"
                                   << "";
-    QTest::newRow("one byte over the limit") << "sparse" << QByteArray() << rtf::kMaxFileBytes + 1 << 1
+    QTest::newRow("one byte over the limit") << "sparse" << QByteArray() << rtf::kMaxFileBytes + 1 << qint64(0) << 1
                                              << "it is 1073741825 bytes long" << "";
-    QTest::newRow("cut short") << "file" << QByteArray("{\\rtf1 abc{\\b def") << qint64(0) << 0
+    QTest::newRow("cut short") << "file" << QByteArray("{\\rtf1 abc{\\b def") << qint64(0) << qint64(0) << 0
                                << "ends before its last group is closed, so it may have been cut short" << "abcdef\n";
-    QTest::newRow("cut short inside a picture") << "file" << "{\\rtf1 a" + picture("\\pngblip", png).chopped(9) << qint64(0) << 0
+    QTest::newRow("cut short inside a picture") << "file" << "{\\rtf1 a" + picture("\\pngblip", png).chopped(9) << qint64(0) << qint64(0) << 0
                                                 << "ends before its last group is closed" << "a\n";
-    QTest::newRow("undecodable picture") << "file" << "{\\rtf1 a" + picture("\\pngblip", "not a png") + "b}" << qint64(0) << 0
+    QTest::newRow("undecodable picture") << "file" << "{\\rtf1 a" + picture("\\pngblip", "not a png") + "b}" << qint64(0) << qint64(0) << 0
                                          << "1 picture is shown as grey boxes (1 could not be decoded)" << "ab\n";
     QTest::newRow("metafile picture") << "file" << "{\\rtf1 a" + picture("\\wmetafile8\\picw2540\\pich2540", "0100") + "b}"
-                                      << qint64(0) << 0 << "1 picture is shown as grey boxes (1 could not be decoded)" << "ab\n";
-    QTest::newRow("whole and sound") << "file" << "{\\rtf1 a" + picture("\\pngblip", png) + "b}" << qint64(0) << 0 << "" << "ab\n";
+                                      << qint64(0) << qint64(0) << 0 << "1 picture is shown as grey boxes (1 could not be decoded)" << "ab\n";
+    QByteArray paragraphs("{\\rtf1\\ansi ");
+    for (int i = 0; i < 1000000; ++i)
+        paragraphs += "x\\par\n";
+    // Qt's document does not survive a failed allocation: reading must stop before one.
+    QTest::newRow("more paragraphs than memory") << "file" << paragraphs + "}" << qint64(0) << (qint64(200) << 20) << 1
+                                                 << "there is not enough memory to open it" << "";
+    QTest::newRow("whole and sound") << "file" << "{\\rtf1 a" + picture("\\pngblip", png) + "b}" << qint64(0) << qint64(0) << 0 << "" << "ab\n";
 }
 
 void TestRtfHostileFiles::hostileInputs()
@@ -173,6 +185,7 @@ void TestRtfHostileFiles::hostileInputs()
     QFETCH(QString, kind);
     QFETCH(QByteArray, content);
     QFETCH(qint64, size);
+    QFETCH(qint64, memory);
     QFETCH(int, exitCode);
     QFETCH(QString, message);
     QFETCH(QString, text);
@@ -192,7 +205,7 @@ void TestRtfHostileFiles::hostileInputs()
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), input));
     }
     const QString output = dir_.filePath(QStringLiteral("out-%1.txt").arg(QTest::currentDataTag()));
-    const Run run = runTool({input, output});
+    const Run run = runTool({input, output}, 0, rlim_t(memory));
 
     QCOMPARE(run.exitCode, exitCode);
     if (message.isEmpty())
@@ -328,7 +341,7 @@ void TestRtfHostileFiles::picturesPastTheBudgetOrUndecodable()
     const QByteArray rtf = "{\\rtf1 a" + pictures + "b}";
     QTextDocument document;
     rtf::ReadNotes notes;
-    QCOMPARE(rtf::read(rtf, document, &notes, budget), std::nullopt);
+    QCOMPARE(rtf::read(rtf, document, &notes, {budget}), std::nullopt);
     QCOMPARE(notes.picturesOverBudget, int(outcomes.count(OverBudget)));
     QCOMPARE(notes.picturesUndecodable, int(outcomes.count(Undecodable)));
     QVERIFY(!notes.truncated);
@@ -352,7 +365,7 @@ void TestRtfHostileFiles::picturesPastTheBudgetOrUndecodable()
             QVERIFY2(unwrapped.contains(picture.kept.toHex()), "its data goes back as it came");
     QTextDocument again;
     rtf::ReadNotes notesAgain;
-    QCOMPARE(rtf::read(written, again, &notesAgain, qint64(1) << 20), std::nullopt);
+    QCOMPARE(rtf::read(written, again, &notesAgain, {qint64(1) << 20}), std::nullopt);
     QCOMPARE(notesAgain.picturesOverBudget, 0);
     QCOMPARE(notesAgain.picturesUndecodable, notes.picturesUndecodable);
     const QList<Shown> shownAgain = picturesOf(again);
