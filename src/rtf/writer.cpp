@@ -298,8 +298,12 @@ void Writer::writeImage(const QTextImageFormat& format)
 {
     // A picture the reader kept as it was goes back as it came.
     const QByteArray kept = format.property(kPictureData).toByteArray();
-    if (!kept.isEmpty()) {
-        body_.append("{\\pict" + format.property(kPictureHeader).toByteArray() + "\\picwgoal"
+    const QByteArray header = format.property(kPictureHeader).toByteArray();
+    const bool wordsOnly = std::all_of(header.cbegin(), header.cend(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '\\';
+    });
+    if (!kept.isEmpty() && (header.isEmpty() || header.startsWith('\\')) && wordsOnly) {
+        body_.append("{\\pict" + header + "\\picwgoal"
                      + QByteArray::number(pictureTwips(format.width())) + "\\pichgoal"
                      + QByteArray::number(pictureTwips(format.height())) + "\n");
         writeHex(kept);
