@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Speed and memory of the RTF codec on generated NQ documents (1 MB and 10 MB), and the
-# time LibreOffice and AbiWord take to convert the same files, as ratios. Prints figures;
-# judges nothing. A peer that is not installed is skipped.
+# time LibreOffice and AbiWord take to convert the same files, as ratios; then the two
+# hostile shapes: a million one-letter paragraphs, and ten pictures that decode to 120 MB
+# each. Prints figures; judges nothing. A peer that is not installed is skipped.
 #   benchmarks/rtf/run_rtf_bench.sh [BUILD_DIR]        (default: build)
 set -euo pipefail
 build=${1:-build}
@@ -46,3 +47,15 @@ for size in 1 10; do
     echo "abiword: not installed, skipped"
   fi
 done
+
+echo "== a million paragraphs (x\\par)"
+"$bench" paragraphs "$work/paragraphs.rtf" 1000000
+"$bench" read "$work/paragraphs.rtf" 3 2> /dev/null
+read -r ours ours_kb <<< "$(measure "$tool" "$work/paragraphs.rtf" "$work/paragraphs.txt")"
+printf "norvelin-rtf → txt (whole process)  %6.2f s  peak RSS %6.1f MB\n" "$ours" "$(awk -v k="$ours_kb" 'BEGIN{print k/1024}')"
+
+echo "== ten 5600 x 5600 PNGs (a picture bomb)"
+"$bench" pictures "$work/pictures.rtf" 10 5600
+"$bench" read "$work/pictures.rtf" 1 2> /dev/null
+read -r ours ours_kb <<< "$(measure "$tool" "$work/pictures.rtf" "$work/pictures.txt")"
+printf "norvelin-rtf → txt (whole process)  %6.2f s  peak RSS %6.1f MB\n" "$ours" "$(awk -v k="$ours_kb" 'BEGIN{print k/1024}')"

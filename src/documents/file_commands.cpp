@@ -72,13 +72,17 @@ void FileCommands::open_Click()
     const QString path = dialog_.FileName;
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
-    if (const auto error = editor_.LoadFile(path)) {
+    QStringList notices;
+    if (const auto error = editor_.LoadFile(path, &notices)) {
         warn(documents::openFailedText(path, *error));
         return;
     }
     state_.docpath = path;
     state_.setCaption(DocumentState::kOpenTitle + state_.docpath);
     settled();
+    // Told once, with the document already in the window behind the box.
+    if (!notices.isEmpty())
+        warn(notices.join(QStringLiteral("\n\n")));
 }
 
 bool FileCommands::save_Click()

@@ -152,11 +152,11 @@ void RichTextBox::setSelFontSize(double points)
     mergeCurrentCharFormat(format);
 }
 
-std::optional<QString> RichTextBox::LoadFile(const QString& path)
+std::optional<QString> RichTextBox::LoadFile(const QString& path, QStringList* notices)
 {
     auto* loaded = new QTextDocument(this);
     loaded->setDefaultFont(font());
-    if (auto error = rtf::loadFile(path, *loaded)) {
+    if (auto error = rtf::loadFile(path, *loaded, notices)) {
         delete loaded;
         return error;
     }

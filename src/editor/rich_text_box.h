@@ -4,6 +4,7 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QStringList>
 #include <QTextEdit>
 #include <functional>
 #include <memory>
@@ -41,8 +42,10 @@ public:
     void setSelFontSize(double points);
 
     // The whole content as RTF. Loading replaces the content only on success and does not
-    // report a selection change; both return the message for the user on failure.
-    std::optional<QString> LoadFile(const QString& path);
+    // report a selection change; both return the message for the user on failure. A load
+    // that succeeds may leave `notices` for the user (a file cut short, pictures shown as
+    // boxes).
+    std::optional<QString> LoadFile(const QString& path, QStringList* notices = nullptr);
     std::optional<QString> SaveFile(const QString& path) const;
 
     // Empties the document (New).

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTextDocument>
 #include <QUuid>
@@ -18,22 +17,6 @@ namespace {
 constexpr const char* kCopySuffix = ".rtf";
 constexpr const char* kPathSuffix = ".path";
 constexpr const char* kLockSuffix = ".lock";
-
-std::optional<QString> writeSmallFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails the write itself rather than the commit.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -82,7 +65,7 @@ std::optional<QString> RecoveryStore::write(const QTextDocument& document, const
 {
     if (!ensureSession())
         return QStringLiteral("%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
-    if (const auto error = writeSmallFile(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
+    if (const auto error = rtf::saveBytes(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
         return error;
     if (const auto error = rtf::saveFile(pathOf(id_, kCopySuffix), document))
         return error;

@@ -50,6 +50,7 @@ const std::unordered_map<std::string_view, Cmd>& table()
         {"wbitmap", Cmd::OtherBlip}, {"macpict", Cmd::OtherBlip}, {"pmmetafile", Cmd::OtherBlip},
         {"picwgoal", Cmd::PicWidthGoal}, {"pichgoal", Cmd::PicHeightGoal},
         {"picscalex", Cmd::PicScaleX}, {"picscaley", Cmd::PicScaleY},
+        {"picw", Cmd::PicWidth}, {"pich", Cmd::PicHeight},
         {"shppict", Cmd::ShapePicture},
 
         // Page parts, notes, document tables, metadata and objects: their text is not body text.

@@ -27,6 +27,7 @@ enum class Cmd {
     // fields and pictures
     Field, FieldInstruction, FieldResult, Picture, PngBlip, JpegBlip, OtherBlip, PicWidthGoal,
     PicHeightGoal, PicScaleX, PicScaleY, ShapePicture,
+    PicWidth, PicHeight,
     // destinations whose content never shows
     SkipDestination,
 };

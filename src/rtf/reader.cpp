@@ -4,12 +4,20 @@
 #include "nq/glyph_code.h"
 #include "rtf/field_instruction.h"
 #include "rtf/format_mapping.h"
+#include "rtf/memory_allowance.h"
+#include "rtf/picture_properties.h"
 #include "rtf/units.h"
 
+#include <QBuffer>
 #include <QImage>
+#include <QImageReader>
+#include <QPainter>
 #include <QTextBlockFormat>
+#include <QTextImageFormat>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace rtf {
 namespace {
@@ -47,9 +55,16 @@ int hexDigit(char c)
 
 } // namespace
 
-Reader::Reader(QByteArrayView data, QTextDocument& document)
-    : data_(data), document_(document), tokenizer_(data), builder_(document)
+Reader::Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& limits)
+    : data_(data), document_(document), tokenizer_(data), builder_(document), pictureBudgetLeft_(limits.pictureBytes)
 {
+    qint64 allowance = limits.documentBytes;
+    if (allowance < 0) {
+        // Half: the estimate is rough, and Qt grows its tables by doubling them.
+        const qint64 available = availableMemory();
+        allowance = available < 0 ? std::numeric_limits<qint64>::max() : available / 2;
+    }
+    builder_.setAllowance(allowance);
     stack_.reserve(64);
 }
 
@@ -60,8 +75,9 @@ std::optional<ReadError> Reader::errorAt(qsizetype offset, const QString& cause)
     return error;
 }
 
-std::optional<ReadError> Reader::read()
+std::optional<ReadError> Reader::read(ReadNotes& notes)
 {
+    notes_ = &notes;
     qsizetype start = 0;
     if (data_.startsWith("\xEF\xBB\xBF"))
         start = 3;
@@ -79,6 +95,8 @@ std::optional<ReadError> Reader::read()
     tokenizer_.skipTo(word);
 
     while (!documentEnded_) {
+        if (builder_.overAllowance())
+            return ReadError{QStringLiteral("there is not enough memory to open it")};
         const Token token = tokenizer_.next();
         if (token.kind == TokenKind::End)
             break;
@@ -112,7 +130,9 @@ std::optional<ReadError> Reader::read()
     if (!tokenizer_.error().isEmpty())
         return errorAt(tokenizer_.errorOffset(), tokenizer_.error());
 
-    // A file cut short of its closing braces keeps what it holds.
+    // A file cut short of its closing braces keeps what it holds, and says so.
+    if (!stack_.empty())
+        notes.truncated = true;
     skipDepth_ = 0;
     while (!stack_.empty())
         closeGroup();
@@ -292,15 +312,31 @@ void Reader::handleWord(const Token& token)
     }
     if (destination == Destination::Picture) {
         switch (cmd) {
-        case Cmd::PngBlip:
-        case Cmd::JpegBlip: picture_.usable = true; return;
-        case Cmd::OtherBlip: picture_.usable = false; return;
         case Cmd::PicWidthGoal: picture_.widthGoal = std::max(0, p); return;
         case Cmd::PicHeightGoal: picture_.heightGoal = std::max(0, p); return;
         case Cmd::PicScaleX: picture_.scaleX = std::clamp(p, 1, 10000); return;
         case Cmd::PicScaleY: picture_.scaleY = std::clamp(p, 1, 10000); return;
-        default: return;
+        default: break;
         }
+        switch (cmd) {
+        case Cmd::PngBlip:
+        case Cmd::JpegBlip: picture_.usable = true; break;
+        case Cmd::OtherBlip:
+            picture_.usable = false;
+            picture_.metafile = token.text.ends_with("metafile") || token.text == "emfblip";
+            break;
+        case Cmd::PicWidth: picture_.width = std::max(0, p); break;
+        case Cmd::PicHeight: picture_.height = std::max(0, p); break;
+        default: break;
+        }
+        // The rest of the group's words describe the data; a picture kept as read needs them.
+        if (picture_.header.size() < 4096) {
+            picture_.header.append('\\');
+            picture_.header.append(token.text.data(), qsizetype(token.text.size()));
+            if (token.hasParam)
+                picture_.header.append(QByteArray::number(p));
+        }
+        return;
     }
 
     switch (cmd) {
@@ -611,7 +647,14 @@ void Reader::endParagraph()
     flushBytes();
     emitRun();
     cellSeparatorPending_ = false;
-    QTextBlockFormat format = toBlockFormat(state_.para);
+    // Built once per change of properties: a new format for each of a million paragraphs
+    // would be allocated, compared and freed again.
+    if (!blockFormatCached_ || !(cachedPara_ == state_.para)) {
+        cachedBlockFormat_ = toBlockFormat(state_.para);
+        cachedPara_ = state_.para;
+        blockFormatCached_ = true;
+    }
+    QTextBlockFormat format = cachedBlockFormat_;
     if (pageBreakPending_) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         pageBreakPending_ = false;
@@ -664,22 +707,100 @@ void Reader::commitColor()
     red_ = green_ = blue_ = 0;
 }
 
+namespace {
+
+// What decoding the picture would allocate, from its header alone.
+qint64 decodedBytes(const QImageReader& reader)
+{
+    const QSize size = reader.size();
+    int depth = 32;
+    if (reader.imageFormat() != QImage::Format_Invalid)
+        depth = std::max(1, int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel()));
+    return (qint64(size.width()) * depth + 31) / 32 * 4 * size.height();
+}
+
+double clampedPixels(double pixels) { return std::clamp(pixels, 1.0, kMaxPicturePixels); }
+
+} // namespace
+
 void Reader::finishPicture()
 {
     PictureData picture = std::move(picture_);
     picture_ = PictureData{};
-    if (!picture.usable || picture.bytes.isEmpty())
+    if (picture.bytes.isEmpty())
         return;
     QImage image;
-    // A picture that does not decode is dropped; the text around it stays.
-    if (!image.loadFromData(picture.bytes) || image.isNull())
-        return;
-    const double width = (picture.widthGoal > 0 ? picture.widthGoal / kTwipsPerPixel : image.width()) * picture.scaleX / 100.0;
-    const double height = (picture.heightGoal > 0 ? picture.heightGoal / kTwipsPerPixel : image.height()) * picture.scaleY / 100.0;
+    QSize pixels;  // the picture's own size, when its header tells it
+    if (picture.usable) {
+        QBuffer buffer(&picture.bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        pixels = reader.size();
+        // Known before decoding: a small file may unpack into gigabytes.
+        const qint64 cost = pixels.isValid() ? decodedBytes(reader) : 0;
+        if (pixels.isValid() && cost <= pictureBudgetLeft_) {
+            // Qt's own limit, in whole megabytes, must not refuse what the budget allows.
+            reader.setAllocationLimit(int(std::min<qint64>(cost / (1 << 20) + 2, std::numeric_limits<int>::max())));
+            image = reader.read();
+        }
+        if (!image.isNull())
+            pictureBudgetLeft_ -= std::max(cost, qint64(image.sizeInBytes()));
+        else if (pixels.isValid() && cost > pictureBudgetLeft_)
+            ++notes_->picturesOverBudget;
+        else
+            ++notes_->picturesUndecodable;
+    } else {
+        ++notes_->picturesUndecodable;
+    }
+
+    // Shown size: the goal, else the picture's own size; then the scale.
+    QSizeF own(image.isNull() ? pixels : image.size());
+    if (own.isEmpty() && picture.width > 0 && picture.height > 0) {
+        own = QSizeF(picture.width, picture.height);
+        if (picture.metafile)
+            own *= 96.0 / 2540.0;  // 0.01 mm
+    }
+    if (own.isEmpty())
+        own = QSizeF(96, 96);
+    const double width = (picture.widthGoal > 0 ? picture.widthGoal / kTwipsPerPixel : own.width()) * picture.scaleX / 100.0;
+    const double height = (picture.heightGoal > 0 ? picture.heightGoal / kTwipsPerPixel : own.height()) * picture.scaleY / 100.0;
+
+    QTextImageFormat format;
+    format.setWidth(clampedPixels(width));
+    format.setHeight(clampedPixels(height));
+    if (image.isNull()) {
+        format.setName(placeholderImage(QSizeF(format.width(), format.height())));
+        format.setProperty(kPictureData, picture.bytes);
+        format.setProperty(kPictureHeader, picture.header);
+    } else {
+        format.setName(builder_.addImage(image));
+    }
     applyPendingCellSeparator();
     emitRun();
-    builder_.insertImage(image, width, height);
+    builder_.insertImage(format);
 }
 
+QString Reader::placeholderImage(QSizeF size)
+{
+    // Small and scaled up when drawn, so that placeholders cost next to nothing; shared
+    // between pictures of the same proportions.
+    const double scale = 48.0 / std::max(size.width(), size.height());
+    const QSize pixels(std::max(8, int(std::lround(size.width() * scale))),
+                       std::max(8, int(std::lround(size.height() * scale))));
+    const quint32 key = quint32(pixels.width()) << 16 | quint32(pixels.height());
+    if (const auto found = placeholders_.constFind(key); found != placeholders_.cend())
+        return *found;
+    QImage image(pixels, QImage::Format_RGB32);
+    image.fill(QColor(0xe4, 0xe4, 0xe4));
+    QPainter painter(&image);
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawRect(0, 0, pixels.width() - 1, pixels.height() - 1);
+    painter.drawLine(0, 0, pixels.width() - 1, pixels.height() - 1);
+    painter.drawLine(0, pixels.height() - 1, pixels.width() - 1, 0);
+    painter.end();
+    const QString name = builder_.addImage(image);
+    placeholders_.insert(key, name);
+    return name;
+}
 
 } // namespace rtf

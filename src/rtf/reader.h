@@ -10,7 +10,9 @@
 #include "rtf/tokenizer.h"
 
 #include <QColor>
+#include <QHash>
 #include <QList>
+#include <QTextBlockFormat>
 #include <QTextCharFormat>
 
 #include <optional>
@@ -23,8 +25,8 @@ inline constexpr int kMaxGroupDepth = 10000;
 
 class Reader {
 public:
-    Reader(QByteArrayView data, QTextDocument& document);
-    std::optional<ReadError> read();
+    Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& limits = ReadLimits());
+    std::optional<ReadError> read(ReadNotes& notes);
 
 private:
     struct FontEntry {
@@ -42,6 +44,10 @@ private:
         int heightGoal = 0;
         int scaleX = 100;
         int scaleY = 100;
+        int width = 0;           // \picw, \pich: pixels, or for metafiles 0.01 mm
+        int height = 0;
+        bool metafile = false;
+        QByteArray header;       // the group's words but the display size, to write it back as read
     };
 
     std::optional<ReadError> errorAt(qsizetype offset, const QString& cause) const;
@@ -78,6 +84,7 @@ private:
     void commitFontName();
     void commitColor();
     void finishPicture();
+    QString placeholderImage(QSizeF size);
 
     QByteArrayView data_;
     QTextDocument& document_;
@@ -112,7 +119,13 @@ private:
     std::vector<QString> fieldInstructions_;
     QStringList links_;
     PictureData picture_;
+    qint64 pictureBudgetLeft_ = 0;
+    QHash<quint32, QString> placeholders_;  // by the placeholder image's size
+    ReadNotes* notes_ = nullptr;
 
+    bool blockFormatCached_ = false;
+    ParaProps cachedPara_;
+    QTextBlockFormat cachedBlockFormat_;
     bool formatCached_ = false;
     CharProps cachedProps_;
     QTextCharFormat cachedFormat_;

@@ -4,6 +4,7 @@
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "rtf/charsets.h"
+#include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
 #include "rtf/units.h"
 
@@ -18,6 +19,7 @@
 #include <QTextImageFormat>
 #include <QUrl>
 
+#include <algorithm>
 #include <cmath>
 
 namespace rtf {
@@ -65,6 +67,7 @@ private:
     enum class TextEncoding { Nq, Cp1252, Unicode };
     void writeText(const QString& text, TextEncoding encoding);
     void writeImage(const QTextImageFormat& format);
+    void writeHex(const QByteArray& data);
     void writeEscapedAscii(char c);
     void writeUnicode(char16_t unit);
     void openLink(const QString& target);
@@ -271,8 +274,31 @@ void Writer::writeCharacterProperties(const QTextCharFormat& format)
     body_.append(' ');
 }
 
+// A picture's shown size in twips: never negative, never past what a reader accepts,
+// whatever the format holds (NaN, infinities, sizes multiplied by a large scale).
+int pictureTwips(double pixels)
+{
+    if (!(pixels > 0))
+        return 0;
+    return twips(std::min(pixels, kMaxPicturePixels));
+}
+
 void Writer::writeImage(const QTextImageFormat& format)
 {
+    // A picture the reader kept as it was goes back as it came.
+    const QByteArray kept = format.property(kPictureData).toByteArray();
+    const QByteArray header = format.property(kPictureHeader).toByteArray();
+    const bool wordsOnly = std::all_of(header.cbegin(), header.cend(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '\\';
+    });
+    if (!kept.isEmpty() && (header.isEmpty() || header.startsWith('\\')) && wordsOnly) {
+        body_.append("{\\pict" + header + "\\picwgoal"
+                     + QByteArray::number(pictureTwips(format.width())) + "\\pichgoal"
+                     + QByteArray::number(pictureTwips(format.height())) + "\n");
+        writeHex(kept);
+        body_.append('}');
+        return;
+    }
     const QVariant resource = document_.resource(QTextDocument::ImageResource, QUrl(format.name()));
     QImage image;
     if (resource.canConvert<QImage>() && resource.typeId() == QMetaType::QImage)
@@ -291,14 +317,19 @@ void Writer::writeImage(const QTextImageFormat& format)
     const double width = format.width() > 0 ? format.width() : image.width();
     const double height = format.height() > 0 ? format.height() : image.height();
     body_.append("{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich"
-                 + QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(twips(width))
-                 + "\\pichgoal" + QByteArray::number(twips(height)) + "\n");
-    const QByteArray hex = png.toHex();
+                 + QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(pictureTwips(width))
+                 + "\\pichgoal" + QByteArray::number(pictureTwips(height)) + "\n");
+    writeHex(png);
+    body_.append('}');
+}
+
+void Writer::writeHex(const QByteArray& data)
+{
+    const QByteArray hex = data.toHex();
     for (qsizetype i = 0; i < hex.size(); i += 128) {
         body_.append(hex.mid(i, 128));
         body_.append('\n');
     }
-    body_.append('}');
 }
 
 void Writer::writeBlock(const QTextBlock& block)

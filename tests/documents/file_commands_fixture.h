@@ -25,7 +25,8 @@ struct FileCommandsFixture {
     FileCommands commands{editor, state, dialog, nullptr};
 
     // In the folder: old.rtf ("old text", the document's own file where it has one),
-    // other.rtf ("other text"), corrupt.rtf (not RTF at all).
+    // other.rtf ("other text"), corrupt.rtf (not RTF at all), cut.rtf ("cut text", its last
+    // group never closed).
     FileCommandsFixture()
     {
         // What the main window's RichTextBox1_SelChange does.
@@ -35,6 +36,7 @@ struct FileCommandsFixture {
         writeDocument(QStringLiteral("old.rtf"), QStringLiteral("old text"));
         writeDocument(QStringLiteral("other.rtf"), QStringLiteral("other text"));
         writeBytes(QStringLiteral("corrupt.rtf"), "this is not a document\n");
+        writeBytes(QStringLiteral("cut.rtf"), "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 cut text");
     }
 
     QString path(const QString& name) const

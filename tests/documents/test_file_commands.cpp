@@ -194,6 +194,10 @@ private slots:
             << changed << "old.rtf" << Command::Open << A{C} << L{} << L{} << L{"open?"} << L{}
             << L{} << kNoResult << none << typed << changed << "old.rtf"
             << file(kAfterSave, "old.rtf");
+        QTest::newRow("open: a file cut short opens, then one warning says so")
+            << full << "old.rtf" << Command::Open << A{} << L{"cut.rtf"} << L{} << L{"warn:cut.rtf"}
+            << L{"old.rtf"} << L{} << kNoResult << none << "cut text" << full << "cut.rtf"
+            << file(kAfterOpen, "cut.rtf");
         QTest::newRow("open: unreadable file: warned, document, path and caption kept")
             << full << "old.rtf" << Command::Open << A{} << L{"corrupt.rtf"} << L{}
             << L{"warn:corrupt.rtf"} << L{"old.rtf"} << L{} << kNoResult << none << typed

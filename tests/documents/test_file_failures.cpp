@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QTextCursor>
 
+#include <sys/stat.h>
+
 using platform::Buttons;
 using platform::Icon;
 
@@ -38,7 +40,8 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("bytes"); // what the chosen file holds
-        QTest::addColumn<int>("kind");         // 0 a file with `bytes`, 1 a folder, 2 removed
+        QTest::addColumn<int>("kind");         // 0 a file with `bytes`, 1 a folder, 2 removed,
+                                               // 3 a named pipe, 4 a link to a device
 
         QTest::newRow("not RTF") << "notes.rtf" << QByteArray("Dear reader,\nhello.\n") << 0;
         QTest::newRow("groups nested past the limit")
@@ -46,6 +49,10 @@ private slots:
         QTest::newRow("a folder") << "folder.rtf" << QByteArray() << 1;
         // The dialog only returns files that exist; this one goes before it is read.
         QTest::newRow("removed after choosing") << "gone.rtf" << QByteArray("{\\rtf1 x}") << 2;
+        // Refused before reading: a pipe would block the window for ever, a device such as
+        // /dev/zero fill memory (/dev/null here, which the snapshot can read).
+        QTest::newRow("named pipe") << "pipe.rtf" << QByteArray() << 3;
+        QTest::newRow("link to a device") << "device.rtf" << QByteArray() << 4;
     }
 
     void failedOpenKeepsDocument()
@@ -66,10 +73,12 @@ private slots:
         switch (kind) {
         case 0: f.writeBytes(name, bytes); break;
         case 1: QVERIFY(QDir(f.dir.path()).mkdir(name)); break;
-        default:
+        case 2:
             f.writeBytes(name, bytes);
             QVERIFY(QFile::remove(f.path(name)));
             break;
+        case 3: QCOMPARE(::mkfifo(QFile::encodeName(f.path(name)).constData(), 0600), 0); break;
+        default: QVERIFY(QFile::link(QStringLiteral("/dev/null"), f.path(name))); break;
         }
         const QTextDocument* document = f.editor.document();
         const QString html = f.editor.toHtml();

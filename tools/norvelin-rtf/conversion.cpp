@@ -5,11 +5,8 @@
 #include "nqtext/unicode_document.h"
 #include "rtf/rtf.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextCursor>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -28,10 +25,7 @@ QChar cp1252Character(QChar glyph)
 
 std::optional<QString> writeBytes(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return QStringLiteral("%1: cannot be written: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    return std::nullopt;
+    return rtf::saveBytes(path, bytes);
 }
 
 } // namespace
@@ -72,20 +66,21 @@ QByteArray plainText(const QTextDocument& document)
     return text.toUtf8();
 }
 
-std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options)
+std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options,
+                               QStringList* notices)
 {
     QTextDocument document;
     if (options.unicode == UnicodeMode::FromUnicode) {
-        QFile in(input);
-        if (!in.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1: cannot be read: %2").arg(QDir::toNativeSeparators(input), in.errorString());
+        QByteArray bytes;
+        if (auto error = rtf::readFile(input, bytes))
+            return error;
         QTextCursor cursor(&document);
-        QString text = QString::fromUtf8(in.readAll());
+        QString text = QString::fromUtf8(bytes);
         // A text file's final line end closes its last line; it opens no paragraph.
         if (text.endsWith(u'\n'))
             text.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
         nqtext::insertUnicodeAsNq(cursor, text);
-    } else if (auto error = rtf::loadFile(input, document)) {
+    } else if (auto error = rtf::loadFile(input, document, notices)) {
         return error;
     }
     if (options.unicode == UnicodeMode::ToUnicode) {

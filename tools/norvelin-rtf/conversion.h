@@ -3,6 +3,7 @@
 // (such as a Unicode bridge for NQ text) can be added in one place.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -29,6 +30,9 @@ struct ConversionOptions {
 QByteArray plainText(const QTextDocument& document);
 
 // Reads `input` and writes `output`; the message names the file and the cause on failure.
-std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options);
+// `notices` receives what the user should know of a document that did open (rtf::loadFile).
+// Output is written atomically: a failed write leaves an existing file as it was.
+std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options,
+                               QStringList* notices = nullptr);
 
 } // namespace rtf_tool

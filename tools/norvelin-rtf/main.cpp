@@ -38,9 +38,13 @@ int main(int argc, char* argv[])
         std::fputs("norvelin-rtf: --unicode writes .txt or .html; --from-unicode writes .rtf\n", stderr);
         return 2;
     }
-    if (const auto error = rtf_tool::convert(args[0], args[1], options)) {
+    QStringList notices;
+    if (const auto error = rtf_tool::convert(args[0], args[1], options, &notices)) {
         std::fprintf(stderr, "norvelin-rtf: %s\n", qPrintable(*error));
         return 1;
     }
+    // The output is written; what the input lacked is told, and it is no failure.
+    for (const QString& notice : std::as_const(notices))
+        std::fprintf(stderr, "norvelin-rtf: %s\n", qPrintable(notice));
     return 0;
 }
