@@ -23,6 +23,8 @@ public:
     void endParagraph(const QTextBlockFormat& format, const QTextCharFormat& characters);
     // Gives the last paragraph its format, unless it is the empty one after a final break.
     void finish(const QTextBlockFormat& format, const QTextCharFormat& characters);
+    // The last paragraph has ended and nothing follows it yet.
+    bool breakPending() const { return breakPending_; }
 
 private:
     void openPendingParagraph(const QTextCharFormat& characters);
