@@ -950,7 +950,8 @@ QTextCharFormat Reader::charFormat(const CharProps& chars)
 
 void Reader::commitFontName()
 {
-    if (fontEntry_ < 0) {
+    // Nothing to commit at the ';' after a name that a {\*\falt} group already ended.
+    if (fontEntry_ < 0 || fontNameBytes_.trimmed().isEmpty()) {
         fontNameBytes_.clear();
         return;
     }

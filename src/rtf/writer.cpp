@@ -154,8 +154,6 @@ void Writer::writeSymbolText(const QString& text, SymbolFont font)
             } else {
                 writeText(QString(ch), TextEncoding::Unicode);
             }
-        } else if (u == *byte) {
-            writeEscapedAscii(char(*byte));
         } else if (font == SymbolFont::Symbol) {
             // The character for Unicode readers, the face's byte for the others.
             body_.append("\\u");

@@ -230,6 +230,7 @@ void TestRtfReader::characterFormatting_data()
     QTest::newRow("group restores") << "l" << "Arial 12";
     QTest::newRow("plain resets") << "m" << "Arial 12";
     QTest::newRow("deff when no font given") << "n" << "Arial 12";
+    QTest::newRow("name before an alternative name") << "q" << "Courier 12";
     QTest::newRow("later font and colour tables restyle nothing before them") << "p" << "Arial 12 fg#ff0000";
 }
 
@@ -238,10 +239,10 @@ void TestRtfReader::characterFormatting()
     QFETCH(QString, letter);
     QFETCH(QString, expected);
     const QByteArray rtf =
-        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 NQ;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 NQ;}{\\f2{\\*\\panose 02}Courier{\\*\\falt Courier New};}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
         "\\f0\\fs24 a{\\b b\\b0 B}{\\i c}{\\ul d\\ulnone D}{\\uld e}{\\ulwave E}{\\strike f}{\\cf1 g\\cf0 G}"
         "{\\highlight2 h}{\\cb1 H}{\\super i}{\\sub j}{\\up6 J}{\\f1\\fs40 k}l{\\b\\i\\ul\\cf1\\plain m}{\\f7 n}"
-        "{\\cf1 p{\\fonttbl{\\f0 NQ;}}{\\colortbl;\\red0\\green0\\blue255;}}}";
+        "{\\f2 q}{\\cf1 p{\\fonttbl{\\f0 NQ;}}{\\colortbl;\\red0\\green0\\blue255;}}}";
     const auto result = readRtf(rtf);
     QVERIFY(!result.error);
     const QString text = result.document->toPlainText();
