@@ -27,6 +27,7 @@ private slots:
     void formattingInFlatOdt();
     void libreOfficeRtfReadsBack_data();
     void libreOfficeRtfReadsBack();
+    void listLabelsAsLibreOffice();
 
 private:
     void addDocumentRows();
@@ -122,6 +123,22 @@ void writeFormattingDocument(QTextDocument& document)
     nqBold.setFontWeight(QFont::Bold);
     cursor.insertText(QStringLiteral("Glyph ") + nq::toChar(0xE0) + nq::toChar(0xAD) + nq::toChar(0x81), nqBold);
 }
+
+// Lists that give no label of their own: levels of decimal, letters and roman numbers, a
+// Symbol bullet, a start value, two overrides of one list, and a blank \\listtext as AbiWord
+// writes it.
+const char kLists[] =
+    "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fnil\\fcharset2 Symbol;}}{\\*\\listtable"
+    "{\\list\\listtemplateid1{\\listlevel\\levelnfc0\\levelstartat1{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}"
+    "{\\listlevel\\levelnfc4\\levelstartat1\\levelfollow1{\\leveltext\\'03\\'00.\\'01;}{\\levelnumbers\\'01\\'03;}}"
+    "{\\listlevel\\levelnfc2\\levelstartat1{\\leveltext\\'02\\'02);}{\\levelnumbers\\'01;}}\\listid100}"
+    "{\\list\\listtemplateid2\\listsimple{\\listlevel\\levelnfc23\\levelstartat1{\\leveltext\\'01\\u-3913 ?;}{\\levelnumbers;}\\f1}\\listid200}"
+    "{\\list\\listtemplateid3{\\listlevel\\levelnfc1\\levelstartat4{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}\\listid300}}"
+    "{\\*\\listoverridetable{\\listoverride\\listid100\\listoverridecount0\\ls1}{\\listoverride\\listid200\\listoverridecount0\\ls2}"
+    "{\\listoverride\\listid300\\listoverridecount0\\ls3}{\\listoverride\\listid100\\listoverridecount0\\ls4}}\n"
+    "\\pard\\ls1 one\\par\\pard\\ls1\\ilvl1 sub\\par\\pard\\ls1\\ilvl2 deep\\par\\pard\\ls1\\ilvl1 sub\\par"
+    "{\\listtext\\pard  \\tab}\\pard\\ls1 two\\par\\pard\\ls1\\ilvl1 sub\\par\\pard\\ls2 item\\par"
+    "\\pard\\ls3 a\\par\\pard\\ls3 b\\par\\pard\\ls4 shared\\par\\pard plain\\par}";
 
 bool runSoffice(const QString& profile, const QString& filter, const QString& outDir, const QStringList& files)
 {
@@ -239,9 +256,14 @@ void TestRtfLibreOffice::initTestCase()
         ourText_.insert(name, rtf_test::rawText(*document));
     }
 
+    QFile lists(path(QStringLiteral("lists.rtf")));
+    QVERIFY(lists.open(QIODevice::WriteOnly));
+    lists.write(kLists);
+    lists.close();
+
     const QString profile = path(QStringLiteral("profile"));
     const QStringList files{path(QStringLiteral("nq.rtf")), path(QStringLiteral("formatting.rtf")),
-                            path(QStringLiteral("symbols.rtf"))};
+                            path(QStringLiteral("symbols.rtf")), path(QStringLiteral("lists.rtf"))};
     QDir(dir_.path()).mkpath(QStringLiteral("txt"));
     QDir(dir_.path()).mkpath(QStringLiteral("odt"));
     QDir(dir_.path()).mkpath(QStringLiteral("rtf"));
@@ -371,6 +393,23 @@ void TestRtfLibreOffice::libreOfficeRtfReadsBack()
     else if (attribute == u"style:font-name")
         actual = chars.fontFamilies().toStringList().value(0);
     QCOMPARE(actual, value);
+}
+
+void TestRtfLibreOffice::listLabelsAsLibreOffice()
+{
+    // The labels we number must be LibreOffice's. Its text export indents them and follows
+    // each with a space whatever the list says: blanks are left out of the comparison.
+    QTextDocument document;
+    QCOMPARE(rtf::loadFile(path(QStringLiteral("lists.rtf")), document), std::nullopt);
+    const auto withoutBlanks = [](const QString& text) {
+        QStringList lines = text.split(u'\n');
+        for (QString& line : lines)
+            line.removeIf([](QChar ch) { return ch == u' ' || ch == u'\t'; });
+        return lines;
+    };
+    const QStringList ours = withoutBlanks(rtf_test::rawText(document));
+    QCOMPARE(ours.value(1), u"1.asub"_qs);
+    QCOMPARE(withoutBlanks(readUtf8(path(QStringLiteral("txt/lists.txt")))), ours);
 }
 
 QTEST_MAIN(TestRtfLibreOffice)
