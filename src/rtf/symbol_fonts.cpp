@@ -58,6 +58,10 @@ const QHash<char16_t, unsigned char>& symbolBytes()
 
 SymbolFont symbolFontOf(const QString& face, bool symbolCharset)
 {
+    // The writer asks for every run: most faces are told apart by their first letter.
+    const char16_t initial = face.isEmpty() ? 0 : QChar::toLower(face.front().unicode());
+    if (initial != u's' && initial != u'w' && initial != u'm' && initial != u'z')
+        return symbolCharset ? SymbolFont::Other : SymbolFont::None;
     if (face.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0)
         return SymbolFont::Symbol;
     static const char* const kOtherFaces[] = {"Wingdings", "Wingdings 2", "Wingdings 3", "Webdings", "Marlett",
