@@ -78,7 +78,7 @@ const std::unordered_map<std::string_view, Cmd>& table()
         {"footerr", Cmd::SkipDestination}, {"footerf", Cmd::SkipDestination},
         {"annotation", Cmd::SkipDestination}, {"nonesttables", Cmd::SkipDestination},
         {"filetbl", Cmd::SkipDestination}, {"revtbl", Cmd::SkipDestination},
-        {"listname", Cmd::SkipDestination}, {"listpicture", Cmd::SkipDestination},
+        {"listname", Cmd::SkipDestination}, {"levelnumbers", Cmd::SkipDestination}, {"listpicture", Cmd::SkipDestination},
         {"lfolevel", Cmd::SkipDestination}, {"objdata", Cmd::SkipDestination},
         {"nonshppict", Cmd::SkipDestination},
         {"pgdsctbl", Cmd::SkipDestination}, {"xe", Cmd::SkipDestination},

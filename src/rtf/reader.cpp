@@ -242,6 +242,14 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable, bool first)
         if (first)
             state_.destination = cmd == Cmd::ListTable ? Destination::ListTable : Destination::ListOverrideTable;
         return true;
+    case Cmd::List:
+    case Cmd::ListLevel:
+        if (state_.destination == Destination::ListTable || state_.destination == Destination::ListOverrideTable)
+            return false;
+        // A list definition outside its table shows nothing.
+        if (first)
+            startSkipping();
+        return true;
     case Cmd::LevelText:
         if (state_.destination == Destination::ListTable) {
             state_.destination = Destination::LevelText;
@@ -249,6 +257,8 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable, bool first)
                 level->text.clear();
                 level->hasText = false;
             }
+        } else if (first) {
+            startSkipping();
         }
         return true;
     case Cmd::Legacy:

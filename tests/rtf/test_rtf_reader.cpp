@@ -139,6 +139,7 @@ void TestRtfReader::text_data()
     QTest::newRow("footnote in a file cut short") << QByteArray("{\\rtf1 a{\\footnote{\\b note") << u"a\n----------\nnote"_qs;
     QTest::newRow("table text in order") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\pard\\intbl A2\\cell\\row\\pard after}") << u"A1\tB1\nA2\nafter"_qs;
     QTest::newRow("list text kept") << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}{\\pntext\\'b7\\tab}one\\par{\\listtext 2.\\tab}two}") << u"\u00b7\tone\n2.\ttwo"_qs;
+    QTest::newRow("list definitions outside their table show nothing") << QByteArray("{\\rtf1 a{\\list{\\listlevel\\levelnfc0{\\leveltext \\'02\\'00.}{\\levelnumbers \\'01}}{\\listname L;}\\listid1}b}") << u"ab"_qs;
     QTest::newRow("list tables skipped") << QByteArray("{\\rtf1{\\*\\listtable{\\list{\\listlevel{\\leveltext\\'02\\'00.;}}}}{\\listoverridetable{\\listoverride\\ls1}}x}") << u"x"_qs;
     QTest::newRow("upr reads the unicode half") << QByteArray("{\\rtf1{\\upr{ansi}{\\*\\ud{uni\\u945?}}}}") << u"uni\u03b1"_qs;
     QTest::newRow("hidden text dropped") << QByteArray("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}") << u"abd"_qs;
