@@ -112,6 +112,15 @@ int ListNumbering::addLegacy()
     return int(legacy_.size()) - 1;
 }
 
+int ListNumbering::finishLegacy(int index)
+{
+    if (index >= 1 && index == int(legacy_.size()) - 1 && legacy_[size_t(index)] == legacy_[size_t(index) - 1]) {
+        legacy_.pop_back();
+        return index - 1;
+    }
+    return index;
+}
+
 LegacyList* ListNumbering::legacy(int index)
 {
     return index >= 0 && index < int(legacy_.size()) ? &legacy_[size_t(index)] : nullptr;

@@ -42,6 +42,7 @@ struct LegacyList {
     QString before;       // \pntxtb, held like ListLevel::text
     QString after;        // \pntxta
     int font = -1;
+    bool operator==(const LegacyList&) const = default;
 };
 
 struct ListLabel {
@@ -63,6 +64,9 @@ public:
     // \pn
     int addLegacy();
     LegacyList* legacy(int index);
+    // Ends the \pn group `index`: the same definition as the one before it (Word repeats it
+    // in every paragraph) is kept once. Returns the index to use.
+    int finishLegacy(int index);
 
     // The label of the next paragraph numbered by \lsN\ilvlK, counting it; nullopt when the
     // file defines no such list.

@@ -152,8 +152,10 @@ void Reader::closeGroup()
     GroupState& parent = stack_.back();
     if (state_.destination == Destination::FontTable && !fontNameBytes_.isEmpty())
         commitFontName();
-    if (state_.destination == Destination::LegacyList && parent.destination == Destination::Body)
+    if (state_.destination == Destination::LegacyList && parent.destination == Destination::Body) {
+        legacyList_ = lists_.finishLegacy(legacyList_);
         parent.para.legacyList = legacyList_;
+    }
     if (state_.destination == Destination::Picture && parent.destination == Destination::Body)
         finishPicture();
     if (stack_.size() == 1) {
