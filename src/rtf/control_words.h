@@ -26,8 +26,16 @@ enum class Cmd {
     UnicodeSkip, Unicode, Upr, Ud,
     // fields and pictures
     Field, FieldInstruction, FieldResult, Picture, PngBlip, JpegBlip, OtherBlip, PicWidthGoal,
-    PicHeightGoal, PicScaleX, PicScaleY, ShapePicture,
+    PicHeightGoal, PicScaleX, PicScaleY, ShapePicture, Object, ObjectResult,
     PicWidth, PicHeight,
+    // notes
+    Footnote, FootnoteMark,
+    // lists
+    ListTable, ListOverrideTable, List, ListLevel, LevelFormat, LevelStart, LevelText,
+    LevelFollow, LevelLegal, ListId, ListOverride, ListOverrideNumber, ListLevelNumber,
+    LiteralLabel, Legacy, LegacyBody, LegacyBullet, LegacyContinue, LegacyLevel,
+    LegacyDecimal, LegacyUpperRoman, LegacyLowerRoman, LegacyUpperLetter, LegacyLowerLetter,
+    LegacyOrdinal, LegacyStart, LegacyFont, LegacyTextBefore, LegacyTextAfter,
     // destinations whose content never shows
     SkipDestination,
 };

@@ -30,6 +30,8 @@ public:
     void endParagraph(const QTextBlockFormat& format, const QTextCharFormat& characters);
     // Gives the last paragraph its format, unless it is the empty one after a final break.
     void finish(const QTextBlockFormat& format, const QTextCharFormat& characters);
+    // The last paragraph has ended and nothing follows it yet.
+    bool breakPending() const { return breakPending_; }
 
     // Qt's text document ends the program when an allocation fails. The builder estimates
     // what the document takes as it grows (measured: about 150 bytes a paragraph), so

@@ -6,6 +6,7 @@
 #include "rtf/format_mapping.h"
 #include "rtf/memory_allowance.h"
 #include "rtf/picture_properties.h"
+#include "rtf/hex_digit.h"
 #include "rtf/units.h"
 
 #include <QBuffer>
@@ -41,17 +42,6 @@ void replaceUnpairedSurrogates(QString& text)
 
 // Control bytes in the text carry nothing but the tab.
 bool isDroppedControl(char16_t ch) { return ch < 0x20 && ch != '\t'; }
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 } // namespace
 
@@ -100,32 +90,8 @@ std::optional<ReadError> Reader::read(ReadNotes& notes)
         const Token token = tokenizer_.next();
         if (token.kind == TokenKind::End)
             break;
-        if (skipDepth_ > 0) {
-            if (token.kind == TokenKind::GroupStart) {
-                if (int(stack_.size()) + skipDepth_ >= kMaxGroupDepth)
-                    return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
-                ++skipDepth_;
-            } else if (token.kind == TokenKind::GroupEnd && --skipDepth_ == 0) {
-                closeGroup();
-            }
-            continue;
-        }
-        switch (token.kind) {
-        case TokenKind::GroupStart:
-            if (int(stack_.size()) >= kMaxGroupDepth)
-                return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
-            openGroup();
-            break;
-        case TokenKind::GroupEnd:
-            closeGroup();
-            break;
-        case TokenKind::Word: handleWord(token); break;
-        case TokenKind::Symbol: handleSymbol(token.symbol); break;
-        case TokenKind::HexByte: handleHexByte(token.byte); break;
-        case TokenKind::Text: handleBytes(token.text); break;
-        case TokenKind::Binary: handleBinary(token.text); break;
-        case TokenKind::End: break;
-        }
+        if (auto error = dispatch(token))
+            return error;
     }
     if (!tokenizer_.error().isEmpty())
         return errorAt(tokenizer_.errorOffset(), tokenizer_.error());
@@ -141,8 +107,43 @@ std::optional<ReadError> Reader::read(ReadNotes& notes)
     return std::nullopt;
 }
 
+std::optional<ReadError> Reader::dispatch(const Token& token)
+{
+    if (skipDepth_ > 0) {
+        if (token.kind == TokenKind::GroupStart) {
+            if (int(stack_.size()) + skipDepth_ >= kMaxGroupDepth)
+                return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
+            ++skipDepth_;
+        } else if (token.kind == TokenKind::GroupEnd && --skipDepth_ == 0) {
+            if (!footnotes_.empty() && footnotes_.back().end < 0)
+                footnotes_.back().end = token.offset;
+            closeGroup();
+        }
+        return std::nullopt;
+    }
+    switch (token.kind) {
+    case TokenKind::GroupStart:
+        if (int(stack_.size()) >= kMaxGroupDepth)
+            return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
+        openGroup();
+        break;
+    case TokenKind::GroupEnd:
+        closeGroup();
+        break;
+    case TokenKind::Word: handleWord(token); break;
+    case TokenKind::Symbol: handleSymbol(token.symbol); break;
+    case TokenKind::HexByte: handleHexByte(token.byte); break;
+    case TokenKind::Text: handleBytes(token.text); break;
+    case TokenKind::Binary: handleBinary(token.text); break;
+    case TokenKind::End: break;
+    }
+    return std::nullopt;
+}
+
 void Reader::finishDocument()
 {
+    if (!footnotes_.empty() && footnoteReading_ == 0)
+        appendFootnotes();
     flushBytes();
     emitRun();
     QTextBlockFormat last = toBlockFormat(state_.para);
@@ -169,9 +170,13 @@ void Reader::closeGroup()
     unicodeFallbackLeft_ = 0;
     if (stack_.empty())
         return;
-    const GroupState& parent = stack_.back();
+    GroupState& parent = stack_.back();
     if (state_.destination == Destination::FontTable && !fontNameBytes_.isEmpty())
         commitFontName();
+    if (state_.destination == Destination::LegacyList && parent.destination == Destination::Body) {
+        legacyList_ = lists_.finishLegacy(legacyList_);
+        parent.para.legacyList = legacyList_;
+    }
     if (state_.destination == Destination::Picture && parent.destination == Destination::Body)
         finishPicture();
     if (stack_.size() == 1) {
@@ -179,7 +184,8 @@ void Reader::closeGroup()
         finishDocument();
         documentEnded_ = true;
     }
-    state_ = parent;
+    // Not `parent`: the notes read at the end of the document may have grown the stack.
+    state_ = stack_.back();
     stack_.pop_back();
 }
 
@@ -240,6 +246,63 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable, bool first)
     case Cmd::Ud:
         state_.destination = Destination::Body;
         return true;
+    case Cmd::Object:
+        state_.destination = Destination::Object;
+        return true;
+    case Cmd::ObjectResult:
+        if (state_.destination == Destination::Object)
+            state_.destination = Destination::Body;
+        return true;
+    case Cmd::Footnote:
+        // Kept aside and read again after the body: the notes become endnotes.
+        if (first && state_.destination == Destination::Body && footnoteReading_ == 0 && stack_.size() > 1)
+            footnotes_.push_back(Footnote{tokenizer_.position(), -1, state_});
+        if (first)
+            startSkipping();
+        return true;
+    case Cmd::ListTable:
+    case Cmd::ListOverrideTable:
+        if (first)
+            state_.destination = cmd == Cmd::ListTable ? Destination::ListTable : Destination::ListOverrideTable;
+        return true;
+    case Cmd::List:
+    case Cmd::ListLevel:
+        if (state_.destination == Destination::ListTable || state_.destination == Destination::ListOverrideTable)
+            return false;
+        // A list definition outside its table shows nothing.
+        if (first)
+            startSkipping();
+        return true;
+    case Cmd::LevelText:
+        if (state_.destination == Destination::ListTable) {
+            state_.destination = Destination::LevelText;
+            if (ListLevel* level = lists_.currentLevel()) {
+                level->text.clear();
+                level->hasText = false;
+            }
+        } else if (first) {
+            startSkipping();
+        }
+        return true;
+    case Cmd::Legacy:
+        if (first && state_.destination == Destination::Body) {
+            legacyList_ = lists_.addLegacy();
+            state_.destination = Destination::LegacyList;
+        } else if (first) {
+            startSkipping();
+        }
+        return true;
+    case Cmd::LegacyTextBefore:
+    case Cmd::LegacyTextAfter:
+        if (state_.destination == Destination::LegacyList)
+            state_.destination = cmd == Cmd::LegacyTextBefore ? Destination::LegacyBefore : Destination::LegacyAfter;
+        else if (first)
+            startSkipping();
+        return true;
+    case Cmd::LiteralLabel:
+        if (state_.destination == Destination::Body)
+            state_.literalLabel = true;
+        return true;
     case Cmd::SkipDestination:
         // Only a group's first word makes it a destination; elsewhere the word is ignored.
         if (first)
@@ -251,6 +314,60 @@ bool Reader::handleDestinationWord(Cmd cmd, bool ignorable, bool first)
             return true;
         }
         return false;
+    }
+}
+
+bool Reader::handleListTableWord(Cmd cmd, const Token& token)
+{
+    const int p = token.param;
+    const bool overrides = state_.destination == Destination::ListOverrideTable;
+    // Level words inside \listoverride (AbiWord writes some there) change no \list.
+    ListLevel* level = overrides ? nullptr : lists_.currentLevel();
+    switch (cmd) {
+    case Cmd::List: if (!overrides) lists_.beginList(); return true;
+    case Cmd::ListLevel: if (!overrides) lists_.beginLevel(); return true;
+    case Cmd::LevelFormat: if (level) level->format = numberFormatOfNfc(p); return true;
+    case Cmd::LevelStart: if (level) level->start = p; return true;
+    case Cmd::LevelFollow: if (level) level->follow = p; return true;
+    case Cmd::LevelLegal: if (level) level->legal = toggleValue(token); return true;
+    case Cmd::Font: if (level) level->font = p; return true;
+    case Cmd::ListId:
+        if (overrides)
+            lists_.setOverrideListId(p);
+        else
+            lists_.setListId(p);
+        return true;
+    case Cmd::ListOverride: lists_.beginOverride(); return true;
+    case Cmd::ListOverrideNumber: if (overrides) lists_.setOverrideNumber(p); return true;
+    default: return false;
+    }
+}
+
+bool Reader::handleLegacyListWord(Cmd cmd, const Token& token)
+{
+    LegacyList* list = lists_.legacy(legacyList_);
+    if (!list)
+        return false;
+    const int p = token.param;
+    switch (cmd) {
+    case Cmd::LegacyBody: list->kind = LegacyList::Kind::Body; return true;
+    case Cmd::LegacyBullet: list->kind = LegacyList::Kind::Bullet; return true;
+    case Cmd::LegacyContinue: list->kind = LegacyList::Kind::Continue; return true;
+    case Cmd::LegacyLevel:
+        // \pnlvl10-12 are the long forms of body, bullet and continuation.
+        list->kind = p == 10 ? LegacyList::Kind::Body : p == 11 ? LegacyList::Kind::Bullet
+                   : p == 12 ? LegacyList::Kind::Continue : LegacyList::Kind::Level;
+        list->level = p;
+        return true;
+    case Cmd::LegacyDecimal: list->format = NumberFormat::Decimal; return true;
+    case Cmd::LegacyUpperRoman: list->format = NumberFormat::UpperRoman; return true;
+    case Cmd::LegacyLowerRoman: list->format = NumberFormat::LowerRoman; return true;
+    case Cmd::LegacyUpperLetter: list->format = NumberFormat::UpperLetter; return true;
+    case Cmd::LegacyLowerLetter: list->format = NumberFormat::LowerLetter; return true;
+    case Cmd::LegacyOrdinal: list->format = NumberFormat::Ordinal; return true;
+    case Cmd::LegacyStart: list->start = p; return true;
+    case Cmd::LegacyFont: list->font = p; return true;
+    default: return false;
     }
 }
 
@@ -290,8 +407,10 @@ void Reader::handleWord(const Token& token)
             fonts_[p] = FontEntry{};
             return;
         case Cmd::FontCharset:
-            if (fontEntry_ >= 0)
+            if (fontEntry_ >= 0) {
                 fonts_[fontEntry_].charsetCodePage = codePageOfCharset(p);
+                fonts_[fontEntry_].symbolCharset = p == 2;
+            }
             return;
         case Cmd::CodePage:
             if (fontEntry_ >= 0 && p > 0)
@@ -309,6 +428,15 @@ void Reader::handleWord(const Token& token)
         case Cmd::Blue: blue_ = value; colorHasValue_ = true; return;
         default: return;
         }
+    }
+    if (destination == Destination::ListTable || destination == Destination::ListOverrideTable
+        || destination == Destination::LevelText) {
+        if (handleListTableWord(cmd, token))
+            return;
+    } else if (destination == Destination::LegacyList || destination == Destination::LegacyBefore
+               || destination == Destination::LegacyAfter) {
+        if (handleLegacyListWord(cmd, token))
+            return;
     }
     if (destination == Destination::Picture) {
         switch (cmd) {
@@ -388,10 +516,16 @@ void Reader::handleWord(const Token& token)
     case Cmd::LineSpacing: para.lineSpacing = p; break;
     case Cmd::LineMultiple: para.lineMultiple = toggleValue(token); break;
     case Cmd::PageBreakBefore: para.pageBreakBefore = toggleValue(token); break;
+    case Cmd::ListOverrideNumber: para.listOverride = p; break;
+    case Cmd::ListLevelNumber: para.listLevel = std::clamp(p, 0, kListLevels - 1); break;
 
     case Cmd::Par:
     case Cmd::Sect:
+        endParagraph();
+        break;
     case Cmd::Row:
+        // The row's end is no paragraph of its own: its cells had theirs.
+        paragraphLabelDone_ = true;
         endParagraph();
         break;
     case Cmd::Page:
@@ -400,8 +534,17 @@ void Reader::handleWord(const Token& token)
             pageBreakPending_ = true;
         break;
     case Cmd::Cell:
-        if (destination == Destination::Body)
-            cellSeparatorPending_ = true;
+        if (destination == Destination::Body) {
+            // Each cell is a paragraph of its own; an empty one in a list still shows its label.
+            if (!paragraphLabelDone_ && (para.listOverride > 0 || para.legacyList >= 0 || !literalLabel_.isEmpty()))
+                beforeContent();
+            ++cellSeparatorsPending_;
+            paragraphLabelDone_ = false;
+            literalLabel_.clear();
+        }
+        break;
+    case Cmd::FootnoteMark:
+        appendText(QString::number(footnoteReading_ > 0 ? footnoteReading_ : int(footnotes_.size()) + 1));
         break;
     case Cmd::Line: appendChar(QChar::LineSeparator); break;
     case Cmd::Tab: appendChar(u'\t'); break;
@@ -494,7 +637,7 @@ void Reader::handleBytes(std::string_view bytes)
     case Destination::Body:
         if (state_.chars.hidden)
             return;
-        applyPendingCellSeparator();
+        beforeContent();
         pendingBytes_.append(bytes.data(), qsizetype(bytes.size()));
         return;
     case Destination::FontTable:
@@ -516,7 +659,7 @@ void Reader::handleBytes(std::string_view bytes)
         return;
     case Destination::Picture:
         for (char c : bytes) {
-            const int nibble = hexDigit(c);
+            const int nibble = hexDigitValue(c);
             if (nibble < 0)
                 continue;
             if (picture_.pendingNibble < 0) {
@@ -527,7 +670,17 @@ void Reader::handleBytes(std::string_view bytes)
             }
         }
         return;
+    case Destination::LevelText:
+    case Destination::LegacyBefore:
+    case Destination::LegacyAfter:
+        for (char c : bytes)
+            holdLabelUnit(char16_t(0xF000 + static_cast<unsigned char>(c)));
+        return;
     case Destination::Upr:
+    case Destination::Object:
+    case Destination::ListTable:
+    case Destination::ListOverrideTable:
+    case Destination::LegacyList:
         return;
     }
 }
@@ -539,6 +692,17 @@ const Reader::FontEntry* Reader::fontOf(const CharProps& chars) const
     if (found == fonts_.end() && number != defaultFont_)
         found = fonts_.find(defaultFont_);
     return found == fonts_.end() ? nullptr : &found->second;
+}
+
+int Reader::codePageOf(const FontEntry* font) const
+{
+    if (font && font->suffixCodePage > 0)
+        return font->suffixCodePage;
+    if (font && font->codePage > 0)
+        return font->codePage;
+    if (font && font->charsetCodePage > 0)
+        return font->charsetCodePage;
+    return ansiCodePage_;
 }
 
 bool Reader::isNqRun() const
@@ -560,17 +724,17 @@ void Reader::flushBytes()
             if (!isDroppedControl(byte))
                 text.append(nq::toChar(byte));
         }
+    } else if (font && font->symbol != SymbolFont::None) {
+        text.reserve(pendingBytes_.size());
+        for (char c : std::as_const(pendingBytes_)) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (!isDroppedControl(byte))
+                text.append(QChar(fromSymbolByte(font->symbol, byte)));
+        }
     } else {
         const bool ascii = std::all_of(pendingBytes_.cbegin(), pendingBytes_.cend(),
                                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        int codePage = ansiCodePage_;
-        if (font && font->suffixCodePage > 0)
-            codePage = font->suffixCodePage;
-        else if (font && font->codePage > 0)
-            codePage = font->codePage;
-        else if (font && font->charsetCodePage > 0)
-            codePage = font->charsetCodePage;
-        text = ascii ? QString::fromLatin1(pendingBytes_) : decoder_.decode(codePage, pendingBytes_);
+        text = ascii ? QString::fromLatin1(pendingBytes_) : decoder_.decode(codePageOf(font), pendingBytes_);
         text.removeIf([](QChar ch) { return isDroppedControl(ch.unicode()); });
     }
     pendingBytes_.clear();
@@ -581,6 +745,12 @@ void Reader::appendText(const QString& text)
 {
     if (text.isEmpty())
         return;
+    if (state_.literalLabel) {
+        // Held until the paragraph's content: a blank one gives way to the list's own label.
+        literalLabel_ += text;
+        literalLabelProps_ = state_.chars;
+        return;
+    }
     if (!(runProps_ == state_.chars)) {
         emitRun();
         runProps_ = state_.chars;
@@ -588,13 +758,152 @@ void Reader::appendText(const QString& text)
     runText_.append(text);
 }
 
-void Reader::applyPendingCellSeparator()
+void Reader::beforeContent()
 {
-    if (!cellSeparatorPending_)
+    if (state_.literalLabel)
         return;
-    cellSeparatorPending_ = false;
+    if (cellSeparatorsPending_ > 0) {
+        flushBytes();
+        appendText(QString(cellSeparatorsPending_, QChar(u'\t')));
+        cellSeparatorsPending_ = 0;
+    }
+    if (!paragraphLabelDone_)
+        emitListLabel();
+}
+
+void Reader::emitListLabel()
+{
+    paragraphLabelDone_ = true;
+    const ParaProps& para = state_.para;
+    if (literalLabel_.isEmpty() && para.listOverride <= 0 && para.legacyList < 0) {
+        lists_.paragraphOutsideLists();
+        return;
+    }
+    // The counters advance whichever label shows.
+    std::optional<ListLabel> generated;
+    if (para.listOverride > 0)
+        generated = lists_.next(para.listOverride, para.listLevel);
+    if (!generated && para.legacyList >= 0)
+        generated = lists_.nextLegacy(para.legacyList);
+    if (!generated && para.listOverride <= 0 && para.legacyList < 0)
+        lists_.paragraphOutsideLists();
+
+    GroupState label = state_;
+    label.literalLabel = false;
+    QString text;
+    if (!literalLabel_.trimmed().isEmpty()) {
+        text = literalLabel_;
+        label.chars = literalLabelProps_;
+    } else if (generated) {
+        if (generated->font >= 0)
+            label.chars.font = generated->font;
+        text = labelText(generated->text, fontOf(label.chars));
+    }
+    literalLabel_.clear();
+    if (text.isEmpty())
+        return;
     flushBytes();
-    appendText(QString(QChar(u'\t')));
+    std::swap(state_, label);
+    appendText(text);
+    std::swap(state_, label);
+}
+
+void Reader::holdLabelUnit(char16_t unit)
+{
+    const bool byte = unit >= 0xF000 && unit <= 0xF0FF;
+    if (state_.destination == Destination::LevelText) {
+        ListLevel* level = lists_.currentLevel();
+        if (!level)
+            return;
+        if (!level->hasText) {
+            // The first unit is the text's length; the ';' after the text is not part of it.
+            level->hasText = true;
+            levelTextLeft_ = byte ? unit - 0xF000 : 0;
+            return;
+        }
+        if (levelTextLeft_ <= 0)
+            return;
+        --levelTextLeft_;
+        const bool placeholder = byte && unit - 0xF000 < kListLevels;
+        level->text += QChar(placeholder ? char16_t(unit - 0xF000) : unit);
+        return;
+    }
+    if (LegacyList* list = lists_.legacy(legacyList_))
+        (state_.destination == Destination::LegacyBefore ? list->before : list->after) += QChar(unit);
+}
+
+QString Reader::labelText(const QString& held, const FontEntry* font)
+{
+    QString text;
+    QByteArray bytes;
+    const auto flush = [&] {
+        if (!bytes.isEmpty())
+            text += decoder_.decode(codePageOf(font), bytes);
+        bytes.clear();
+    };
+    for (const QChar ch : held) {
+        const char16_t unit = ch.unicode();
+        if (unit < 0xF000 || unit > 0xF0FF) {
+            flush();
+            text += ch;
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(unit - 0xF000);
+        if (font && font->nq) {
+            flush();
+            text += nq::toChar(byte);
+        } else if (font && font->symbol != SymbolFont::None) {
+            flush();
+            text += QChar(fromSymbolByte(font->symbol, byte));
+        } else {
+            bytes.append(char(byte));
+        }
+    }
+    flush();
+    text.removeIf([](QChar ch) { return isDroppedControl(ch.unicode()); });
+    return text;
+}
+
+bool Reader::paragraphOpen() const
+{
+    return !builder_.breakPending() || !runText_.isEmpty() || !pendingBytes_.isEmpty();
+}
+
+void Reader::appendFootnotes()
+{
+    const std::vector<Footnote> notes = std::move(footnotes_);
+    footnotes_.clear();
+    state_.destination = Destination::Body;
+    state_.literalLabel = false;
+    if (paragraphOpen())
+        endParagraph();
+    // A separator, then each note as a paragraph of its own, in the note's own formatting.
+    state_ = GroupState{};
+    appendText(QStringLiteral("----------"));
+    endParagraph();
+    const size_t depth = stack_.size();
+    for (size_t i = 0; i < notes.size(); ++i) {
+        footnoteReading_ = int(i) + 1;
+        state_ = notes[i].state;
+        state_.literalLabel = false;
+        openGroup();
+        const qsizetype end = notes[i].end < 0 ? data_.size() : notes[i].end;
+        tokenizer_.skipTo(notes[i].begin);
+        while (tokenizer_.position() < end) {
+            const Token token = tokenizer_.next();
+            if (token.kind == TokenKind::End || token.offset >= end)
+                break;
+            // The first reading passed these tokens: no error can come now.
+            (void)dispatch(token);
+        }
+        skipDepth_ = 0;
+        while (stack_.size() > depth)
+            closeGroup();
+        if (paragraphOpen())
+            endParagraph();
+    }
+    footnoteReading_ = 0;
+    tokenizer_.skipTo(data_.size());
 }
 
 void Reader::appendChar(char16_t ch)
@@ -603,9 +912,14 @@ void Reader::appendChar(char16_t ch)
         fieldInstructions_[state_.field].append(QChar(ch));
         return;
     }
+    if (state_.destination == Destination::LevelText || state_.destination == Destination::LegacyBefore
+        || state_.destination == Destination::LegacyAfter) {
+        holdLabelUnit(ch);
+        return;
+    }
     if (state_.destination != Destination::Body || state_.chars.hidden)
         return;
-    applyPendingCellSeparator();
+    beforeContent();
     appendText(QString(QChar(ch)));
 }
 
@@ -624,6 +938,8 @@ void Reader::appendUnicode(int value)
         // LibreOffice writes NQ bytes as their Unicode or private-use forms.
         if (const auto code = nq::toCode(QChar(ch)))
             ch = nq::toChar(*code).unicode();
+    } else if (const FontEntry* font = fontOf(state_.chars); font && font->symbol != SymbolFont::None) {
+        ch = fromSymbolUnicode(font->symbol, ch);
     }
     // Checked after the mapping: U+F001 in an NQ run stands for the control byte 1.
     if (isDroppedControl(ch))
@@ -645,8 +961,12 @@ void Reader::endParagraph()
     if (state_.destination != Destination::Body)
         return;
     flushBytes();
+    if (!paragraphLabelDone_ && !state_.literalLabel)
+        emitListLabel();
     emitRun();
-    cellSeparatorPending_ = false;
+    cellSeparatorsPending_ = 0;
+    paragraphLabelDone_ = false;
+    literalLabel_.clear();
     // Built once per change of properties: a new format for each of a million paragraphs
     // would be allocated, compared and freed again.
     if (!blockFormatCached_ || !(cachedPara_ == state_.para)) {
@@ -686,7 +1006,8 @@ QTextCharFormat Reader::charFormat(const CharProps& chars)
 
 void Reader::commitFontName()
 {
-    if (fontEntry_ < 0) {
+    // Nothing to commit at the ';' after a name that a {\*\falt} group already ended.
+    if (fontEntry_ < 0 || fontNameBytes_.trimmed().isEmpty()) {
         fontNameBytes_.clear();
         return;
     }
@@ -694,6 +1015,7 @@ void Reader::commitFontName()
     int codePage = entry.codePage > 0 ? entry.codePage : entry.charsetCodePage > 0 ? entry.charsetCodePage : ansiCodePage_;
     entry.name = decoder_.decode(codePage, fontNameBytes_).trimmed();
     entry.nq = nq::isNqFace(entry.name);
+    entry.symbol = entry.nq ? SymbolFont::None : symbolFontOf(entry.name, entry.symbolCharset);
     entry.suffixCodePage = codePageOfFontName(entry.name);
     fontNameBytes_.clear();
     formatCached_ = false;
@@ -775,7 +1097,7 @@ void Reader::finishPicture()
     } else {
         format.setName(builder_.addImage(image));
     }
-    applyPendingCellSeparator();
+    beforeContent();
     emitRun();
     builder_.insertImage(format);
 }

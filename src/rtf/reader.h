@@ -5,8 +5,10 @@
 #include "rtf/charsets.h"
 #include "rtf/control_words.h"
 #include "rtf/document_builder.h"
+#include "rtf/list_numbering.h"
 #include "rtf/reader_state.h"
 #include "rtf/rtf.h"
+#include "rtf/symbol_fonts.h"
 #include "rtf/tokenizer.h"
 
 #include <QColor>
@@ -35,6 +37,14 @@ private:
         int charsetCodePage = 0;   // from \fcharset; 0: the document's code page
         int suffixCodePage = 0;    // from a name such as "Arial CE"; 0: none
         bool nq = false;
+        bool symbolCharset = false;  // \fcharset2
+        SymbolFont symbol = SymbolFont::None;
+    };
+    // A footnote's content, read again at the end of the document.
+    struct Footnote {
+        qsizetype begin = 0;
+        qsizetype end = -1;    // its closing brace; -1: the file ends first
+        GroupState state;
     };
     struct PictureData {
         QByteArray bytes;
@@ -51,6 +61,7 @@ private:
     };
 
     std::optional<ReadError> errorAt(qsizetype offset, const QString& cause) const;
+    std::optional<ReadError> dispatch(const Token& token);
 
     void openGroup();
     void closeGroup();
@@ -63,6 +74,8 @@ private:
     void handleHexByte(unsigned char byte);
     void handleBinary(std::string_view bytes);
     bool handleDestinationWord(Cmd cmd, bool ignorable, bool first);
+    bool handleListTableWord(Cmd cmd, const Token& token);
+    bool handleLegacyListWord(Cmd cmd, const Token& token);
     void startSkipping();
     void finishDocument();
 
@@ -74,9 +87,18 @@ private:
     void appendUnicode(int value);
     void emitRun();
     void endParagraph();
-    void applyPendingCellSeparator();
+    bool paragraphOpen() const;
+    // Before the first content of a cell or paragraph: the pending cell separators, then
+    // the paragraph's list label.
+    void beforeContent();
+    void emitListLabel();
+    // A unit of a list definition's label text: a \u character, or U+F000 + byte.
+    void holdLabelUnit(char16_t unit);
+    QString labelText(const QString& held, const FontEntry* font);
+    void appendFootnotes();
 
     const FontEntry* fontOf(const CharProps& chars) const;
+    int codePageOf(const FontEntry* font) const;
     bool isNqRun() const;
     QTextCharFormat charFormat(const CharProps& chars);
     QColor colorAt(int index) const;
@@ -113,7 +135,7 @@ private:
     QByteArray pendingBytes_;
     QString runText_;
     CharProps runProps_;
-    bool cellSeparatorPending_ = false;
+    int cellSeparatorsPending_ = 0;  // one per \cell: empty cells keep their place
     bool pageBreakPending_ = false;
 
     std::vector<QString> fieldInstructions_;
@@ -126,6 +148,16 @@ private:
     bool blockFormatCached_ = false;
     ParaProps cachedPara_;
     QTextBlockFormat cachedBlockFormat_;
+    ListNumbering lists_;
+    int legacyList_ = -1;          // the \pn group being read
+    int levelTextLeft_ = 0;        // units of \leveltext still to come
+    bool paragraphLabelDone_ = false;
+    QString literalLabel_;         // the paragraph's \listtext or \pntext
+    CharProps literalLabelProps_;
+
+    std::vector<Footnote> footnotes_;
+    int footnoteReading_ = 0;      // the number of the footnote read at the end; 0: the body
+
     bool formatCached_ = false;
     CharProps cachedProps_;
     QTextCharFormat cachedFormat_;

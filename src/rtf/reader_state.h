@@ -13,6 +13,13 @@ enum class Destination : std::uint8_t {
     FieldInstruction,
     Picture,
     Upr,          // the ANSI half of \upr: its text is dropped, \ud switches back to Body
+    Object,       // an \object: its data is dropped, \result switches back to Body
+    ListTable,    // list definitions, no text
+    ListOverrideTable,
+    LevelText,    // a list level's \leveltext
+    LegacyList,   // a \pn group: the paragraph's numbering, no text
+    LegacyBefore, // \pntxtb
+    LegacyAfter,  // \pntxta
 };
 
 enum class Underline : std::uint8_t { None, Single, Dotted, Dash, DashDot, DashDotDot, Wave };
@@ -45,6 +52,9 @@ struct ParaProps {
     bool lineMultiple = false;
     bool pageBreakBefore = false;
     Alignment alignment = Alignment::Left;
+    int listOverride = 0;   // \ls; 0: none
+    int listLevel = 0;      // \ilvl
+    int legacyList = -1;    // the \pn group in force; -1: none
     bool operator==(const ParaProps&) const = default;
 };
 
@@ -54,6 +64,7 @@ struct GroupState {
     int unicodeSkip = 1;    // \uc
     int field = -1;         // the \field this group belongs to
     Destination destination = Destination::Body;
+    bool literalLabel = false;  // inside \listtext or \pntext: the paragraph's own list label
 };
 
 } // namespace rtf

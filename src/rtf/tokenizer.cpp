@@ -1,5 +1,7 @@
 #include "rtf/tokenizer.h"
 
+#include "rtf/hex_digit.h"
+
 #include <algorithm>
 #include <array>
 #include <limits>
@@ -22,26 +24,10 @@ constexpr std::array<unsigned char, 256> makeClasses()
     return classes;
 }
 
-constexpr std::array<signed char, 256> makeHexValues()
-{
-    std::array<signed char, 256> values{};
-    for (auto& value : values)
-        value = -1;
-    for (int c = '0'; c <= '9'; ++c)
-        values[c] = static_cast<signed char>(c - '0');
-    for (int c = 'a'; c <= 'f'; ++c)
-        values[c] = static_cast<signed char>(c - 'a' + 10);
-    for (int c = 'A'; c <= 'F'; ++c)
-        values[c] = static_cast<signed char>(c - 'A' + 10);
-    return values;
-}
-
 constexpr auto kClasses = makeClasses();
-constexpr auto kHexValues = makeHexValues();
 
 bool isLetter(char c) { return kClasses[static_cast<unsigned char>(c)] == kLetter; }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-int hexValue(char c) { return kHexValues[static_cast<unsigned char>(c)]; }
 
 } // namespace
 
@@ -124,14 +110,14 @@ Token Tokenizer::readControl(qsizetype start)
     if (!isLetter(c)) {
         ++pos_;
         if (c == '\'') {
-            const int high = pos_ < size ? hexValue(bytes[pos_]) : -1;
+            const int high = pos_ < size ? hexDigitValue(bytes[pos_]) : -1;
             if (high < 0) {
                 token.kind = TokenKind::Symbol;
                 token.symbol = '\'';
                 return token;
             }
             ++pos_;
-            const int low = pos_ < size ? hexValue(bytes[pos_]) : -1;
+            const int low = pos_ < size ? hexDigitValue(bytes[pos_]) : -1;
             token.kind = TokenKind::HexByte;
             if (low < 0) {
                 // As other readers do: \'<digit><junk> stands for \'0<digit>.

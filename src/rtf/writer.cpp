@@ -6,6 +6,7 @@
 #include "rtf/charsets.h"
 #include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
+#include "rtf/symbol_fonts.h"
 #include "rtf/units.h"
 
 #include <QBuffer>
@@ -61,11 +62,15 @@ private:
     void writeHeader(QByteArray& out) const;
     void writeBlock(const QTextBlock& block);
     void writeParagraphProperties(const QTextBlockFormat& format);
-    void writeCharacterProperties(const QTextCharFormat& format);
+    void writeCharacterProperties(const QTextCharFormat& format, bool withPosition = true);
     // Readers decode \'hh in a face named like "Arial CE" by that name's code page, so text
     // in such faces goes as \uN beyond ASCII.
     enum class TextEncoding { Nq, Cp1252, Unicode };
     void writeText(const QString& text, TextEncoding encoding);
+    // Text in a symbol face goes as the face's bytes, so that every peer shows the same
+    // glyphs; what the face cannot show goes as \uN.
+    void writeSymbolText(const QString& text, SymbolFont font);
+    void writeHexByte(unsigned char byte);
     void writeImage(const QTextImageFormat& format);
     void writeHex(const QByteArray& data);
     void writeEscapedAscii(char c);
@@ -121,10 +126,40 @@ void Writer::writeUnicode(char16_t unit)
     body_.append("\\'3f");
 }
 
+void Writer::writeHexByte(unsigned char byte)
+{
+    static const char hex[] = "0123456789abcdef";
+    body_.append("\\'");
+    body_.append(hex[byte >> 4]);
+    body_.append(hex[byte & 0xF]);
+}
+
+void Writer::writeSymbolText(const QString& text, SymbolFont font)
+{
+    for (const QChar ch : text) {
+        const char16_t u = ch.unicode();
+        const std::optional<unsigned char> byte = toSymbolByte(font, ch);
+        if (u == u'\t' || u == QChar::LineSeparator || u == QChar::ParagraphSeparator || !byte) {
+            if (u < 0x80 && u >= 0x20) {
+                // An ASCII letter the face has no byte for: as a byte it would read as a symbol.
+                writeUnicode(u);
+            } else {
+                writeText(QString(ch), TextEncoding::Unicode);
+            }
+        } else if (font == SymbolFont::Symbol) {
+            // The character for Unicode readers, the face's byte for the others.
+            body_.append("\\u");
+            body_.append(QByteArray::number(int(static_cast<short>(u))));
+            writeHexByte(*byte);
+        } else {
+            writeHexByte(*byte);
+        }
+    }
+}
+
 void Writer::writeText(const QString& text, TextEncoding encoding)
 {
     const bool nq = encoding == TextEncoding::Nq;
-    static const char hex[] = "0123456789abcdef";
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
         if (u == u'\t') {
@@ -141,9 +176,7 @@ void Writer::writeText(const QString& text, TextEncoding encoding)
         if (byte && *byte >= 0x20 && *byte < 0x80) {
             writeEscapedAscii(char(*byte));
         } else if (byte && (nq || *byte >= 0x80)) {
-            body_.append("\\'");
-            body_.append(hex[*byte >> 4]);
-            body_.append(hex[*byte & 0xF]);
+            writeHexByte(*byte);
         } else {
             writeUnicode(u);
         }
@@ -183,7 +216,8 @@ void Writer::writeHeader(QByteArray& out) const
 {
     out.append("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl");
     for (qsizetype i = 0; i < fonts_.size(); ++i) {
-        out.append("{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ");
+        const bool symbol = symbolFontOf(fonts_[i], false) != SymbolFont::None;
+        out.append("{\\f" + QByteArray::number(i) + (symbol ? "\\fnil\\fcharset2 " : "\\fnil\\fcharset0 "));
         // Font names are ASCII in practice; anything else goes as cp1252 or '?'.
         for (const QChar ch : fonts_[i]) {
             const auto byte = cp1252Byte(ch);
@@ -242,7 +276,7 @@ void Writer::writeParagraphProperties(const QTextBlockFormat& format)
         body_.append("\\pagebb");
 }
 
-void Writer::writeCharacterProperties(const QTextCharFormat& format)
+void Writer::writeCharacterProperties(const QTextCharFormat& format, bool withPosition)
 {
     body_.append("\\plain\\f");
     body_.append(QByteArray::number(fontIndex(nqtext::effectiveFamily(format, defaultFont_))));
@@ -267,9 +301,9 @@ void Writer::writeCharacterProperties(const QTextCharFormat& format)
         body_.append("\\cf" + QByteArray::number(colorIndex(format.foreground().color())));
     if (format.background().style() != Qt::NoBrush)
         body_.append("\\highlight" + QByteArray::number(colorIndex(format.background().color())));
-    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+    if (withPosition && format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
         body_.append("\\super");
-    else if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+    else if (withPosition && format.verticalAlignment() == QTextCharFormat::AlignSubScript)
         body_.append("\\sub");
     body_.append(' ');
 }
@@ -349,16 +383,24 @@ void Writer::writeBlock(const QTextBlock& block)
                 writeImage(image);
             continue;
         }
+        // Each run in a group of its own: its properties end where the group ends, in every
+        // reader (LibreOffice misplaces text after a \super ended by \plain or \par).
+        body_.append('{');
         writeCharacterProperties(format);
         const QString family = nqtext::effectiveFamily(format, defaultFont_);
-        writeText(fragment.text(), nq::isNqFace(family) ? TextEncoding::Nq
-                                   : codePageOfFontName(family) ? TextEncoding::Unicode
-                                                                : TextEncoding::Cp1252);
+        if (const SymbolFont symbol = symbolFontOf(family, false); symbol != SymbolFont::None)
+            writeSymbolText(fragment.text(), symbol);
+        else
+            writeText(fragment.text(), nq::isNqFace(family) ? TextEncoding::Nq
+                                       : codePageOfFontName(family) ? TextEncoding::Unicode
+                                                                    : TextEncoding::Cp1252);
+        body_.append('}');
         wroteRun = true;
     }
     closeLink();
+    // An empty paragraph keeps its face and size; a raised or lowered mark there shows nothing.
     if (!wroteRun)
-        writeCharacterProperties(block.charFormat());
+        writeCharacterProperties(block.charFormat(), false);
     body_.append("\\par\n");
 }
 

@@ -15,6 +15,8 @@ class TestRtfReader : public QObject {
 private slots:
     void text_data();
     void text();
+    void listLabels_data();
+    void listLabels();
     void characterFormatting_data();
     void characterFormatting();
     void paragraphFormatting_data();
@@ -72,7 +74,7 @@ void TestRtfReader::text_data()
     QTest::newRow("\\* inside a run ignores only its word") << QByteArray("{\\rtf1{\\b0\\*\\cs7\\cf0 text}}") << u"text"_qs;
     QTest::newRow("destination word inside a run is ignored") << QByteArray("{\\rtf1{a\\info b}}") << u"ab"_qs;
     QTest::newRow("space between brace and rtf") << QByteArray("{\n  \\rtf1 a}") << u"a"_qs;
-    QTest::newRow("known skipped destinations") << QByteArray("{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s1 heading;}}{\\header H}{\\footer F}{\\*\\bkmkstart bm}a{\\footnote note}b}") << u"ab"_qs;
+    QTest::newRow("known skipped destinations") << QByteArray("{\\rtf1{\\info{\\title T}}{\\stylesheet{\\s1 heading;}}{\\header H}{\\footer F}{\\*\\bkmkstart bm}a{\\annotation note}b}") << u"ab"_qs;
     QTest::newRow("bin data is not tokens") << QByteArray("{\\rtf1 a\\bin4 }{\\}b}") << u"ab"_qs;
     QTest::newRow("bin inside a skipped destination") << QByteArray("{\\rtf1 a{\\*\\shprslt\\bin24 }{\\par MUST NOT IMPORT}}}b}") << u"ab"_qs;
     QTest::newRow("bin0 and a negative bin read nothing") << QByteArray("{\\rtf1 a\\bin0 b\\bin-3 c}") << u"abc"_qs;
@@ -87,6 +89,7 @@ void TestRtfReader::text_data()
     QTest::newRow("surrogate pair, positive halves") << QByteArray("{\\rtf1\\uc0 \\u55357\\uc1 \\u56832\\'3f!}") << QString::fromUcs4(U"\U0001F600!");
     QTest::newRow("unpaired high half") << QByteArray("{\\rtf1\\u55357?x}") << u"\ufffdx"_qs;
     QTest::newRow("unpaired low half") << QByteArray("{\\rtf1 x\\u-8704?}") << u"x\ufffd"_qs;
+    QTest::newRow("fallback count ends with the group of the \\u") << QByteArray("{\\rtf1{\\u8364}x}") << u"\u20acx"_qs;
     QTest::newRow("two high halves") << QByteArray("{\\rtf1\\u55357?\\u55357?\\u56832?}") << u"\ufffd"_qs + QString::fromUcs4(U"\U0001F600");
 
     QTest::newRow("hex bytes default to 1252") << QByteArray("{\\rtf1 \\'e9\\'80\\'E9}") << u"\u00e9\u20ac\u00e9"_qs;
@@ -108,6 +111,12 @@ void TestRtfReader::text_data()
     QTest::newRow("other fonts ~ - _") << "{\\rtf1" + kNqFontTable + "\\f0 \\~\\-\\_}" << u"\u00a0\u00ad\u2011"_qs;
     QTest::newRow("NQ private-use forms") << "{\\rtf1" + kNqFontTable + "\\f1\\u61825\\'81\\u61613\\'3f\\u61537\\'3f\\u61952?}" << u"\u0081\uf0ada\uf200"_qs;
     QTest::newRow("NQ cp1252 forms from unicode") << "{\\rtf1" + kNqFontTable + "\\f1\\u8364\\'80\\u173\\'ad}" << u"\u20ac\uf0ad"_qs;
+    QTest::newRow("Symbol face bytes as Unicode") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0 abg\\'b7\\'d6(1)}") << u"\u03b1\u03b2\u03b3\u2022\u221a(1)"_qs;
+    QTest::newRow("Symbol face private-use forms as Unicode") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0\\u-3999?\\u61623?}") << u"\u03b1\u2022"_qs;
+    QTest::newRow("Symbol glyph without Unicode stays private use") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symbol;}}\\f0\\'60\\'ff}") << u"\uf060\uf0ff"_qs;
+    QTest::newRow("Symbol face named without fcharset2") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset0 Symbol;}}\\f0 p}") << u"\u03c0"_qs;
+    QTest::newRow("Wingdings bytes as private use") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fnil Wingdings;}}\\f0\\'6c\\'d8\\u-3880?}") << u"\uf06c\uf0d8\uf0d8"_qs;
+    QTest::newRow("other fcharset2 face as private use") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset2 Dingbats X;}}\\f0 a\\'b7}") << u"\uf061\uf0b7"_qs;
     QTest::newRow("private use outside NQ stays") << "{\\rtf1" + kNqFontTable + "\\f0\\u61613?}" << u"\uf0ad"_qs;
 
     QTest::newRow("line, tab, page") << QByteArray("{\\rtf1 a\\line b\\tab c\\page d}") << u"a\u2028b\tc\nd"_qs;
@@ -123,8 +132,14 @@ void TestRtfReader::text_data()
 
     QTest::newRow("field shows its result") << QByteArray("{\\rtf1 x{\\field{\\*\\fldinst{HYPERLINK \"https://e.org/\"}}{\\fldrslt{link}}}y}") << u"xlinky"_qs;
     QTest::newRow("ungrouped field instruction") << QByteArray("{\\rtf1{\\field\\fldinst HYPERLINK \"u\" {\\fldrslt link}}}") << u"link"_qs;
+    QTest::newRow("empty cells keep their place") << QByteArray("{\\rtf1\\trowd\\cellx1\\cellx2\\cellx3\\pard\\intbl A\\cell\\cell C\\cell\\row\\trowd\\cellx1\\cellx2\\pard\\intbl\\cell B\\cell\\row}") << u"A\t\tC\n\tB"_qs;
+    QTest::newRow("nested-table fallback skipped") << QByteArray("{\\rtf1 A{\\*\\nesttableprops\\trowd\\nestrow}{\\nonesttables B\\par}C}") << u"AC"_qs;
+    QTest::newRow("object result kept, data skipped") << QByteArray("{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}\\objw10{\\*\\objdata 01050000}{\\result{\\b shown}}}b}") << u"ashownb"_qs;
+    QTest::newRow("footnotes become endnotes") << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} One.}, more{\\super\\chftn}{\\*\\footnote{\\super\\chftn} Two\\par second}.\\par end\\par}") << u"Text1, more2.\nend\n----------\n1 One.\n2 Two\nsecond"_qs;
+    QTest::newRow("footnote in a file cut short") << QByteArray("{\\rtf1 a{\\footnote{\\b note") << u"a\n----------\nnote"_qs;
     QTest::newRow("table text in order") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\pard\\intbl A2\\cell\\row\\pard after}") << u"A1\tB1\nA2\nafter"_qs;
     QTest::newRow("list text kept") << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}{\\pntext\\'b7\\tab}one\\par{\\listtext 2.\\tab}two}") << u"\u00b7\tone\n2.\ttwo"_qs;
+    QTest::newRow("list definitions outside their table show nothing") << QByteArray("{\\rtf1 a{\\list{\\listlevel\\levelnfc0{\\leveltext \\'02\\'00.}{\\levelnumbers \\'01}}{\\listname L;}\\listid1}b}") << u"ab"_qs;
     QTest::newRow("list tables skipped") << QByteArray("{\\rtf1{\\*\\listtable{\\list{\\listlevel{\\leveltext\\'02\\'00.;}}}}{\\listoverridetable{\\listoverride\\ls1}}x}") << u"x"_qs;
     QTest::newRow("upr reads the unicode half") << QByteArray("{\\rtf1{\\upr{ansi}{\\*\\ud{uni\\u945?}}}}") << u"uni\u03b1"_qs;
     QTest::newRow("hidden text dropped") << QByteArray("{\\rtf1 a{\\v hidden}b\\v c\\v0 d}") << u"abd"_qs;
@@ -143,6 +158,52 @@ void TestRtfReader::text()
     QString text = rtf_test::rawText(*result.document);
     text.remove(QChar::ObjectReplacementCharacter);
     QCOMPARE(text, expected);
+}
+
+void TestRtfReader::listLabels_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("expected");
+    // Lists through \\ls: 100 numbers "1." / "1.a " / "i)", 200 is a Symbol bullet, 300 counts
+    // from IV, \\ls4 is a second override of 100.
+    const QByteArray lists =
+        "{\\*\\listtable{\\list\\listtemplateid1"
+        "{\\listlevel\\levelnfc0\\levelstartat1\\levelfollow0{\\leveltext\\leveltemplateid7\\'02\\'00.;}{\\levelnumbers\\'01;}\\fi-360\\li720}"
+        "{\\listlevel\\levelnfc4\\levelstartat1\\levelfollow1{\\leveltext\\'03\\'00.\\'01;}{\\levelnumbers\\'01\\'03;}}"
+        "{\\listlevel\\levelnfc2\\levelstartat1\\levelfollow2{\\leveltext\\'02\\'02);}}{\\listname ;}\\listid100}"
+        "{\\list\\listsimple{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}\\f1}\\listid200}"
+        "{\\list{\\listlevel\\levelnfc1\\levelstartat4{\\leveltext\\'02\\'00.;}}\\listid300}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid100\\listoverridecount0\\ls1}{\\listoverride\\listid200\\listoverridecount0\\ls2}"
+        "{\\listoverride\\listid300\\listoverridecount0\\ls3}{\\listoverride\\listid100\\listoverridecount0\\ls4}}";
+    QTest::newRow("levels: decimal, letters, roman; deeper levels restart") << lists + "\\pard\\ls1 one\\par\\pard\\ls1\\ilvl1 sub\\par\\pard\\ls1\\ilvl2 deep\\par\\pard\\ls1\\ilvl1 sub\\par\\pard\\ls1 two\\par\\pard\\ls1\\ilvl1 sub" << u"1.\tone\n1.a sub\ni)deep\n1.b sub\n2.\ttwo\n2.a sub"_qs;
+    QTest::newRow("bullet in the Symbol face") << lists + "\\pard\\ls2 item" << u"\u2022\titem"_qs;
+    QTest::newRow("start value, upper roman") << lists + "\\pard\\ls3 a\\par\\pard\\ls3 b" << u"IV.\ta\nV.\tb"_qs;
+    QTest::newRow("overrides of one list share its counters") << lists + "\\pard\\ls1 a\\par\\pard\\ls4 b" << u"1.\ta\n2.\tb"_qs;
+    QTest::newRow("the file's own label wins, counting goes on") << lists + "{\\listtext\\pard\\plain 7.\\tab}\\pard\\ls1 a\\par{\\listtext\\tab}\\pard\\ls1 b" << u"7.\ta\n2.\tb"_qs;
+    QTest::newRow("empty list paragraph is numbered") << lists + "\\pard\\ls1\\par\\pard\\ls1 b\\par\\pard c" << u"1.\t\n2.\tb\nc"_qs;
+    QTest::newRow("undefined list: no label") << lists + "\\pard\\ls9 a" << u"a"_qs;
+    QTest::newRow("label after a cell separator") << lists + "\\trowd\\cellx1\\cellx2\\pard\\intbl x\\cell\\ls1 y\\cell\\row" << u"x\t1.\ty"_qs;
+    // As AbiWord writes them: a blank \\listtext, properties and \\par in nested groups, and
+    // a \\pn beside the \\ls.
+    QTest::newRow("blank literal label gives way") << lists + "{\\listtext\\pard\\fi-431\\li720  \t}\\pard\\plain{\\ltrpar{\\*\\pn\\pnql\\pnstart1\\pnlvlbody\\pndec{\\pntxtb }{\\pntxta .}}\\ls1\\ilvl0\\itap0{\\f0 one}{\\f0\\par}}" << u"1.\tone"_qs;
+
+    const QByteArray pnDecimal = "{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0\\pnstart1\\pndec{\\pntxta.}}";
+    QTest::newRow("pn: decimal over consecutive paragraphs") << "\\pard" + pnDecimal + "one\\par two\\par" << u"1.\tone\n2.\ttwo"_qs;
+    QTest::newRow("pn: restarts after a plain paragraph") << "\\pard" + pnDecimal + "a\\par b\\par\\pard c\\par\\pard" + pnDecimal + "d" << u"1.\ta\n2.\tb\nc\n1.\td"_qs;
+    QTest::newRow("pn: letters from a start, text before and after") << QByteArray("{\\*\\pn\\pnlvlbody\\pnlcltr\\pnstart3{\\pntxtb (}{\\pntxta )}}x") << u"(c)\tx"_qs;
+    QTest::newRow("pn: upper roman") << QByteArray("{\\*\\pn\\pnlvlbody\\pnucrm\\pnstart9{\\pntxta .}}x\\par y") << u"IX.\tx\nX.\ty"_qs;
+    QTest::newRow("pn: bullet in the Symbol face") << QByteArray("{\\*\\pn\\pnlvlblt\\pnf1\\pnindent0{\\pntxtb\\'B7}}x") << u"\u2022\tx"_qs;
+    QTest::newRow("pn: outline levels") << QByteArray("\\pard{\\*\\pn\\pnlvl1\\pndec{\\pntxta .}}a\\par\\pard{\\*\\pn\\pnlvl2\\pnlcltr{\\pntxta )}}b\\par\\pard{\\*\\pn\\pnlvl1\\pndec{\\pntxta .}}c\\par\\pard{\\*\\pn\\pnlvl2\\pnlcltr{\\pntxta )}}d") << u"1.\ta\na)\tb\n2.\tc\na)\td"_qs;
+    QTest::newRow("pn: continuation has no label") << QByteArray("{\\*\\pn\\pnlvlcont}x") << u"x"_qs;
+}
+
+void TestRtfReader::listLabels()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, expected);
+    const auto result = readRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fnil\\fcharset2 Symbol;}}" + body + "}");
+    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QCOMPARE(rtf_test::rawText(*result.document), expected);
 }
 
 void TestRtfReader::characterFormatting_data()
@@ -170,6 +231,7 @@ void TestRtfReader::characterFormatting_data()
     QTest::newRow("group restores") << "l" << "Arial 12";
     QTest::newRow("plain resets") << "m" << "Arial 12";
     QTest::newRow("deff when no font given") << "n" << "Arial 12";
+    QTest::newRow("name before an alternative name") << "q" << "Courier 12";
     QTest::newRow("later font and colour tables restyle nothing before them") << "p" << "Arial 12 fg#ff0000";
 }
 
@@ -178,10 +240,10 @@ void TestRtfReader::characterFormatting()
     QFETCH(QString, letter);
     QFETCH(QString, expected);
     const QByteArray rtf =
-        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 NQ;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+        "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1 NQ;}{\\f2{\\*\\panose 02}Courier{\\*\\falt Courier New};}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
         "\\f0\\fs24 a{\\b b\\b0 B}{\\i c}{\\ul d\\ulnone D}{\\uld e}{\\ulwave E}{\\strike f}{\\cf1 g\\cf0 G}"
         "{\\highlight2 h}{\\cb1 H}{\\super i}{\\sub j}{\\up6 J}{\\f1\\fs40 k}l{\\b\\i\\ul\\cf1\\plain m}{\\f7 n}"
-        "{\\cf1 p{\\fonttbl{\\f0 NQ;}}{\\colortbl;\\red0\\green0\\blue255;}}}";
+        "{\\f2 q}{\\cf1 p{\\fonttbl{\\f0 NQ;}}{\\colortbl;\\red0\\green0\\blue255;}}}";
     const auto result = readRtf(rtf);
     QVERIFY(!result.error);
     const QString text = result.document->toPlainText();
@@ -255,6 +317,7 @@ void TestRtfReader::pictures_data()
     QTest::addColumn<QSize>("size");
     QTest::newRow("png as hex, size from goal") << "{\\rtf1 a{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal300\n" + pngBytes(4, 3).toHex() + "}b}" << QSize(40, 20);
     QTest::newRow("jpeg as bin, scaled") << "{\\rtf1 a{\\pict\\jpegblip\\picscalex50\\picscaley200\\bin" + QByteArray::number(jpegBytes(8, 6).size()) + " " + jpegBytes(8, 6) + "}b}" << QSize(4, 12);
+    QTest::newRow("object's result picture") << "{\\rtf1 a{\\object\\objemb{\\*\\objdata 0105}{\\result{\\pict\\pngblip " + pngBytes(7, 2).toHex() + "}}}b}" << QSize(7, 2);
     QTest::newRow("shppict read, nonshppict skipped") << "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip " + pngBytes(5, 5).toHex() + "}}{\\nonshppict{\\pict\\pngblip " + pngBytes(9, 9).toHex() + "}}b}" << QSize(5, 5);
 }
 
