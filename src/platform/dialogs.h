@@ -26,6 +26,7 @@ struct FileRequest {
 // What the print dialog is shown with.
 struct PrintRequest {
     bool selectionPreselected = false; // Selection chosen instead of All
+    bool selectionEnabled = true;      // Selection can be chosen at all
     bool pageRangesEnabled = false;
 };
 
@@ -34,7 +35,8 @@ public:
     virtual ~Dialogs() = default;
 
     // A modal message box. Escape or the close button answers Cancel where the box has
-    // a Cancel button, otherwise No (Yes/No) or Ok.
+    // a Cancel button, otherwise No (Yes/No) or Ok. A blank line ("\n\n") divides the
+    // message from its details, which show below it in smaller type.
     virtual Answer message(QWidget* parent, const QString& text, const QString& title,
                            Buttons buttons, Icon icon) = 0;
 
