@@ -193,10 +193,13 @@ void TestMainWindow::geometry()
 
     // Beyond the palette's last column and row the grid is grey, not white.
     const QImage shown = grid->viewport()->grab().toImage();
+    const auto at = [&shown](int x, int y) {
+        return shown.pixelColor(QPointF(QPointF(x, y) * shown.devicePixelRatio()).toPoint());
+    };
     const int cellsRight = 32 * platform::twipsToPixels(300);
-    QVERIFY(shown.width() > cellsRight + 4);
-    QCOMPARE(shown.pixelColor(cellsRight + 4, 10), FlexGrid::kBackgroundColor);
-    QCOMPARE(shown.pixelColor(10, 6 * platform::twipsToPixels(300) + 1), FlexGrid::kBackgroundColor);
+    QVERIFY(grid->viewport()->width() > cellsRight + 4);
+    QCOMPARE(at(cellsRight + 4, 10), FlexGrid::kBackgroundColor);
+    QCOMPARE(at(10, 6 * platform::twipsToPixels(300) + 1), FlexGrid::kBackgroundColor);
 }
 
 void TestMainWindow::menus_data()
