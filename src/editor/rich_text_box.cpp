@@ -7,6 +7,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTextBlock>
@@ -339,7 +340,11 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
         return;
     QTextCursor cursor = textCursor();
     if (!clipboard::insertMimeData(cursor, source, acceptRichText())) {
-        QTextEdit::insertFromMimeData(source);
+        // Nothing to insert: an empty X11 clipboard or selection, which Qt's own insertion
+        // reads after it is gone (a crash on a middle click into the text). Only Qt's
+        // internal rich-text format goes there.
+        if (source && source->hasFormat(QStringLiteral("application/x-qrichtext")))
+            QTextEdit::insertFromMimeData(source);
         return;
     }
     setTextCursor(cursor);

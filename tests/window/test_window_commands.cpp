@@ -23,6 +23,10 @@ private slots:
     void init();
     void cleanup();
 
+    // Real message boxes first: once Exit has ended the program (below), Qt leaves every
+    // later modal loop at once.
+    void messageBoxes_data();
+    void messageBoxes();
     void exitCommand_data();
     void exitCommand();
     void windowClosing_data();
@@ -32,8 +36,6 @@ private slots:
     void copyAndPasteUseTheOwnBuffer();
     void aboutOpensOneWindow();
     void colourButtonShowsTheChosenColour();
-    void messageBoxes_data();
-    void messageBoxes();
 
 private:
     void makeChanged();
