@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QStyle>
 
 namespace list_boxes {
