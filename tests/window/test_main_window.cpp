@@ -65,6 +65,7 @@ private slots:
     void listsFitTheirRow();
     void typingIntoAListChangesNothing_data();
     void typingIntoAListChangesNothing();
+    void choosingASizeAppliesIt_data();
     void choosingASizeAppliesIt();
     void fontNameAppliesToTheSelectionOnly();
 
@@ -714,15 +715,36 @@ void TestMainWindow::typingIntoAListChangesNothing()
     QCOMPARE(probe.charFormat().fontFamilies(), before.fontFamilies());
 }
 
+void TestMainWindow::choosingASizeAppliesIt_data()
+{
+    QTest::addColumn<bool>("byKeys"); // else by a click on the entry
+    QTest::newRow("mouse") << false;
+    QTest::newRow("arrow keys in the open list, Return") << true;
+}
+
 void TestMainWindow::choosingASizeAppliesIt()
 {
+    QFETCH(bool, byKeys);
     showActive();
     editor()->setPlainText(QStringLiteral("abcd"));
     QTextCursor cursor = editor()->textCursor();
     cursor.setPosition(1);
     cursor.setPosition(3, QTextCursor::KeepAnchor);
     editor()->setTextCursor(cursor);
-    chooseFromList(window()->Combo1(), 10);
+    QComboBox* sizes = window()->Combo1();
+    if (byKeys) {
+        sizes->setFocus();
+        QTest::keyClick(sizes, Qt::Key_F4); // opens the list at "16"
+        QAbstractItemView* view = sizes->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(sizes->currentText(), QStringLiteral("16")); // moving in the list applies nothing
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
+    } else {
+        chooseFromList(sizes, 10);
+    }
     QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("20"));
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
