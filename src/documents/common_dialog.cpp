@@ -38,6 +38,8 @@ bool CommonDialog::ShowPrinter(QPrinter& printer, bool& printSelection)
 {
     platform::PrintRequest request;
     request.selectionPreselected = (Flags & kPrintSelection) != 0;
+    // The flag is set exactly when text is selected; without it there is nothing to choose.
+    request.selectionEnabled = request.selectionPreselected;
     request.pageRangesEnabled = (Flags & kNoPageNumbers) == 0;
     printSelection = false;
     return dialogs_.setupPrinter(owner_, printer, request, printSelection);

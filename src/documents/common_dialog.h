@@ -26,6 +26,10 @@ public:
     QString Filter;
     int FilterIndex = 0;
     QColor Color = Qt::black;
+    // Where the last print of the run went, offered by the next print dialog: a printer by
+    // name, or (PrinterName empty) the file named here.
+    QString PrinterName;
+    QString PrintFileName;
 
     // Each returns true on OK and false when the user cancelled. On OK, ShowOpen and
     // ShowSave leave the chosen path in FileName and ShowColor the colour in Color.

@@ -82,7 +82,7 @@ void FileCommands::open_Click()
     settled();
     // Told once, with the document already in the window behind the box.
     if (!notices.isEmpty())
-        warn(notices.join(QStringLiteral("\n\n")));
+        warn(notices.join(u'\n'));
 }
 
 bool FileCommands::save_Click()

@@ -1,6 +1,7 @@
 #include "documents/file_messages.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace documents {
 
@@ -18,6 +19,16 @@ QString failureText(const QString& lead, const QString& path, const QString& rea
 
 QString openFailedText(const QString& path, const QString& reason)
 {
+    // The codec's words for a file that is something else (plain text, a web page): the
+    // writer is told in plain words, the codec's cause follows as the details.
+    if (reason.contains(QLatin1String("not an RTF file"))) {
+        const QString shown = QDir::toNativeSeparators(path);
+        const QString cause = reason.contains(shown) || reason.contains(path)
+            ? reason
+            : shown + QLatin1String(": ") + reason;
+        return QStringLiteral("\"%1\" is not a Rich Text Format document.\n\n%2")
+            .arg(QFileInfo(path).fileName(), cause);
+    }
     return failureText(QStringLiteral("\"%1\" could not be opened."), path, reason);
 }
 

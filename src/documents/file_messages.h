@@ -18,7 +18,8 @@ inline const QString kOpenSaveTitle = QStringLiteral("Saving confirmation");
 inline const QString kNoticeTitle = product::kName;
 
 // A file could not be read or written: `reason` is what the codec said. The text names
-// the file even where the reason does not.
+// the file even where the reason does not. A file that is not RTF is said so in plain
+// words, with the codec's reason as the details after a blank line.
 QString openFailedText(const QString& path, const QString& reason);
 QString saveFailedText(const QString& path, const QString& reason);
 

@@ -132,9 +132,19 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window)
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(product::kName); // the job's name in the print queue
+    if (!dialog.PrinterName.isEmpty())
+        printer.setPrinterName(dialog.PrinterName);
+    else if (!dialog.PrintFileName.isEmpty())
+        printer.setOutputFileName(dialog.PrintFileName);
     bool printSelection = false;
     if (!dialog.ShowPrinter(printer, printSelection))
         return;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        dialog.PrintFileName = printer.outputFileName();
+        dialog.PrinterName.clear();
+    } else {
+        dialog.PrinterName = printer.printerName();
+    }
 
     QString error;
     if (!SelPrint(editor, printer, printSelection, &error))

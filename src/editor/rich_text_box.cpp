@@ -7,6 +7,7 @@
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTextBlock>
@@ -20,6 +21,49 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     setAcceptRichText(true);
     connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChange);
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChange);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::rememberTextFormat);
+    watchDocument();
+}
+
+void RichTextBox::watchDocument()
+{
+    connect(document(), &QTextDocument::contentsChanged, this,
+            &RichTextBox::keepTextFormatWhenEmptied, Qt::UniqueConnection);
+}
+
+void RichTextBox::rememberTextFormat()
+{
+    if (document()->isEmpty())
+        return;
+    QTextCharFormat format = textCursor().charFormat();
+    // Only how the text looks: a picture or a link does not carry over to typing.
+    format.setObjectType(QTextFormat::NoObject);
+    format.clearProperty(QTextFormat::ImageName);
+    format.setAnchor(false);
+    format.clearProperty(QTextFormat::AnchorHref);
+    format.clearProperty(QTextFormat::AnchorName);
+    textFormat_ = format;
+}
+
+// QTextDocument gives an emptied document its default character format; the text typed
+// next keeps the look of the text that was deleted instead. The format goes into the empty
+// paragraph, so that moving the caret there does not lose it, and into the deletion's undo
+// step. After an undo it stays out, which would cost the redo steps.
+void RichTextBox::keepTextFormatWhenEmptied()
+{
+    QTextDocument* doc = document();
+    if (!doc->isEmpty()) {
+        rememberTextFormat();
+        return;
+    }
+    if (!textFormat_ || doc->isRedoAvailable())
+        return;
+    QTextCursor cursor(doc);
+    if (cursor.blockCharFormat() == *textFormat_)
+        return;
+    cursor.joinPreviousEditBlock();
+    cursor.setBlockCharFormat(*textFormat_);
+    cursor.endEditBlock();
 }
 
 void RichTextBox::emitSelChange()
@@ -168,6 +212,9 @@ std::optional<QString> RichTextBox::LoadFile(const QString& path, QStringList* n
     setDocument(loaded);
     moveCursor(QTextCursor::Start);
     loading_ = false;
+    watchDocument();
+    textFormat_.reset();
+    rememberTextFormat();
     if (old && ours)
         old->deleteLater();
     return std::nullopt;
@@ -180,8 +227,11 @@ std::optional<QString> RichTextBox::SaveFile(const QString& path) const
 
 void RichTextBox::clearContent()
 {
+    // Like deleting everything: the text typed next keeps the format at the caret.
     const QTextCharFormat typing = currentCharFormat();
     clear();
+    QTextCursor(document()).setBlockCharFormat(typing);
+    document()->clearUndoRedoStacks();
     setCurrentCharFormat(typing);
 }
 
@@ -290,7 +340,11 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
         return;
     QTextCursor cursor = textCursor();
     if (!clipboard::insertMimeData(cursor, source, acceptRichText())) {
-        QTextEdit::insertFromMimeData(source);
+        // Nothing to insert: an empty X11 clipboard or selection, which Qt's own insertion
+        // reads after it is gone (a crash on a middle click into the text). Only Qt's
+        // internal rich-text format goes there.
+        if (source && source->hasFormat(QStringLiteral("application/x-qrichtext")))
+            QTextEdit::insertFromMimeData(source);
         return;
     }
     setTextCursor(cursor);

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QList>
 #include <QStringList>
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <functional>
 #include <memory>
@@ -82,7 +83,13 @@ private:
     bool allSelected(const std::function<bool(const QTextCharFormat&)>& has) const;
     void emitSelChange();
     void emitMouseDown(QMouseEvent* event);
+    void watchDocument();
+    void rememberTextFormat();
+    void keepTextFormatWhenEmptied();
 
     QList<QKeySequence> windowShortcuts_;
     bool loading_ = false;
+    // The format of the text at the caret while the document held text: what is typed
+    // after everything was deleted comes out in it.
+    std::optional<QTextCharFormat> textFormat_;
 };

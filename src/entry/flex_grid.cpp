@@ -3,6 +3,8 @@
 #include "platform/twips.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -48,6 +50,15 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
         row_ = row;
         col_ = col;
+        emit Click();
+    });
+    // Qt turns a quick second press on the same cell into a double click and reports no
+    // click for it.
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (!leftDoubleClick_ || !index.isValid())
+            return;
+        row_ = index.row();
+        col_ = index.column();
         emit Click();
     });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
@@ -191,4 +202,26 @@ void FlexGrid::setFontSize(double points)
     QFont f = font();
     f.setPointSizeF(points);
     setFont(f);
+}
+
+void FlexGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    leftDoubleClick_ = event->button() == Qt::LeftButton;
+    QTableWidget::mouseDoubleClickEvent(event);
+    leftDoubleClick_ = false;
+}
+
+void FlexGrid::paintEvent(QPaintEvent* event)
+{
+    // Beyond the last column and row the grid shows its grey background, not the cells' white.
+    const int cellsRight = columnCount() > 0
+        ? columnViewportPosition(columnCount() - 1) + columnWidth(columnCount() - 1) : 0;
+    const int cellsBottom = rowCount() > 0
+        ? rowViewportPosition(rowCount() - 1) + rowHeight(rowCount() - 1) : 0;
+    QPainter painter(viewport());
+    const QRect area = viewport()->rect();
+    painter.fillRect(QRect(QPoint(cellsRight, 0), area.bottomRight()), kBackgroundColor);
+    painter.fillRect(QRect(QPoint(0, cellsBottom), area.bottomRight()), kBackgroundColor);
+    painter.end();
+    QTableWidget::paintEvent(event);
 }

@@ -3,12 +3,16 @@
 // with a current cell that the Text/CellBackColor/CellAlignment operations act on.
 // Lengths are twips; the grid has no headings, every cell is clickable.
 
+#include <QColor>
 #include <QTableWidget>
 
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
     explicit FlexGrid(QWidget* parent = nullptr);
+
+    // What shows beyond the last column and the last row.
+    static inline const QColor kBackgroundColor{128, 128, 128};
 
     int Rows() const { return rowCount(); }
     void setRows(int rows);
@@ -47,11 +51,17 @@ public:
     void setFontSize(double points);
 
 signals:
-    // A cell was clicked; it is the current cell by now.
+    // A cell was clicked; it is the current cell by now. Each click of a double click
+    // counts.
     void Click();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QTableWidgetItem* currentItemOrNew();
     int row_ = 0;
     int col_ = 0;
+    bool leftDoubleClick_ = false;
 };

@@ -26,6 +26,7 @@ struct FileRequest {
 // What the print dialog is shown with.
 struct PrintRequest {
     bool selectionPreselected = false; // Selection chosen instead of All
+    bool selectionEnabled = true;      // Selection can be chosen at all
     bool pageRangesEnabled = false;
 };
 
@@ -35,6 +36,8 @@ public:
 
     // A modal message box. Escape or the close button answers Cancel for a question
     // (Yes/No or Yes/No/Cancel: dismissing it is never an answer of No), Ok for a notice.
+    // A blank line ("\n\n") divides the message from its details, which show below it in
+    // smaller type.
     virtual Answer message(QWidget* parent, const QString& text, const QString& title,
                            Buttons buttons, Icon icon) = 0;
 

@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -23,8 +24,17 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
                           Buttons buttons, Icon icon)
 {
     QMessageBox box(parent);
-    box.setText(text);
-    box.setWindowTitle(title);
+    const qsizetype details = text.indexOf(QLatin1String("\n\n"));
+    if (details < 0) {
+        box.setText(text);
+    } else {
+        box.setText(text.left(details));
+        QString more = text.mid(details + 2).toHtmlEscaped();
+        more.replace(QLatin1Char('\n'), QLatin1String("<br>"));
+        box.setInformativeText(QStringLiteral("<small>%1</small>").arg(more));
+    }
+    // Qt gives a window without a title the program's name; a blank keeps the bar empty.
+    box.setWindowTitle(title.isEmpty() ? QStringLiteral(" ") : title);
     switch (icon) {
     case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
     case Icon::Information: box.setIcon(QMessageBox::Information); break;
@@ -94,6 +104,26 @@ std::optional<QColor> QtDialogs::pickColor(QWidget* parent, const QColor& initia
     return dialog.selectedColor();
 }
 
+// Qt's print dialog on Unix opens with its print range and copies folded away behind
+// "Options >>"; unfold them before it is shown, so that All and Selection are in view.
+static void showPrintOptions(QPrintDialog& dialog)
+{
+    QWidget* area = dialog.findChild<QRadioButton*>(QStringLiteral("printAll"));
+    while (area && area->parentWidget() != &dialog)
+        area = area->parentWidget();
+    auto* buttons = dialog.findChild<QDialogButtonBox*>();
+    if (!area || !area->isHidden() || !buttons)
+        return;
+    // The toggle is the button beside Print and Cancel.
+    for (QAbstractButton* button : buttons->buttons()) {
+        const QDialogButtonBox::ButtonRole role = buttons->buttonRole(button);
+        if (role != QDialogButtonBox::AcceptRole && role != QDialogButtonBox::RejectRole) {
+            button->click();
+            return;
+        }
+    }
+}
+
 bool QtDialogs::setupPrinter(QWidget* parent, QPrinter& printer, const PrintRequest& request,
                              bool& printSelection)
 {
@@ -105,12 +135,18 @@ bool QtDialogs::setupPrinter(QWidget* parent, QPrinter& printer, const PrintRequ
     dialog.setOptions(options);
     dialog.setPrintRange(request.selectionPreselected ? QAbstractPrintDialog::Selection
                                                       : QAbstractPrintDialog::AllPages);
-    if (!request.pageRangesEnabled) {
-        // Qt's CUPS dialog enables its range choices again whenever it is shown, whatever
-        // the options say: switch them off once it is on screen.
-        QTimer::singleShot(0, &dialog, [&dialog] {
-            for (const char* name : {"printRange", "pagesRadioButton"}) {
-                if (auto* radio = dialog.findChild<QRadioButton*>(QLatin1String(name)))
+    showPrintOptions(dialog);
+    // Qt's CUPS dialog enables its range choices again whenever it is shown, whatever the
+    // options say: switch off those not offered once it is on screen.
+    QStringList disabled;
+    if (!request.pageRangesEnabled)
+        disabled << QStringLiteral("printRange") << QStringLiteral("pagesRadioButton");
+    if (!request.selectionEnabled)
+        disabled << QStringLiteral("printSelection");
+    if (!disabled.isEmpty()) {
+        QTimer::singleShot(0, &dialog, [&dialog, disabled] {
+            for (const QString& name : disabled) {
+                if (auto* radio = dialog.findChild<QRadioButton*>(name))
                     radio->setEnabled(false);
             }
         });

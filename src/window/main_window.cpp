@@ -21,8 +21,10 @@
 #include "recovery/autosave.h"
 #include "recovery/recovery_store.h"
 #include "window/combo_key_filter.h"
+#include "window/list_boxes.h"
 #include "window/recovery_offer.h"
 #include "window/toolbar_icons.h"
+#include "window/toolbar_style.h"
 #include "window/window_layout.h"
 
 #include <QAction>
@@ -165,6 +167,9 @@ void MainWindow::createToolbar()
     toolbar1_->setFloatable(false);
     toolbar1_->setIconSize(QSize(layout::kToolbarIconPixels, layout::kToolbarIconPixels));
     toolbar1_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto* flush = new FlushToolbarStyle;
+    flush->setParent(toolbar1_);
+    toolbar1_->setStyle(flush);
 
     const QList<ToolbarSlot>& slotList = ToolbarCommands::toolbarSlots();
     for (int i = 0; i < slotList.size(); ++i) {
@@ -201,6 +206,8 @@ void MainWindow::createToolbar()
             button->setToolTip(slot.toolTip);
             button->setData(slot.key);
             button->setObjectName(QStringLiteral("Toolbar1_") + slot.key);
+            toolbar1_->widgetForAction(button)->setFixedSize(
+                platform::twipsSize(layout::kToolbarButtonWidth, layout::kToolbarButtonHeight));
             toolbarButtons_.insert(slot.key, button);
             connect(button, &QAction::triggered, this,
                     [this, key = slot.key] { Toolbar1_ButtonClick(key); });
@@ -218,6 +225,7 @@ void MainWindow::createToolbar()
         combo->installEventFilter(comboKeys_);
         if (QLineEdit* edit = combo->lineEdit())
             edit->installEventFilter(comboKeys_);
+        list_boxes::applyOnlyChosenEntries(combo);
     }
     combo2_->setEditText(QStringLiteral("Combo2"));
     combo1_->setEditText(QStringLiteral("Combo1"));
@@ -256,19 +264,23 @@ void MainWindow::createOptionsFrame()
     labelFont.setBold(true);
     label1_->setFont(labelFont);
 
-    const std::array<QRectF, 4> optionRects = {layout::kOption1, layout::kOption2,
-                                              layout::kOption3, layout::kOption4};
-    for (int i = 0; i < 4; ++i) {
-        options_[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
-        // The design's boxes are a little narrow for this style's indicator: keep the
-        // place, widen only to show the caption whole.
-        QRect r = platform::twipsRect(optionRects[i].x(), optionRects[i].y(),
-                                      optionRects[i].width(), optionRects[i].height());
-        r.setSize(r.size().expandedTo(options_[i]->sizeHint()));
-        options_[i]->setGeometry(r);
-    }
     place(command2_, layout::kCommand2);
     place(label1_, layout::kLabel1);
+    // The design's boxes are narrow for this style's indicator and captions: each shows
+    // its caption whole, in a second row when one row has not the room.
+    QList<QRect> design;
+    QList<QSize> needed;
+    for (const QRectF& r : {layout::kOption1, layout::kOption2, layout::kOption3, layout::kOption4})
+        design.append(platform::twipsRect(r.x(), r.y(), r.width(), r.height()));
+    for (int i = 0; i < 4; ++i) {
+        options_[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        needed.append(options_[i]->sizeHint());
+    }
+    const QRect inner = frame1_->contentsRect();
+    const int below = std::max(label1_->geometry().bottom(), command2_->geometry().bottom()) + 1;
+    const QList<QRect> places = layout::optionPlaces(design, needed, inner, below);
+    for (int i = 0; i < 4; ++i)
+        options_[i]->setGeometry(places[i]);
     frame1_->hide();
 }
 
@@ -347,7 +359,9 @@ void MainWindow::Form_Load()
 
     const QStringList families = QFontDatabase::families();
     combo2_->addItems(formatting::fontNameEntries(families));
-    combo2_->setEditText(formatting::fontListText(families));
+    list_boxes::showEntryOr(combo2_, formatting::fontListText(families),
+                            formatting::kFontListDesignText);
+    list_boxes::widenPopupToEntries(combo2_);
 
     state_->setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
 
@@ -370,8 +384,8 @@ void MainWindow::setUpRecovery()
     fileCommands_->setSettledHandler([this] { autosave_->documentSettled(); });
     connect(autosave_, &recovery::Autosave::failed, this, [this](const QString& reason) {
         dialogs_.message(this,
-                         QStringLiteral("Recovery copies of this document cannot be written: %1\n\n"
-                                        "Save the document to keep it safe.").arg(reason),
+                         QStringLiteral("Recovery copies of this document cannot be written. "
+                                        "Save the document to keep it safe.\n\n%1").arg(reason),
                          product::kName, platform::Buttons::Ok, platform::Icon::Warning);
     });
 }

@@ -25,8 +25,9 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
     const QString what = copy.originalPath.isEmpty()
         ? QStringLiteral("an unsaved document")
         : QDir::toNativeSeparators(copy.originalPath);
-    const QString text = QStringLiteral("%1 did not close normally last time. A recovery copy of %2 "
-                                        "was kept (%3).\n\nRestore it? No discards the copy.")
+    const QString text = QStringLiteral("Restore the document you were writing when %1 last "
+                                        "stopped without closing?\n\nA recovery copy of %2 was "
+                                        "kept (%3). No discards the copy.")
                              .arg(product::kName, what,
                                   QLocale().toString(copy.written, QLocale::ShortFormat));
     switch (dialogs.message(window, text, product::kName, platform::Buttons::YesNo,

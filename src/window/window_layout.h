@@ -5,7 +5,9 @@
 
 #include <QKeySequence>
 #include <QList>
+#include <QRect>
 #include <QRectF>
+#include <QSize>
 #include <QString>
 
 namespace window_layout {
@@ -32,7 +34,16 @@ inline constexpr double kEditorTop = 2300;
 inline constexpr double kCellSize = 300;
 
 // Tool-bar buttons are 23 × 22 pixels (345 × 330 twips) around 16-pixel images.
+inline constexpr double kToolbarButtonWidth = 345;
+inline constexpr double kToolbarButtonHeight = 330;
 inline constexpr int kToolbarIconPixels = 16;
+
+// Where the Options panel's size buttons go, in pixels within the panel: at the design's
+// places, widened to show each caption whole, while no caption runs into the next and all
+// stay inside `inner`; otherwise two rows of two, in reading order, in the band of `inner`
+// below `top`.
+QList<QRect> optionPlaces(const QList<QRect>& design, const QList<QSize>& needed,
+                          const QRect& inner, int top);
 
 struct MenuItem {
     QString name;       // objectName of the QAction (or QMenu for a top-level menu)

@@ -22,6 +22,9 @@ namespace {
 
 struct Seen {
     bool shown = false;
+    bool optionsShown = false; // not folded away behind "Options >>"
+    bool selectionEnabled = false;
+    QString fileName;          // the output file the dialog offered
     bool selectionChecked = false;
     bool allChecked = false;
     bool pageRangeEnabled = true;
@@ -39,10 +42,14 @@ void answerPrintDialog(const QString& pdf, Seen& seen)
         poll->deleteLater();
         seen.shown = true;
         seen.pageRangeOption = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
-        if (auto* radio = dialog->findChild<QRadioButton*>(QStringLiteral("printSelection")))
+        if (auto* radio = dialog->findChild<QRadioButton*>(QStringLiteral("printSelection"))) {
             seen.selectionChecked = radio->isChecked();
-        if (auto* radio = dialog->findChild<QRadioButton*>(QStringLiteral("printAll")))
+            seen.selectionEnabled = radio->isVisible() && radio->isEnabled();
+        }
+        if (auto* radio = dialog->findChild<QRadioButton*>(QStringLiteral("printAll"))) {
             seen.allChecked = radio->isChecked();
+            seen.optionsShown = radio->isVisible();
+        }
         if (auto* radio = dialog->findChild<QRadioButton*>(QStringLiteral("printRange")))
             seen.pageRangeEnabled = radio->isEnabled();
         auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
@@ -51,6 +58,7 @@ void answerPrintDialog(const QString& pdf, Seen& seen)
             dialog->reject();
             return;
         }
+        seen.fileName = fileName->text();
         printers->setCurrentIndex(printers->count() - 1); // "Print to File (PDF)"
         fileName->setText(pdf);
         dialog->accept();
@@ -107,6 +115,8 @@ void TestPrintDialog::printsThroughRealDialog()
     print_Click(*editor, dialog, &window);
 
     QVERIFY(seen.shown);
+    QVERIFY(seen.optionsShown);
+    QCOMPARE(seen.selectionEnabled, from != to);
     QCOMPARE(seen.selectionChecked, from != to);
     QCOMPARE(seen.allChecked, from == to);
     QVERIFY(!seen.pageRangeOption);
@@ -117,6 +127,13 @@ void TestPrintDialog::printsThroughRealDialog()
     QVERIFY(process.waitForFinished(20000));
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()).remove(QLatin1Char('\f')).trimmed(),
              printed);
+
+    // The next print of the run offers the file this one went to.
+    Seen again;
+    answerPrintDialog(dir.filePath(QStringLiteral("again.pdf")), again);
+    print_Click(*editor, dialog, &window);
+    QVERIFY(again.shown);
+    QCOMPARE(again.fileName, pdf);
 }
 
 QTEST_MAIN(TestPrintDialog)

@@ -171,6 +171,7 @@ void TestPrinting::printsWhatWasChosen()
     QVERIFY(f.dialog.CancelError);
     QCOMPARE(f.dialogs.printRequests.size(), 1);
     QCOMPARE(f.dialogs.printRequests[0].selectionPreselected, flags == 265);
+    QCOMPARE(f.dialogs.printRequests[0].selectionEnabled, flags == 265);
     QVERIFY(!f.dialogs.printRequests[0].pageRangesEnabled);
     QVERIFY(f.dialogs.messages.isEmpty());
 

@@ -45,6 +45,7 @@ private slots:
     void paletteClick_data();
     void paletteClick();
     void paletteClickReplacesSelection();
+    void paletteDoubleClickInsertsTwice();
     void lineBreakCells_data();
     void lineBreakCells();
     void queuedBackspaceGoesToTheFocusedWidget();
@@ -52,6 +53,8 @@ private slots:
     void typing_data();
     void typing();
     void typedTextStartsAtSixteenPoints();
+    void formatStaysAfterDeletingEverything_data();
+    void formatStaysAfterDeletingEverything();
     void rightButton_data();
     void rightButton();
     void rightButtonDoublePress();
@@ -59,7 +62,10 @@ private slots:
     void selectionChangesMarkTheDocument();
 
     void sizeList();
-    void typingASizeChangesNothing();
+    void listsFitTheirRow();
+    void typingIntoAListChangesNothing_data();
+    void typingIntoAListChangesNothing();
+    void choosingASizeAppliesIt_data();
     void choosingASizeAppliesIt();
     void fontNameAppliesToTheSelectionOnly();
 
@@ -175,6 +181,26 @@ void TestMainWindow::geometry()
     // Every button shows: nothing is pushed into an overflow menu.
     for (QAction* action : bar->actions())
         QVERIFY(bar->widgetForAction(action) && bar->widgetForAction(action)->isVisible());
+    // Buttons of 23 x 22 pixels side by side from the bar's left edge: the seven before the
+    // lists end 2415 twips in.
+    for (const char* key : {"new", "print", "paste", "bold", "exit"}) {
+        QWidget* button = bar->widgetForAction(window()->toolbarButton(QLatin1String(key)));
+        QCOMPARE(button->size(), platform::twipsSize(345, 330));
+        QVERIFY2(button->y() >= 0 && button->geometry().bottom() < bar->height(), key);
+    }
+    QCOMPARE(bar->widgetForAction(window()->toolbarButton(QStringLiteral("new")))->x(), 0);
+    QCOMPARE(bar->widgetForAction(window()->toolbarButton(QStringLiteral("paste")))->geometry().right() + 1,
+             7 * platform::twipsToPixels(345));
+
+    // Beyond the palette's last column and row the grid is grey, not white.
+    const QImage shown = grid->viewport()->grab().toImage();
+    const auto at = [&shown](int x, int y) {
+        return shown.pixelColor(QPointF(QPointF(x, y) * shown.devicePixelRatio()).toPoint());
+    };
+    const int cellsRight = 32 * platform::twipsToPixels(300);
+    QVERIFY(grid->viewport()->width() > cellsRight + 4);
+    QCOMPARE(at(cellsRight + 4, 10), FlexGrid::kBackgroundColor);
+    QCOMPARE(at(10, 6 * platform::twipsToPixels(300) + 1), FlexGrid::kBackgroundColor);
 }
 
 void TestMainWindow::menus_data()
@@ -286,6 +312,8 @@ void TestMainWindow::listsSitBetweenPasteAndBold()
     QVERIFY(window()->Combo2()->x() < window()->Combo1()->x());
     QCOMPARE(window()->Combo1()->width(), platform::twipsToPixels(615));
     QCOMPARE(window()->Combo2()->width(), platform::twipsToPixels(1935));
+    // Where the design has them on the bar.
+    QCOMPARE(window()->Combo2()->mapTo(bar, QPoint(0, 0)).x(), platform::twipsToPixels(2520));
 }
 
 void TestMainWindow::focusAndTabOrder()
@@ -348,6 +376,21 @@ void TestMainWindow::paletteClickReplacesSelection()
     QCOMPARE(editor()->toPlainText(), QStringLiteral("a") + nq::toChar(200) + QStringLiteral("d"));
     QCOMPARE(editor()->textCursor().position(), 2);
     QVERIFY(!editor()->textCursor().hasSelection());
+}
+
+void TestMainWindow::paletteDoubleClickInsertsTwice()
+{
+    // Two quick clicks are two clicks: Qt reports the second as a double click.
+    showActive();
+    editor()->setPlainText(QStringLiteral("ab"));
+    editor()->moveCursor(QTextCursor::End);
+    FlexGrid* grid = window()->MSFlexGrid1();
+    const QRect cell = grid->visualRect(grid->model()->index(4, 29)); // code 200
+    const QPoint at = grid->viewport()->mapTo(window(), cell.center());
+    QTest::mouseDClick(window()->windowHandle(), Qt::LeftButton, {}, at);
+    settle();
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("ab") + nq::toChar(200) + nq::toChar(200));
+    QCOMPARE(QApplication::focusWidget(), editor());
 }
 
 void TestMainWindow::lineBreakCells_data()
@@ -437,6 +480,67 @@ void TestMainWindow::typedTextStartsAtSixteenPoints()
     QCOMPARE(cursor.charFormat().fontPointSize(), 16.0);
     cursor.setPosition(2);
     QCOMPARE(cursor.charFormat().fontPointSize(), 16.0);
+}
+
+void TestMainWindow::formatStaysAfterDeletingEverything_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Backspace") << "backspace";
+    QTest::newRow("Delete on a selection") << "delete";
+    QTest::newRow("right button") << "right";
+    QTest::newRow("Cut button") << "cut";
+    QTest::newRow("Paste of an empty buffer") << "paste";
+    // The same look as after deleting everything: New empties the control and keeps the
+    // format at the caret.
+    QTest::newRow("New") << "new";
+}
+
+void TestMainWindow::formatStaysAfterDeletingEverything()
+{
+    QFETCH(QString, how);
+    showActive();
+    editor()->setFocus();
+    chooseFromList(window()->Combo1(), 10); // 20 points
+    editor()->setFocus();
+    QTest::keyClicks(editor(), QStringLiteral("ab"));
+    QToolBar* bar = window()->Toolbar1();
+    const auto press = [bar, this](const char* key) {
+        QTest::mouseClick(bar->widgetForAction(window()->toolbarButton(QLatin1String(key))),
+                          Qt::LeftButton);
+    };
+    if (how == QLatin1String("backspace")) {
+        QTest::keyClick(editor(), Qt::Key_Backspace);
+        QTest::keyClick(editor(), Qt::Key_Backspace);
+    } else if (how == QLatin1String("right")) {
+        QTest::mouseClick(editor()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        settle();
+        QTest::mouseClick(editor()->viewport(), Qt::RightButton, {}, QPoint(5, 5));
+        settle();
+    } else if (how == QLatin1String("new")) {
+        dialogs_.answers.enqueue(platform::Answer::No);
+        press("new");
+    } else {
+        editor()->selectAll();
+        if (how == QLatin1String("delete"))
+            QTest::keyClick(editor(), Qt::Key_Delete);
+        else
+            press(qPrintable(how));
+    }
+    QVERIFY(editor()->document()->isEmpty());
+    // A click into the empty text does not lose it either.
+    QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(40, 5));
+    QTest::keyClick(editor(), 'c');
+    QCOMPARE(editor()->toPlainText(), QStringLiteral("c"));
+    QTextCursor probe(editor()->document());
+    probe.setPosition(1);
+    QCOMPARE(probe.charFormat().fontPointSize(), 20.0);
+    // One undo step takes the typing back, the next brings the deleted text back (New
+    // forgets the old text: nothing to bring back).
+    if (how != QLatin1String("new")) {
+        editor()->undo();
+        editor()->undo();
+        QCOMPARE(editor()->toPlainText(), QStringLiteral("ab"));
+    }
 }
 
 void TestMainWindow::rightButton_data()
@@ -538,29 +642,109 @@ void TestMainWindow::sizeList()
     QVERIFY(!fonts.isEmpty());
 }
 
-void TestMainWindow::typingASizeChangesNothing()
+void TestMainWindow::listsFitTheirRow()
 {
     showActive();
-    QComboBox* sizes = window()->Combo1();
-    sizes->setFocus();
-    sizes->lineEdit()->selectAll();
-    QTest::keyClicks(sizes, QStringLiteral("20"));
-    QTest::keyClick(sizes, Qt::Key_Return);
-    settle();
-    QCOMPARE(sizes->currentText(), QStringLiteral("20"));
-    QCOMPARE(sizes->count(), 37);
-    QCOMPARE(editor()->currentCharFormat().fontPointSize(), 16.0);
+    QComboBox* names = window()->Combo2();
+    // The entry shown is the current one, so that the open list starts at it.
+    QCOMPARE(names->currentText(), QStringLiteral("NQ"));
+    QCOMPARE(names->currentIndex(), names->findText(QStringLiteral("NQ")));
+    for (QComboBox* combo : {names, window()->Combo1()}) {
+        // Nothing of the box is cut off by the bar.
+        QCOMPARE(combo->visibleRegion().boundingRect(), combo->rect());
+        QCOMPARE(combo->height(), platform::twipsToPixels(315));
+    }
+    // The open list shows every name whole; the box keeps its width.
+    int widest = 0;
+    const QFontMetrics metrics(names->view()->font());
+    for (int i = 0; i < names->count(); ++i)
+        widest = std::max(widest, metrics.horizontalAdvance(names->itemText(i)));
+    names->showPopup();
+    QVERIFY(QTest::qWaitForWindowExposed(names->view()->window()));
+    QVERIFY2(names->view()->viewport()->width() >= widest,
+             qPrintable(QStringLiteral("%1 < %2").arg(names->view()->viewport()->width()).arg(widest)));
+    names->hidePopup();
+    QCOMPARE(names->width(), platform::twipsToPixels(1935));
 }
 
-void TestMainWindow::choosingASizeAppliesIt()
+void TestMainWindow::typingIntoAListChangesNothing_data()
 {
+    QTest::addColumn<bool>("sizes");   // the size list, else the font-name list
+    QTest::addColumn<QString>("leave"); // how the box is left, if at all
+    QTest::newRow("size, Return") << true << "return";
+    QTest::newRow("size, Tab") << true << "tab";
+    QTest::newRow("size, click into the text") << true << "click";
+    QTest::newRow("font, Tab") << false << "tab";
+    QTest::newRow("font, click into the text") << false << "click";
+}
+
+void TestMainWindow::typingIntoAListChangesNothing()
+{
+    QFETCH(bool, sizes);
+    QFETCH(QString, leave);
     showActive();
     editor()->setPlainText(QStringLiteral("abcd"));
     QTextCursor cursor = editor()->textCursor();
     cursor.setPosition(1);
     cursor.setPosition(3, QTextCursor::KeepAnchor);
     editor()->setTextCursor(cursor);
-    chooseFromList(window()->Combo1(), 10);
+    const QTextCharFormat before = cursor.charFormat();
+
+    QComboBox* box = sizes ? window()->Combo1() : window()->Combo2();
+    // An entry's text, not the current one: Qt would pick it as chosen.
+    const QString typed = sizes ? QStringLiteral("20") : box->itemText(box->currentIndex() == 0 ? 1 : 0);
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), box);
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box, typed);
+    if (leave == QLatin1String("return")) {
+        QTest::keyClick(box, Qt::Key_Return);
+    } else if (leave == QLatin1String("tab")) {
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(!box->hasFocus());
+    } else {
+        QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(300, 5));
+        QCOMPARE(QApplication::focusWidget(), editor());
+    }
+    settle();
+    QCOMPARE(box->currentText(), typed);
+    QCOMPARE(box->count(), sizes ? 37 : window()->Combo2()->count());
+    QTextCursor probe(editor()->document());
+    probe.setPosition(2);
+    QCOMPARE(probe.charFormat().fontPointSize(), before.fontPointSize());
+    QCOMPARE(probe.charFormat().fontFamilies(), before.fontFamilies());
+}
+
+void TestMainWindow::choosingASizeAppliesIt_data()
+{
+    QTest::addColumn<bool>("byKeys"); // else by a click on the entry
+    QTest::newRow("mouse") << false;
+    QTest::newRow("arrow keys in the open list, Return") << true;
+}
+
+void TestMainWindow::choosingASizeAppliesIt()
+{
+    QFETCH(bool, byKeys);
+    showActive();
+    editor()->setPlainText(QStringLiteral("abcd"));
+    QTextCursor cursor = editor()->textCursor();
+    cursor.setPosition(1);
+    cursor.setPosition(3, QTextCursor::KeepAnchor);
+    editor()->setTextCursor(cursor);
+    QComboBox* sizes = window()->Combo1();
+    if (byKeys) {
+        sizes->setFocus();
+        QTest::keyClick(sizes, Qt::Key_F4); // opens the list at "16"
+        QAbstractItemView* view = sizes->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        QTest::keyClick(view, Qt::Key_Down);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(sizes->currentText(), QStringLiteral("16")); // moving in the list applies nothing
+        QTest::keyClick(view, Qt::Key_Return);
+        QTRY_VERIFY(!view->isVisible());
+    } else {
+        chooseFromList(sizes, 10);
+    }
     QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("20"));
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
@@ -615,6 +799,18 @@ void TestMainWindow::optionsFrame()
     QVERIFY(window()->centralWidget()->rect().contains(frame->geometry()));
     QVERIFY(frame == window()->centralWidget()->childAt(frame->geometry().center())
             || frame->isAncestorOf(window()->centralWidget()->childAt(frame->geometry().center())));
+
+    // Every caption shows whole, inside the panel, and none runs into another.
+    for (int n = 1; n <= 4; ++n) {
+        QRadioButton* option = window()->option(n);
+        QVERIFY(option->width() >= option->sizeHint().width());
+        QVERIFY(frame->contentsRect().contains(option->geometry()));
+        QVERIFY(!option->geometry().intersects(window()->Label1()->geometry()));
+        QVERIFY(!option->geometry().intersects(window()->Command2()->geometry()));
+        for (int other = n + 1; other <= 4; ++other)
+            QVERIFY2(!option->geometry().intersects(window()->option(other)->geometry()),
+                     qPrintable(option->text() + QStringLiteral(" meets ") + window()->option(other)->text()));
+    }
 
     // Chosen twice: one panel, same place.
     window()->action(QStringLiteral("option"))->trigger();

@@ -5,10 +5,14 @@
 
 #include "documents/common_dialog.h"
 #include "documents/document_state.h"
+#include "documents/file_messages.h"
+#include "formatting/toolbar.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
 #include <QToolBar>
 
 using platform::Answer;
@@ -19,6 +23,10 @@ private slots:
     void init();
     void cleanup();
 
+    // Real message boxes first: once Exit has ended the program (below), Qt leaves every
+    // later modal loop at once.
+    void messageBoxes_data();
+    void messageBoxes();
     void exitCommand_data();
     void exitCommand();
     void windowClosing_data();
@@ -179,6 +187,61 @@ void TestWindowCommands::colourButtonShowsTheChosenColour()
         for (int x = 0; x < swatch.width() && !red; ++x)
             red = swatch.pixelColor(x, y) == QColor(Qt::red);
     QVERIFY2(red, "the button's swatch shows the colour the next use applies");
+}
+
+void TestWindowCommands::messageBoxes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("shown");   // the message in its first line(s)
+    QTest::addColumn<QString>("details"); // below it, in smaller type
+    // Qt names a window without a title after the program; this box has an empty title bar.
+    QTest::newRow("Goto Word, no title")
+        << ToolbarCommands::kGotoWordText << ToolbarCommands::kGotoWordTitle
+        << ToolbarCommands::kGotoWordText << QString();
+    const QString reason =
+        QStringLiteral("/home/a/notes.txt: this is not an RTF file: it does not begin with {\\rtf");
+    QTest::newRow("not an RTF file")
+        << documents::openFailedText(QStringLiteral("/home/a/notes.txt"), reason)
+        << QStringLiteral("Norvelin")
+        << QStringLiteral("\"notes.txt\" is not a Rich Text Format document.") << reason;
+}
+
+void TestWindowCommands::messageBoxes()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, title);
+    QFETCH(QString, shown);
+    QFETCH(QString, details);
+    QString seenText, seenDetails, seenTitle;
+    bool seen = false;
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, poll, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        poll->deleteLater();
+        seen = true;
+        seenText = box->text();
+        seenDetails = box->informativeText();
+        seenTitle = box->windowTitle();
+        box->accept();
+    });
+    poll->start(20);
+    platform::QtDialogs dialogs;
+    dialogs.message(window_.get(), text, title, platform::Buttons::Ok, platform::Icon::Information);
+    QVERIFY(seen);
+    QCOMPARE(seenText, shown);
+    if (details.isEmpty()) {
+        QVERIFY(seenDetails.isEmpty());
+    } else {
+        QVERIFY2(seenDetails.contains(details.toHtmlEscaped()), qPrintable(seenDetails));
+        QVERIFY(seenDetails.startsWith(QLatin1String("<small>")));
+    }
+    if (title.isEmpty())
+        QVERIFY(!seenTitle.isEmpty() && seenTitle.trimmed().isEmpty());
+    else
+        QCOMPARE(seenTitle, title);
 }
 
 int main(int argc, char* argv[])
