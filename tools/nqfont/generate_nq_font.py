@@ -16,6 +16,7 @@ import time
 from fontTools.fontBuilder import FontBuilder
 from fontTools.ttLib import TTFont, TTLibError, newTable
 
+import joined
 import licence
 import nq_table
 import outlines
@@ -97,7 +98,7 @@ def plan_glyphs(rows, hb_shape, source_path):
     return plans
 
 
-def build_font(rows, plans, source, version):
+def build_font(rows, plans, source, version, ligatures=()):
     glyph_set = source.getGlyphSet()
     glyphs, advances, cmap = {}, {}, {}
     order = [".notdef"]
@@ -127,6 +128,30 @@ def build_font(rows, plans, source, version):
             cmap[ch] = name
         if row.code in HELD_PRIVATE:
             cmap[PRIVATE_BASE + row.code] = name
+
+    # Joined shapes: one glyph per distinct drawing, shared with a table code drawn the same.
+    code_names = {}
+    for row in rows:
+        if row.kind != "LB":
+            code_names[row.code] = by_plan[plans[row.code]]
+    parts_kept = {}
+
+    def kept_part(source_name):
+        name = parts_kept.get(source_name)
+        if name is None:
+            name = parts_kept[source_name] = f"p.{source_name}"
+            glyphs[name] = outlines.compose(glyph_set, [(source_name, 0, 0)])
+            advances[name] = 0
+            order.append(name)
+        return name
+
+    for _, plan in ligatures:
+        if plan not in by_plan:
+            name = f"nqj{len(by_plan):04d}"
+            by_plan[plan] = name
+            glyphs[name] = outlines.compose_from_components(plan[0], kept_part, glyphs)
+            advances[name] = plan[1]
+            order.append(name)
 
     glyphs["nq_unused"], advances["nq_unused"] = outlines.hollow_box()
     order.append("nq_unused")
@@ -181,6 +206,8 @@ def build_font(rows, plans, source, version):
     gasp.version = 1
     gasp.gaspRange = {0xFFFF: 0x000F}  # the outlines carry no hints: smooth at every size
     fb.font["gasp"] = gasp
+    if ligatures:
+        fb.addOpenTypeFeatures(joined.feature_text(ligatures, code_names, by_plan))
     return fb.font
 
 
@@ -190,6 +217,7 @@ def main(argv):
     parser.add_argument("--source-font", required=True)
     parser.add_argument("--licence-source", required=True,
                         help="machine-readable debian/copyright holding the OFL-1.1 text")
+    parser.add_argument("--joined", help="src/nq/joined_clusters.tsv: clusters to draw joined")
     parser.add_argument("--hb-shape", default="hb-shape")
     parser.add_argument("--version", default="1.100")
     parser.add_argument("--output", required=True)
@@ -206,7 +234,12 @@ def main(argv):
     except (TTLibError, OSError) as e:
         raise BuildError(f"cannot read the source font {args.source_font}: {e}")
     plans = plan_glyphs(rows, args.hb_shape, args.source_font)
-    font = build_font(rows, plans, source, args.version)
+    ligatures = []
+    if args.joined:
+        ligatures = joined.plan_ligatures(
+            rows, plans, joined.read_clusters(args.joined),
+            lambda texts: shaping.shape_lines(args.hb_shape, args.source_font, texts))
+    font = build_font(rows, plans, source, args.version, ligatures)
     licence_text = licence.notice(source["name"].getDebugName(0),
                                   source["name"].getDebugName(4),
                                   licence.ofl_text_from_debian_copyright(args.licence_source))
@@ -223,6 +256,7 @@ def main(argv):
     single = sum(1 for p in plans.values() if len(p[0]) == 1)
     print(f"nq font: {len(rows)} codes, {len(font.getGlyphOrder())} glyphs, "
           f"{single} codes from one source glyph, {len(plans) - single} composed of several, "
+          f"{len(ligatures)} joined sequences, "
           f"{os.path.getsize(args.output)} bytes, {time.monotonic() - started:.2f} s")
     return 0
 
@@ -230,6 +264,6 @@ def main(argv):
 if __name__ == "__main__":
     try:
         sys.exit(main(sys.argv[1:]))
-    except (BuildError, nq_table.TableError, shaping.ShapingError, licence.LicenceError) as e:
+    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError, licence.LicenceError) as e:
         print(f"nq font: error: {e}", file=sys.stderr)
         sys.exit(1)

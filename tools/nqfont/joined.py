@@ -1,0 +1,176 @@
+"""Sequences of NQ codes that the font draws as one shape: the joined clusters of
+src/nq/joined_clusters.tsv, spelt with hasanta and phala codes, and consonant + sign pairs
+where the source font draws something else than the two glyphs side by side.
+
+The substitutions live in GSUB under features that shapers apply by default, so documents
+keep one code per byte and still read as a writer expects.
+"""
+
+from dataclasses import dataclass
+
+import nq_table
+
+HASANTA = "\u09cd"
+BELOW_SIGNS = ("\u09c1", "\u09c2", "\u09c3")  # ু ূ ৃ
+# Positions within this many font units count as the same drawing; a sign may stray a little
+# further (a twentieth of the em) before its pair earns a glyph of its own.
+SAME_PLACE = 12
+SIGN_SAME_PLACE = 50
+
+
+class JoinError(Exception):
+    pass
+
+
+def read_clusters(path):
+    clusters = []
+    with open(path, encoding="utf-8") as f:
+        for line_no, line in enumerate(f, 1):
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            field = line.split("\t")[0]
+            try:
+                text = "".join(chr(int(p[2:], 16)) for p in field.split())
+            except ValueError:
+                raise JoinError(f"joined clusters line {line_no}: bad code point in {field!r}")
+            letters = text.split(HASANTA)
+            if len(letters) < 2 or any(len(l) != 1 for l in letters):
+                raise JoinError(f"joined clusters line {line_no}: {field} is not consonant + "
+                                "hasanta + consonant ...")
+            clusters.append(text)
+    return clusters
+
+
+@dataclass
+class Codes:
+    """What the table offers for spelling clusters."""
+    units: dict      # Unicode consonant or conjunct -> its codes (aliases too)
+    phalas: dict     # consonant -> phala code (্ + consonant)
+    signs: dict      # sign -> its codes (variants too)
+    hasanta: int
+
+    @staticmethod
+    def from_rows(rows):
+        units, phalas, signs, hasanta = {}, {}, {}, None
+        for r in rows:
+            if r.kind in ("CONS", "CONJ"):
+                units.setdefault(r.unicode, []).append(r.code)
+            elif r.kind == "PHALA" and len(r.unicode) == 2 and r.unicode[0] == HASANTA:
+                phalas.setdefault(r.unicode[1], r.code)
+            elif r.kind == "HAS" and hasanta is None:
+                hasanta = r.code
+            elif r.kind == "BELOW":
+                signs.setdefault(r.unicode, []).append(r.code)
+        if hasanta is None:
+            raise JoinError("the glyph table has no hasanta")
+        return Codes(units, phalas, signs, hasanta)
+
+
+def spellings(cluster, codes):
+    """Every way of typing `cluster` with the table's codes: letters and conjuncts joined by
+    the hasanta code, or a phala code for a consonant that has one. Single codes excluded."""
+    letters = cluster.split(HASANTA)
+    n = len(letters)
+
+    def from_unit(i):
+        for length in range(1, n - i + 1):
+            for code in codes.units.get(HASANTA.join(letters[i:i + length]), []):
+                for rest in after_unit(i + length):
+                    yield (code,) + rest
+
+    def after_unit(j):
+        if j == n:
+            yield ()
+            return
+        for rest in from_unit(j):
+            yield (codes.hasanta,) + rest
+        phala = codes.phalas.get(letters[j])
+        if phala is not None:
+            for rest in after_unit(j + 1):
+                yield (phala,) + rest
+
+    return sorted({s for s in from_unit(0) if len(s) > 1})
+
+
+def side_by_side(plans, sequence):
+    """The parts of `sequence` drawn one code after another, as the font draws it unjoined."""
+    parts, pen = [], 0
+    for code in sequence:
+        code_parts, advance = plans[code]
+        parts.extend((name, pen + x, y) for name, x, y in code_parts)
+        pen += advance
+    return tuple(parts), pen
+
+
+def same_drawing(a, b, tolerance=SAME_PLACE):
+    (parts_a, adv_a), (parts_b, adv_b) = a, b
+    if len(parts_a) != len(parts_b) or abs(adv_a - adv_b) > tolerance:
+        return False
+    return all(na == nb and abs(xa - xb) <= tolerance and abs(ya - yb) <= tolerance
+               for (na, xa, ya), (nb, xb, yb) in zip(sorted(parts_a), sorted(parts_b)))
+
+
+def plan_of(glyphs):
+    parts, pen = [], 0
+    for g in glyphs:
+        parts.append((g.name, pen + g.dx, g.dy))
+        pen += g.ax
+    return tuple(parts), pen
+
+
+def plan_ligatures(rows, plans, clusters, shape):
+    """Returns [(code sequence, plan)] for the font to substitute, longest first.
+
+    `plans` maps each code to its (parts, advance); `shape` shapes a list of Unicode texts
+    in the source font."""
+    codes = Codes.from_rows(rows)
+    shaped = shape(clusters)
+    joined = {}  # cluster -> (spellings, plan)
+    for cluster, glyphs in zip(clusters, shaped):
+        if any(g.name == ".notdef" for g in glyphs) or any("virama" in g.name for g in glyphs):
+            units = " ".join(f"U+{ord(c):04X}" for c in cluster)
+            raise JoinError(f"the source font does not join {units}; "
+                            "regenerate src/nq/joined_clusters.tsv")
+        joined[cluster] = (spellings(cluster, codes), plan_of(glyphs))
+
+    ligatures = {}
+    for cluster, (spelt, plan) in joined.items():
+        for sequence in spelt:
+            if not same_drawing(side_by_side(plans, sequence), plan):
+                ligatures[sequence] = plan
+
+    # A below sign after a letter or a joined cluster, where the source font draws a ligature
+    # or moves the sign: the pair becomes that drawing.
+    bases = {}  # Unicode base -> (ways to spell it, its drawing in NQ)
+    for r in rows:
+        if r.kind in ("CONS", "CONJ") and r.unicode not in bases:
+            bases[r.unicode] = ([(c,) for c in codes.units[r.unicode]], plans[r.code])
+    for cluster, (spelt, plan) in joined.items():
+        ways = [(c,) for c in codes.units.get(cluster, [])] + list(spelt)
+        bases[cluster] = (ways, plan)
+    pairs = [(base, sign) for base in bases for sign in BELOW_SIGNS if sign in codes.signs]
+    shaped = shape([base + sign for base, sign in pairs])
+    for (base, sign), glyphs in zip(pairs, shaped):
+        if any(g.name == ".notdef" for g in glyphs):
+            continue
+        ways, base_plan = bases[base]
+        wanted = plan_of(glyphs)
+        for sign_code in codes.signs[sign]:
+            drawn = side_by_side({0: base_plan, 1: plans[sign_code]}, (0, 1))
+            if same_drawing(drawn, wanted, SIGN_SAME_PLACE):
+                continue
+            for way in ways:
+                ligatures.setdefault(way + (sign_code,), wanted)
+    return sorted(ligatures.items(), key=lambda item: (-len(item[0]), item[0]))
+
+
+def feature_text(ligatures, glyph_of_code, glyph_of_plan):
+    """OpenType feature code: one lookup, applied by `rlig` (always on) and `liga`."""
+    lines = ["languagesystem DFLT dflt;", "languagesystem latn dflt;", "", "lookup nq_joins {"]
+    for sequence, plan in ligatures:
+        inputs = " ".join(glyph_of_code[c] for c in sequence)
+        lines.append(f"    sub {inputs} by {glyph_of_plan[plan]};")
+    lines += ["} nq_joins;", "", "feature rlig { lookup nq_joins; } rlig;",
+              "feature liga { lookup nq_joins; } liga;", ""]
+    return "\n".join(lines)
