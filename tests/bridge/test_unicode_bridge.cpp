@@ -68,9 +68,33 @@ void TestUnicodeBridge::bothWays_data()
     row("conjunct, long I hook", u"স্থির", "{201}{232}r");
     row("conjunct the font lacks", u"উল্কা", "Ul_ka");
     row("missing conjunct with I sign", u"ল্কি", "{201}l_k");
-    row("visible hasanta before a syllable with I sign", u"ল্\u200Cকি", "l_ik");
+    row("visible hasanta before a syllable with I sign", u"ল্\u200Cকি", "l{164}ik");
     row("word-final hasanta", u"ক্", "k_");
-    row("ra with visible hasanta", u"র্\u200Cক", "r_k");
+    row("ra with visible hasanta", u"র্\u200Cক", "r{164}k");
+    row("non-joiner between consonants", u"উদ্\u200Cগম", "Ud{164}gm");
+    row("non-joiner before E sign", u"যত্\u200Cনে", "zt{164}en");
+    // Clusters beyond the table: spelt as the font joins them, a pre-base sign before all.
+    row("joined cluster, E sign before it", u"যত্নে", "zet_n");
+    row("joined cluster, E sign, second syllable", u"স্টেশন", "es_fSn");
+    row("table conjunct then joined cluster", u"প্রশ্ন", "{184}S_n");
+    row("I sign before a joined cluster", u"নিম্ন", "inm_n");
+    row("joined cluster after ra-phala conjunct", u"গ্রন্থ", "{178}n_T");
+    row("joined cluster after AA sign", u"ব্রাহ্মণ", "{186}ah_mN");
+    row("O sign around a joined cluster", u"পোস্ট", "epas_f");
+    row("la-phala", u"ক্লাস", "k_las");
+    row("long I hook before a joined cluster", u"উদ্ভিদ", "U{201}d_Bd");
+    row("joined three, table conjunct first", u"আকাঙ্ক্ষা", "Aka{135}_xa");
+    row("joined cluster after R sign", u"শৃঙ্খলা", "SLq_Kla");
+    row("U sign after a joined cluster", u"ফাল্গুন", "Pal_gun");
+    row("joined three with ra-phala and E sign", u"ন্ট্রে", "en_f`");
+    row("ra-phala on a narrow letter", u"ধ্র", "{163}`");
+    row("ba-phala that joins", u"ক্ব হ্ব ব্ব", "k\\ h\\ b\\");
+    row("rha with U sign", u"\u09DDু", "{209}u");
+    row("rra with ra-phala", u"\u09DC্র", "R`");
+    row("rha with ba-phala", u"\u09DD্ব", "{209}\\");
+    // A pair the font does not join keeps its hasanta visible; the sign stands after it.
+    row("unjoined pair, I sign after the hasanta", u"খ্কি", "K_ik");
+    row("unjoined pair with non-joiner", u"খ্\u200Cকি", "K{164}ik");
     row("chandrabindu after the consonant", u"চাঁদ", "c~ad");
     row("chandrabindu centred after ka", u"কাঁচা", "k{203}aca");
     row("chandrabindu and U sign", u"কুঁড়ি", "k{168}{203}iR");
@@ -134,6 +158,11 @@ void TestUnicodeBridge::nqToUnicodeOnly_data()
     row("typing shortcut for tra", "#", u"ত্র");
     row("typed U variants", "c&k*", u"চুকু");
     row("hasanta, then I sign on the next consonant", "k_it", u"ক্\u200Cতি");
+    row("hasanta, then I sign, a pair the font joins", "l_ik", u"ল্\u200Cকি");
+    row("old spelling, pre-base sign before an unjoined pair", "iK_k", u"খ্কি");
+    row("hasanta, then a sign with no consonant after", "K_i ", u"খ্ি ");
+    row("ra, hasanta, consonant: no reph", "r_k", u"র্\u200Cক");
+    row("hasanta that never joins, at the end", "k{164}", u"ক্");
     row("reph typed after the AA sign", "bta^", u"বর্তা");
     row("chandrabindu after the AA sign", "ca~d", u"চাঁদ");
     row("O sign with U sign between", "eku", u"কেু");
@@ -167,7 +196,6 @@ void TestUnicodeBridge::unicodeToNqOnly_data()
     row("AU sign as two halves", u"ক\u09C7\u09D7", "ek<");
     row("khanda ta as ta + hasanta + ZWJ", u"হঠাত্\u200D", "hFaZ");
     row("non-joiner after a final hasanta", u"বাক্\u200C", "bak_");
-    row("non-joiner between consonants", u"উদ্\u200Cগম", "Ud_gm");
     row("reph on ya, no joiner", u"কার্য", "kaz^");
     row("vowel sign standing alone", u"া", "a");
     row("chandrabindu typed before the AA sign", u"কঁা", "k{203}a");
