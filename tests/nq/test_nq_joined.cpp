@@ -14,75 +14,104 @@
 
 namespace {
 
-QFont nqFont()
+QFont fontOf(const QString& family)
 {
-    QFont font(QStringLiteral("NQ"));
+    QFont font(family);
     font.setPixelSize(64);
     return font;
 }
+QFont nqFont() { return fontOf(QStringLiteral("NQ")); }
 
-// The glyphs QTextLayout makes of `text` in the NQ face.
-QList<quint32> laidOutGlyphs(const QString& text)
+struct Drawn {
+    QList<quint32> glyphs;
+    QRectF ink;        // the union of the glyphs' outlines, in pixels
+    bool inFace = true; // every run in the face asked for
+};
+
+// What QTextLayout makes of `text` in `font`.
+Drawn layOut(const QString& text, const QFont& font)
 {
-    QTextLayout layout(text, nqFont());
+    QTextLayout layout(text, font);
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
-    QList<quint32> glyphs;
+    Drawn d;
     for (const QGlyphRun& run : layout.glyphRuns()) {
-        if (run.rawFont().familyName() != QLatin1String("NQ"))
-            return {};
-        glyphs += run.glyphIndexes();
+        d.inFace &= run.rawFont().familyName() == font.family();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < run.glyphIndexes().size(); ++i) {
+            const QRectF r = run.rawFont().pathForGlyph(run.glyphIndexes()[i]).boundingRect();
+            if (!r.isEmpty())
+                d.ink |= r.translated(positions[i]);
+        }
+        d.glyphs += run.glyphIndexes();
     }
-    return glyphs;
+    return d;
 }
 
 } // namespace
 
 class TestNqJoined : public QObject {
     Q_OBJECT
+    QString noto_;
+
 private slots:
     void initTestCase()
     {
         QCOMPARE(nqtest::registerFont(nqtest::fontPath()), QStringLiteral("NQ"));
+        noto_ = nqtest::registerFont(nqtest::sourceFontPath());
+        QVERIFY(!noto_.isEmpty());
     }
 
-    void sequencesLayOutAsOneShape_data()
+    // Each sequence draws as Noto Sans Bengali draws the Unicode text: the ink covers the
+    // same box to within a few pixels at 64 px. Joined ones are one glyph of their own.
+    void sequencesDrawAsNoto_data()
     {
         QTest::addColumn<QString>("nq");
-        QTest::addColumn<int>("glyphs");
-        auto row = [](const char* name, const char* keys, int glyphs) {
-            QTest::newRow(name) << nqText(keys) << glyphs;
+        QTest::addColumn<QString>("unicode");
+        QTest::addColumn<bool>("joined");
+        auto row = [](const char* name, const char* keys, const char16_t* unicode, bool joined) {
+            QTest::newRow(name) << nqText(keys) << QString::fromUtf16(unicode) << joined;
         };
-        row("sa + hasanta + tta (স্ট)", "s_f", 1);
-        row("ta + hasanta + na after E sign (যত্নে)", "zet_n", 3);
-        row("la-phala (ক্ল)", "k_l", 1);
-        row("three consonants (ঙ্ক্ষ)", "{135}_x", 1);
-        row("table conjunct typed with hasanta (ক্ত)", "k_t", 1);
-        row("ra-phala on a narrow letter (ধ্র)", "{163}`", 1);
-        row("ba-phala that joins (ক্ব)", "k\\", 1);
-        row("rha + U sign (ঢ়ু)", "{209}u", 1);
-        row("rra + ra-phala (ড়্র)", "R`", 1);
-        row("pair the source font does not join (খ্ক)", "K_k", 3);
-        row("hasanta that never joins (ক্‌ত)", "k{164}t", 3);
-        row("sign between hasanta and consonant (ল্‌কি)", "l_ik", 4);
-        row("lone ra keeps its hasanta (র্‌ক)", "r_k", 3);
+        row("sa + hasanta + tta", "s_f", u"স্ট", true);
+        row("la-phala", "k_l", u"ক্ল", true);
+        row("three consonants", "{135}_x", u"ঙ্ক্ষ", true);
+        row("two consonants and ya-phala", "q_GY", u"ঙ্ঘ্য", true);
+        row("table conjunct typed with hasanta", "k_t", u"ক্ত", true);
+        row("ra-phala on a narrow letter", "{163}`", u"ধ্র", true);
+        row("ba-phala that joins", "k\\", u"ক্ব", true);
+        row("rha + U sign", "{209}u", u"\u09DDু", true);
+        row("rra + ra-phala", "R`", u"\u09DC্র", true);
+        row("E sign before a joined cluster", "zet_n", u"যত্নে", false);
+        row("pair the source font does not join", "K_k", u"খ্ক", false);
+        row("hasanta that never joins", "k{164}t", u"ক্\u200Cত", false);
+        row("sign between hasanta and consonant", "l_ik", u"ল্\u200Cকি", false);
+        row("lone ra keeps its hasanta", "r_k", u"র্\u200Cক", false);
     }
 
-    void sequencesLayOutAsOneShape()
+    void sequencesDrawAsNoto()
     {
         QFETCH(QString, nq);
-        QFETCH(int, glyphs);
-        const QList<quint32> laidOut = laidOutGlyphs(nq);
-        QVERIFY2(!laidOut.isEmpty(), "the text was not laid out in the NQ face");
-        QCOMPARE(laidOut.size(), glyphs);
-        if (glyphs == 1) {
-            // The joined shape is a glyph of its own, none of the codes' glyphs.
-            QRawFont raw(nqtest::fontPath(), 64);
-            const QList<quint32> single = raw.glyphIndexesForString(nq);
-            QVERIFY(!single.contains(laidOut.first()));
-            QVERIFY(!raw.pathForGlyph(laidOut.first()).isEmpty());
+        QFETCH(QString, unicode);
+        QFETCH(bool, joined);
+        const Drawn ours = layOut(nq, nqFont());
+        const Drawn theirs = layOut(unicode, fontOf(noto_));
+        QVERIFY2(ours.inFace && !ours.glyphs.isEmpty(), "the text was not laid out in the NQ face");
+        QVERIFY(theirs.inFace);
+        if (joined) {
+            QCOMPARE(ours.glyphs.size(), 1);
+            QVERIFY(!QRawFont(nqtest::fontPath(), 64).glyphIndexesForString(nq).contains(ours.glyphs.first()));
+        } else {
+            QVERIFY(ours.glyphs.size() > 1);
         }
+        const qreal tolerance = 3;
+        QVERIFY2(qAbs(ours.ink.left() - theirs.ink.left()) <= tolerance
+                     && qAbs(ours.ink.right() - theirs.ink.right()) <= tolerance
+                     && qAbs(ours.ink.top() - theirs.ink.top()) <= tolerance
+                     && qAbs(ours.ink.bottom() - theirs.ink.bottom()) <= tolerance,
+                 qPrintable(QStringLiteral("ink %1,%2 %3x%4; Noto's %5,%6 %7x%8")
+                                .arg(ours.ink.x()).arg(ours.ink.y()).arg(ours.ink.width()).arg(ours.ink.height())
+                                .arg(theirs.ink.x()).arg(theirs.ink.y()).arg(theirs.ink.width()).arg(theirs.ink.height())));
     }
 
     // The editor keeps one code per character: the caret stops between the codes of a
