@@ -207,7 +207,7 @@ def build_font(rows, plans, source, version, ligatures=()):
     gasp.gaspRange = {0xFFFF: 0x000F}  # the outlines carry no hints: smooth at every size
     fb.font["gasp"] = gasp
     if ligatures:
-        fb.addOpenTypeFeatures(joined.feature_text(ligatures, code_names, by_plan))
+        fb.font["GSUB"] = joined.build_gsub(ligatures, code_names, by_plan)
     return fb.font
 
 

@@ -8,10 +8,19 @@ keep one code per byte and still read as a writer expects.
 
 from dataclasses import dataclass
 
+from fontTools.otlLib import builder as otl
+from fontTools.ttLib import newTable
+from fontTools.ttLib.tables import otTables as ot
+
 import nq_table
 
 HASANTA = "\u09cd"
-BELOW_SIGNS = ("\u09c1", "\u09c2", "\u09c3")  # ু ূ ৃ
+ZWNJ = "\u200c"
+REPH = "\u09b0\u09cd"
+# Signs and marks drawn on the letter before them, and the bases each is checked after.
+LETTERS = ("CONS", "CONJ", "JOINED")
+MARK_BASES = {"BELOW": LETTERS, "HAS": LETTERS, "REPH": LETTERS,
+              "ABOVE": LETTERS + ("LIG", "VOW")}
 # Positions within this many font units count as the same drawing; a sign may stray a little
 # further (a twentieth of the em) before its pair earns a glyph of its own.
 SAME_PLACE = 12
@@ -47,24 +56,24 @@ class Codes:
     """What the table offers for spelling clusters."""
     units: dict      # Unicode consonant or conjunct -> its codes (aliases too)
     phalas: dict     # consonant -> phala code (্ + consonant)
-    signs: dict      # sign -> its codes (variants too)
+    marks: dict      # (kind, sign or mark as Unicode) -> its codes (variants too)
     hasanta: int
 
     @staticmethod
     def from_rows(rows):
-        units, phalas, signs, hasanta = {}, {}, {}, None
+        units, phalas, marks, hasanta = {}, {}, {}, None
         for r in rows:
             if r.kind in ("CONS", "CONJ"):
                 units.setdefault(r.unicode, []).append(r.code)
             elif r.kind == "PHALA" and len(r.unicode) == 2 and r.unicode[0] == HASANTA:
                 phalas.setdefault(r.unicode[1], r.code)
-            elif r.kind == "HAS" and hasanta is None:
+            if r.kind == "HAS" and hasanta is None:
                 hasanta = r.code
-            elif r.kind == "BELOW":
-                signs.setdefault(r.unicode, []).append(r.code)
+            if r.kind in MARK_BASES:
+                marks.setdefault((r.kind, r.unicode.replace(ZWNJ, "")), []).append(r.code)
         if hasanta is None:
             raise JoinError("the glyph table has no hasanta")
-        return Codes(units, phalas, signs, hasanta)
+        return Codes(units, phalas, marks, hasanta)
 
 
 def spellings(cluster, codes):
@@ -105,6 +114,9 @@ def side_by_side(plans, sequence):
 
 def same_drawing(a, b, tolerance=SAME_PLACE):
     (parts_a, adv_a), (parts_b, adv_b) = a, b
+    # The non-joiner draws nothing.
+    parts_a = [p for p in parts_a if p[0] != "space"]
+    parts_b = [p for p in parts_b if p[0] != "space"]
     if len(parts_a) != len(parts_b) or abs(adv_a - adv_b) > tolerance:
         return False
     return all(na == nb and abs(xa - xb) <= tolerance and abs(ya - yb) <= tolerance
@@ -140,37 +152,73 @@ def plan_ligatures(rows, plans, clusters, shape):
             if not same_drawing(side_by_side(plans, sequence), plan):
                 ligatures[sequence] = plan
 
-    # A below sign after a letter or a joined cluster, where the source font draws a ligature
-    # or moves the sign: the pair becomes that drawing.
-    bases = {}  # Unicode base -> (ways to spell it, its drawing in NQ)
+    # A sign or mark after a letter, conjunct, ligature or joined cluster, where the source
+    # font draws a ligature or places it otherwise: the pair becomes that drawing.
+    bases = {}  # (kind, Unicode base) -> (ways to spell it, its drawing in NQ)
     for r in rows:
-        if r.kind in ("CONS", "CONJ") and r.unicode not in bases:
-            bases[r.unicode] = ([(c,) for c in codes.units[r.unicode]], plans[r.code])
+        if r.kind in ("CONS", "CONJ", "LIG", "VOW") and (r.kind, r.unicode) not in bases:
+            ways = [(c,) for c in codes.units.get(r.unicode, [r.code])]
+            bases[(r.kind, r.unicode)] = (ways, plans[r.code])
     for cluster, (spelt, plan) in joined.items():
         ways = [(c,) for c in codes.units.get(cluster, [])] + list(spelt)
-        bases[cluster] = (ways, plan)
-    pairs = [(base, sign) for base in bases for sign in BELOW_SIGNS if sign in codes.signs]
-    shaped = shape([base + sign for base, sign in pairs])
-    for (base, sign), glyphs in zip(pairs, shaped):
+        bases[("JOINED", cluster)] = (ways, plan)
+    pairs = [(base_key, kind, mark) for (kind, mark) in codes.marks for base_key in bases
+             if base_key[0] in MARK_BASES[kind]]
+    texts = [REPH + base if kind == "REPH" else base + mark for (_, base), kind, mark in pairs]
+    for (base_key, kind, mark), glyphs in zip(pairs, shape(texts)):
         if any(g.name == ".notdef" for g in glyphs):
             continue
-        ways, base_plan = bases[base]
+        ways, base_plan = bases[base_key]
         wanted = plan_of(glyphs)
-        for sign_code in codes.signs[sign]:
-            drawn = side_by_side({0: base_plan, 1: plans[sign_code]}, (0, 1))
+        for mark_code in codes.marks[(kind, mark)]:
+            drawn = side_by_side({0: base_plan, 1: plans[mark_code]}, (0, 1))
             if same_drawing(drawn, wanted, SIGN_SAME_PLACE):
                 continue
             for way in ways:
-                ligatures.setdefault(way + (sign_code,), wanted)
+                ligatures.setdefault(way + (mark_code,), wanted)
     return sorted(ligatures.items(), key=lambda item: (-len(item[0]), item[0]))
 
 
-def feature_text(ligatures, glyph_of_code, glyph_of_plan):
-    """OpenType feature code: one lookup, applied by `rlig` (always on) and `liga`."""
-    lines = ["languagesystem DFLT dflt;", "languagesystem latn dflt;", "", "lookup nq_joins {"]
-    for sequence, plan in ligatures:
-        inputs = " ".join(glyph_of_code[c] for c in sequence)
-        lines.append(f"    sub {inputs} by {glyph_of_plan[plan]};")
-    lines += ["} nq_joins;", "", "feature rlig { lookup nq_joins; } rlig;",
-              "feature liga { lookup nq_joins; } liga;", ""]
-    return "\n".join(lines)
+def build_gsub(ligatures, glyph_of_code, glyph_of_plan):
+    """A GSUB table with one ligature lookup, applied by `rlig` (always on) and `liga`, for
+    the default script and Latin (what the cp1252 characters count as)."""
+    mapping = {tuple(glyph_of_code[c] for c in sequence): glyph_of_plan[plan]
+               for sequence, plan in ligatures}
+    lookup = otl.buildLookup([otl.buildLigatureSubstSubtable(mapping)])
+
+    def feature(tag):
+        record = ot.FeatureRecord()
+        record.FeatureTag = tag
+        record.Feature = ot.Feature()
+        record.Feature.FeatureParams = None
+        record.Feature.LookupListIndex = [0]
+        record.Feature.LookupCount = 1
+        return record
+
+    def script(tag):
+        record = ot.ScriptRecord()
+        record.ScriptTag = tag
+        record.Script = ot.Script()
+        record.Script.LangSysRecord = []
+        record.Script.LangSysCount = 0
+        lang = record.Script.DefaultLangSys = ot.LangSys()
+        lang.LookupOrder = None
+        lang.ReqFeatureIndex = 0xFFFF
+        lang.FeatureIndex = [0, 1]
+        lang.FeatureCount = 2
+        return record
+
+    gsub = ot.GSUB()
+    gsub.Version = 0x00010000
+    gsub.ScriptList = ot.ScriptList()
+    gsub.ScriptList.ScriptRecord = [script("DFLT"), script("latn")]
+    gsub.ScriptList.ScriptCount = 2
+    gsub.FeatureList = ot.FeatureList()
+    gsub.FeatureList.FeatureRecord = [feature("liga"), feature("rlig")]
+    gsub.FeatureList.FeatureCount = 2
+    gsub.LookupList = ot.LookupList()
+    gsub.LookupList.Lookup = [lookup]
+    gsub.LookupList.LookupCount = 1
+    table = newTable("GSUB")
+    table.table = gsub
+    return table
