@@ -111,7 +111,11 @@ private:
                     ++i_;
                     continue;
                 }
-                if (at(i_) == kHasanta && isConsonant(at(i_ + 1)) && cluster.back() != kKhandaTa) {
+                // র্ৎ: reph on khanda ta, which joins nothing else.
+                const bool rephOnKhandaTa = at(i_ + 1) == kKhandaTa && cluster.size() == 1
+                    && cluster[0] == kRa;
+                if (at(i_) == kHasanta && (isConsonant(at(i_ + 1)) || rephOnKhandaTa)
+                    && cluster.back() != kKhandaTa) {
                     cluster.append(kHasanta);
                     cluster.append(s_[i_ + 1]);
                     i_ += 2;

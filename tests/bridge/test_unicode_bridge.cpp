@@ -101,6 +101,7 @@ void TestUnicodeBridge::bothWays_data()
     row("chandrabindu on a ligature", u"হুঁশ", "{219}~S");
     row("chandrabindu before anusvara order", u"হাঁং", "h~aM");
     row("khanda ta", u"হঠাৎ", "hFaZ");
+    row("reph on khanda ta", u"ভর্ৎসনা", "BZ^sna");
     row("rra", u"বড়", "bR");
     row("rha", u"আষাঢ়", "Axa{209}");
     row("yya", u"নয়", "ny");
