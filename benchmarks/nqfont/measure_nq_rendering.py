@@ -10,6 +10,7 @@ Words the list itself misspells are skipped: those that are not a sequence of sy
 Unicode spells Bengali (a sign with no letter before it, two vowel signs, a hasanta before a
 vowel ...), and those holding ঙ্চ or ঙ্ছ, the list's spelling of ঞ্চ ঞ্ছ.
 
+    cmake --build build --target nq_font nq_word_codes
     measure_nq_rendering.py --nq-font build/bin/nq.ttf --codes build/bin/nq_word_codes
         [--word-list /usr/share/hunspell/bn_BD.dic | --sample words.txt] [--min-percent P]
 
@@ -27,9 +28,18 @@ import sys
 import tempfile
 import time
 
-import numpy as np
-from PIL import Image
+import shutil
 
+try:
+    import numpy as np
+    from PIL import Image
+except ImportError as e:
+    np = Image = None
+    MISSING = f"{e.name} (Debian: python3-numpy, python3-pil)"
+else:
+    MISSING = None
+
+MISSING_TOOLS = 77  # exit status when something the measure needs is not installed
 SIZE_PX = 64
 NEAR_PX = 3
 ALLOWED_SHARE = 0.05
@@ -139,6 +149,9 @@ def main(argv):
                         help="exit 1 when fewer well-formed words than this draw right")
     args = parser.parse_args(argv)
 
+    if MISSING or not shutil.which("hb-view"):
+        print(f"cannot measure: {MISSING or 'hb-view (Debian: libharfbuzz-bin)'} is missing")
+        return MISSING_TOOLS
     started = time.monotonic()
     if args.sample:
         words = read_words(args.sample, dic=False)
