@@ -126,10 +126,10 @@ private:
             if (at(i_) == kHasanta) {
                 trailingHasanta = true;
                 ++i_;
-                // A non-joiner before a consonant asks for the hasanta the font never joins.
+                // A non-joiner asks for the hasanta the font never joins.
                 if (at(i_) == kZwnj) {
                     ++i_;
-                    keepHasantaVisible = isConsonant(at(i_)) && t_.hasantaVisible >= 0;
+                    keepHasantaVisible = t_.hasantaVisible >= 0;
                 }
             }
         }

@@ -22,6 +22,7 @@ struct Syllable {
     bool hasBase = false;
     bool baseIsVowel = false;
     bool hasantaPending = false; // a hasanta right after the cluster: joins the next consonant
+    bool nonJoiner = false;      // that hasanta is the one the font never joins
     bool marksStarted = false;
     bool reph = false;
 
@@ -62,7 +63,7 @@ private:
         const QString& uni = t_.unicode[code];
         switch (t_.kind[code]) {
         case Kind::Pre:
-            if (s_.hasBase && s_.hasantaPending && !s_.marksStarted)
+            if (s_.hasBase && s_.hasantaPending && !s_.marksStarted && !s_.nonJoiner)
                 s_.late.append(uni[0].unicode());
             else {
                 if (s_.hasBase)
@@ -85,10 +86,9 @@ private:
         case Kind::Hasanta:
             if (s_.hasBase && !s_.hasantaPending && !s_.marksStarted) {
                 s_.hasantaPending = true;
-                // The hasanta the font never joins ends the syllable: a consonant after it
-                // starts the next one, behind a non-joiner.
-                if (code == t_.hasantaVisible)
-                    flush();
+                // The hasanta the font never joins: a consonant after it starts the next
+                // syllable, and the non-joiner comes back.
+                s_.nonJoiner = code == t_.hasantaVisible;
             } else {
                 attachSignOrStandalone(QString(QChar(kHasanta)));
             }
@@ -151,7 +151,7 @@ private:
         const QStringView letters = isLigature ? QStringView(uni).chopped(1) : QStringView(uni);
         // Hasanta then consonant is how a conjunct the font lacks is typed. After a lone র it
         // stays visible (র্‌ক), since joining would make a reph of it.
-        bool joins = s_.hasBase && s_.hasantaPending && !s_.baseIsVowel
+        bool joins = s_.hasBase && s_.hasantaPending && !s_.nonJoiner && !s_.baseIsVowel
             && !(s_.clusterIsRa() && !s_.reph);
         // A sign between hasanta and consonant: where the font would have joined the two,
         // the writer kept the hasanta visible on purpose; elsewhere the sign stands where the
@@ -232,11 +232,13 @@ private:
         appendChars(s_.cluster);
         if (s_.hasantaPending)
             plain(kHasanta);
+        if (s_.nonJoiner)
+            plain(kZwnj);
         appendChars(pre);
         appendChars(s_.signs);
         appendChars(s_.marks);
-        endedWithHasanta_ = s_.hasantaPending && pre.isEmpty() && s_.signs.isEmpty()
-            && s_.marks.isEmpty();
+        endedWithHasanta_ = s_.hasantaPending && !s_.nonJoiner && pre.isEmpty()
+            && s_.signs.isEmpty() && s_.marks.isEmpty();
         // Signs after the hasanta that no consonant followed: kept as the signs they are.
         if (!s_.late.isEmpty()) {
             appendChars(s_.late);
