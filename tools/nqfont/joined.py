@@ -19,7 +19,7 @@ ZWNJ = "\u200c"
 REPH = "\u09b0\u09cd"
 # Signs and marks drawn on the letter before them, and the bases each is checked after.
 LETTERS = ("CONS", "CONJ", "JOINED")
-MARK_BASES = {"BELOW": LETTERS, "HAS": LETTERS, "REPH": LETTERS,
+MARK_BASES = {"BELOW": LETTERS, "HAS": LETTERS, "REPH": LETTERS + ("LIG",),
               "ABOVE": LETTERS + ("LIG", "VOW")}
 # Positions within this many font units count as the same drawing; a sign may stray a little
 # further (a twentieth of the em) before its pair earns a glyph of its own.
@@ -176,6 +176,29 @@ def plan_ligatures(rows, plans, clusters, shape):
                 continue
             for way in ways:
                 ligatures.setdefault(way + (mark_code,), wanted)
+
+    # Chandrabindu over a letter or conjunct that carries ু ূ ৃ (ছুঁ), typed after the sign.
+    candrabindu = [(mark, mark_codes) for (kind, mark), mark_codes in codes.marks.items()
+                   if kind == "ABOVE"]
+    below = [(sign, sign_codes) for (kind, sign), sign_codes in codes.marks.items()
+             if kind == "BELOW"]
+    triples = [(key, sign, sign_codes, mark, mark_codes) for key in bases
+               if key[0] in ("CONS", "CONJ") for sign, sign_codes in below
+               for mark, mark_codes in candrabindu]
+    texts = [key[1] + sign + mark for key, sign, _, mark, _ in triples]
+    for (key, sign, sign_codes, mark, mark_codes), glyphs in zip(triples, shape(texts)):
+        if any(g.name == ".notdef" for g in glyphs):
+            continue
+        ways, base_plan = bases[key]
+        wanted = plan_of(glyphs)
+        for way in ways:
+            for sign_code in sign_codes:
+                signed = ligatures.get(way + (sign_code,)) or side_by_side(
+                    {0: base_plan, 1: plans[sign_code]}, (0, 1))
+                for mark_code in mark_codes:
+                    drawn = side_by_side({0: signed, 1: plans[mark_code]}, (0, 1))
+                    if not same_drawing(drawn, wanted, SIGN_SAME_PLACE):
+                        ligatures.setdefault(way + (sign_code, mark_code), wanted)
     return sorted(ligatures.items(), key=lambda item: (-len(item[0]), item[0]))
 
 
