@@ -4,8 +4,10 @@
 Each row of src/nq/glyph_table.tsv names the Bengali unit drawn at its code. The unit is
 shaped with hb-shape; what the shaper makes of it (one glyph, or several at offsets) becomes
 one glyph of ours. Signs and marks are shaped beside a carrier, which is then dropped, so that
-a mark keeps the offset it has from the consonant it follows. The output is the same byte for
-byte for the same inputs.
+a mark keeps the offset it has from the consonant it follows. With --joined, sequences of
+codes (a cluster typed with hasanta or phala, a sign or mark on a letter) that the source font
+draws otherwise than side by side become GSUB ligatures onto that drawing (joined.py). The
+output is the same byte for byte for the same inputs.
 """
 
 import argparse
