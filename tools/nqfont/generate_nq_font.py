@@ -100,6 +100,23 @@ def plan_glyphs(rows, hb_shape, source_path):
     return plans
 
 
+def set_bounds(glyf, order):
+    """Each glyph's box; a composite's from its parts, which are simple glyphs placed by
+    whole units, so the box is theirs moved."""
+    for name in order:
+        g = glyf[name]
+        if g.numberOfContours > 0:
+            g.recalcBounds(glyf)
+    for name in order:
+        g = glyf[name]
+        if g.isComposite():
+            parts = [(glyf[c.glyphName], c.x, c.y) for c in g.components]
+            g.xMin = min(p.xMin + x for p, x, _ in parts)
+            g.yMin = min(p.yMin + y for p, _, y in parts)
+            g.xMax = max(p.xMax + x for p, x, _ in parts)
+            g.yMax = max(p.yMax + y for p, _, y in parts)
+
+
 def build_font(rows, plans, source, version, ligatures=()):
     glyph_set = source.getGlyphSet()
     glyphs, advances, cmap = {}, {}, {}
@@ -171,8 +188,9 @@ def build_font(rows, plans, source, version, ligatures=()):
     fb.font.recalcTimestamp = False
     fb.setupGlyphOrder(order)
     fb.setupCharacterMap(cmap)
-    fb.setupGlyf(glyphs)
+    fb.setupGlyf(glyphs, calcGlyphBounds=False)
     glyf = fb.font["glyf"]
+    set_bounds(glyf, order)
     fb.setupHorizontalMetrics(
         {n: (advances[n], getattr(glyf[n], "xMin", 0) if glyf[n].numberOfContours else 0)
          for n in order})
@@ -210,6 +228,10 @@ def build_font(rows, plans, source, version, ligatures=()):
     fb.font["gasp"] = gasp
     if ligatures:
         fb.font["GSUB"] = joined.build_gsub(ligatures, code_names, by_plan)
+    # The bounds are set above: saving need not work them out again from every point.
+    fb.font.recalcBBoxes = False
+    fb.font["maxp"].recalc(fb.font)
+    fb.font["hhea"].recalc(fb.font)
     return fb.font
 
 
