@@ -93,6 +93,7 @@ private:
         cluster.append(s_[i_++]);
         bool noReph = false;
         bool trailingHasanta = false;
+        bool keepHasantaVisible = false;
         Glyphs g;
         if (vowelBase) {
             // অ্যা: an independent vowel takes a phala, nothing else joins it.
@@ -110,7 +111,11 @@ private:
                     ++i_;
                     continue;
                 }
-                if (at(i_) == kHasanta && isConsonant(at(i_ + 1)) && cluster.back() != kKhandaTa) {
+                // র্ৎ: reph on khanda ta, which joins nothing else.
+                const bool rephOnKhandaTa = at(i_ + 1) == kKhandaTa && cluster.size() == 1
+                    && cluster[0] == kRa;
+                if (at(i_) == kHasanta && (isConsonant(at(i_ + 1)) || rephOnKhandaTa)
+                    && cluster.back() != kKhandaTa) {
                     cluster.append(kHasanta);
                     cluster.append(s_[i_ + 1]);
                     i_ += 2;
@@ -121,9 +126,11 @@ private:
             if (at(i_) == kHasanta) {
                 trailingHasanta = true;
                 ++i_;
-                // The NQ hasanta is always visible: the non-joiner's request is met.
-                if (at(i_) == kZwnj)
+                // A non-joiner asks for the hasanta the font never joins.
+                if (at(i_) == kZwnj) {
                     ++i_;
+                    keepHasantaVisible = t_.hasantaVisible >= 0;
+                }
             }
         }
         QVarLengthArray<char16_t, 4> vowels;
@@ -151,10 +158,12 @@ private:
         }
 
         // The cluster first, into its own list: the pre-base signs that go before it
-        // depend on how wide it came out.
+        // depend on how wide it came out, and stand after its last visible hasanta.
         Glyphs clusterGlyphs;
         const char16_t ligatureSign = !vowels.isEmpty() && isBelowSign(vowels[0]) ? vowels[0] : 0;
         bool wide = false;
+        qsizetype preAt = 0;        // where in clusterGlyphs the pre-base signs go
+        char16_t single = 0;        // the lone consonant the signs stand on, if it is one
         if (vowelBase) {
             clusterGlyphs.codes.append(t_.singleChar[letters[0].unicode()]);
             if (clusterGlyphs.codes.back() < 0) {
@@ -163,17 +172,22 @@ private:
             }
             for (qsizetype k = 1; k + 1 < letters.size(); k += 2)
                 clusterGlyphs.add(phala(letters[k + 1].unicode()));
-        } else if (matchCluster(letters, ligatureSign, clusterGlyphs, wide)) {
-            vowels.remove(0);
+        } else {
+            const Tail tail = matchCluster(letters, ligatureSign, clusterGlyphs);
+            if (tail.signTaken)
+                vowels.remove(0);
+            wide = tail.wide;
+            preAt = tail.at;
+            single = tail.single;
         }
-        const char16_t single = !vowelBase && letters.size() == 1 ? letters[0].unicode() : 0;
 
+        appendGlyphs(g, clusterGlyphs, 0, preAt);
         for (char16_t v : vowels)
             if (isPreBaseSign(v))
                 addSign(g, v, single, wide);
-        appendGlyphs(g, clusterGlyphs);
+        appendGlyphs(g, clusterGlyphs, preAt, clusterGlyphs.codes.size());
         if (trailingHasanta)
-            g.add(t_.hasanta);
+            g.add(keepHasantaVisible ? t_.hasantaVisible : t_.hasanta);
         if (reph && !rephII)
             g.add(t_.reph);
         for (char16_t v : vowels)
@@ -193,64 +207,119 @@ private:
         write(g);
     }
 
-    // Longest match against the table, left to right: a consonant + vowel ligature when it
-    // takes the whole rest of the cluster, else the longest conjunct, then phalas, else a
-    // visible hasanta before the next consonant. Returns whether the ligature took `sign`.
-    bool matchCluster(QStringView letters, char16_t sign, Glyphs& g, bool& wide)
-    {
+    // What follows the cluster's last visible hasanta: the part its signs stand on.
+    struct Tail {
+        qsizetype at = 0;     // index in the cluster's glyphs where that part starts
+        char16_t single = 0;  // its consonant when it is a single letter
+        bool wide = false;    // drawn as two letters side by side or more
         bool signTaken = false;
+    };
+
+    // Longest match left to right: a consonant + vowel ligature when it takes the whole rest
+    // of the cluster, else the longest conjunct of the table or cluster the font joins, then
+    // phalas, else a visible hasanta before the next consonant. A joined cluster is spelt
+    // with the table's codes, as the font expects it.
+    Tail matchCluster(QStringView letters, char16_t sign, Glyphs& g)
+    {
+        Tail tail;
         int spanned = 0; // consonants drawn side by side, for the long I hook
-        qsizetype pos = 0;
+        qsizetype pos = 0, tailPos = 0;
         const qsizetype n = letters.size();
         while (pos < n) {
-            const std::uint64_t rest = sign && !signTaken ? packKey(letters.sliced(pos)) : 0;
+            const std::uint64_t rest = sign && !tail.signTaken ? packKey(letters.sliced(pos)) : 0;
             if (rest && n - pos + 1 <= kMaxKeyLength) {
                 const std::uint64_t key = (rest << 8) | std::uint64_t(sign - 0x0980 + 1);
                 if (auto it = t_.ligatures.find(key); it != t_.ligatures.end()) {
                     g.add(it->second);
                     spanned += countConsonants(t_.unicode[it->second]);
-                    signTaken = true;
+                    tail.signTaken = true;
                     break;
                 }
             }
-            bool matched = false;
-            for (qsizetype len = std::min<qsizetype>(t_.maxUnitLength, n - pos); len >= 1; --len) {
-                if (pos + len < n && letters[pos + len] != QChar(kHasanta))
-                    continue;
-                auto it = t_.clusterUnits.find(packKey(letters.sliced(pos, len)));
-                if (it == t_.clusterUnits.end())
-                    continue;
-                g.add(it->second);
-                spanned += countConsonants(t_.unicode[it->second]);
-                pos += len;
-                matched = true;
-                break;
-            }
-            if (!matched) {
+            const qsizetype unit = unitLength(letters, pos, t_.clusterUnits, t_.maxUnitLength);
+            const qsizetype joined = unitLength(letters, pos, t_.joined, t_.maxJoinedLength);
+            if (joined > unit) {
+                const QStringView cluster = letters.sliced(pos, joined);
+                spell(cluster, g);
+                spanned += countConsonants(cluster);
+                pos += joined;
+            } else if (unit > 0) {
+                const int code = t_.clusterUnits.at(packKey(letters.sliced(pos, unit)));
+                g.add(code);
+                spanned += countConsonants(t_.unicode[code]);
+                pos += unit;
+            } else {
                 g.keepChar(letters[pos].unicode());
                 ++spanned;
                 ++pos;
             }
-            while (pos + 1 < n && letters[pos] == QChar(kHasanta)) {
-                const bool lastOrJoined = pos + 2 == n || letters[pos + 2] == QChar(kHasanta);
-                const int p = phala(letters[pos + 1].unicode());
-                if (p >= 0 && lastOrJoined) {
-                    g.add(p);
-                    pos += 2;
-                    continue;
-                }
-                g.add(t_.hasanta);
-                ++pos;
-                break;
+            if (takePhalasOrHasanta(letters, pos, g)) {
+                tail.at = g.codes.size();
+                tailPos = pos;
+                spanned = 0;
             }
         }
-        wide = spanned >= 2;
-        return signTaken;
+        if (n - tailPos == 1)
+            tail.single = letters[tailPos].unicode();
+        tail.wide = spanned >= 2;
+        return tail;
+    }
+
+    // Length of the longest unit of `units` at `pos` that ends the cluster or a hasanta
+    // follows; 0 when there is none.
+    template <typename Units>
+    static qsizetype unitLength(QStringView letters, qsizetype pos, const Units& units, int maxLength)
+    {
+        const qsizetype n = letters.size();
+        for (qsizetype len = std::min<qsizetype>(maxLength, n - pos); len >= 1; --len) {
+            if (pos + len < n && letters[pos + len] != QChar(kHasanta))
+                continue;
+            if (units.contains(packKey(letters.sliced(pos, len))))
+                return len;
+        }
+        return 0;
+    }
+
+    // A joined cluster in the table's codes: longest conjuncts, phalas, hasantas between.
+    void spell(QStringView cluster, Glyphs& g)
+    {
+        qsizetype pos = 0;
+        while (pos < cluster.size()) {
+            const qsizetype unit = unitLength(cluster, pos, t_.clusterUnits, t_.maxUnitLength);
+            if (unit == 0) {
+                g.keepChar(cluster[pos].unicode());
+                ++pos;
+            } else {
+                g.add(t_.clusterUnits.at(packKey(cluster.sliced(pos, unit))));
+                pos += unit;
+            }
+            takePhalasOrHasanta(cluster, pos, g);
+        }
+    }
+
+    // After a unit: phalas while they fit, else a hasanta before the next unit. Returns
+    // whether a hasanta was written.
+    bool takePhalasOrHasanta(QStringView letters, qsizetype& pos, Glyphs& g)
+    {
+        const qsizetype n = letters.size();
+        while (pos + 1 < n && letters[pos] == QChar(kHasanta)) {
+            const bool lastOrJoined = pos + 2 == n || letters[pos + 2] == QChar(kHasanta);
+            const int p = phala(letters[pos + 1].unicode());
+            if (p >= 0 && lastOrJoined) {
+                g.add(p);
+                pos += 2;
+                continue;
+            }
+            g.add(t_.hasanta);
+            ++pos;
+            return true;
+        }
+        return false;
     }
 
     // Consonants of a table unit that stand side by side: a final ra, ba or ya is a phala
     // drawn under or beside the letter, not a second letter.
-    static int countConsonants(const QString& unit)
+    static int countConsonants(QStringView unit)
     {
         int count = 0;
         for (QChar ch : unit)
@@ -279,14 +348,20 @@ private:
             g.keepChar(sign);
     }
 
-    static void appendGlyphs(Glyphs& to, const Glyphs& from)
+    // The glyphs [begin, end) of `from`.
+    static void appendGlyphs(Glyphs& to, const Glyphs& from, qsizetype begin, qsizetype end)
     {
         qsizetype keptIndex = 0;
-        for (int code : from.codes) {
-            if (code >= 0)
-                to.add(code);
-            else
-                to.keepChar(from.kept[keptIndex++]);
+        for (qsizetype k = 0; k < end; ++k) {
+            const int code = from.codes[k];
+            if (code >= 0) {
+                if (k >= begin)
+                    to.add(code);
+            } else {
+                const char16_t kept = from.kept[keptIndex++];
+                if (k >= begin)
+                    to.keepChar(kept);
+            }
         }
     }
 

@@ -1,4 +1,5 @@
 #include "nq/bridge_tables.h"
+#include "nq/joined_clusters.h"
 
 #include <QRegularExpression>
 
@@ -82,7 +83,14 @@ Tables build()
             break;
         case Kind::Reph: if (t.reph < 0) t.reph = g.code; break;
         case Kind::RephII: if (t.rephII < 0) t.rephII = g.code; break;
-        case Kind::Hasanta: if (t.hasanta < 0) t.hasanta = g.code; break;
+        case Kind::Hasanta:
+            if (g.unicode == QStringView(u"\u09CD\u200C")) {
+                if (t.hasantaVisible < 0)
+                    t.hasantaVisible = g.code;
+            } else if (t.hasanta < 0) {
+                t.hasanta = g.code;
+            }
+            break;
         case Kind::LineBreak: if (t.lineBreak < 0) t.lineBreak = g.code; break;
         default:
             if (isSignKind(g.kind))
@@ -94,6 +102,12 @@ Tables build()
             || g.kind == Kind::Vowel || g.kind == Kind::Consonant;
         if (single && g.unicode.size() == 1 && t.singleChar[g.unicode[0].unicode()] < 0)
             t.singleChar[g.unicode[0].unicode()] = short(g.code);
+    }
+    for (const QString& cluster : joinedClusters()) {
+        if (const auto key = packKey(cluster)) {
+            t.joined.insert(key);
+            t.maxJoinedLength = std::max(t.maxJoinedLength, int(cluster.size()));
+        }
     }
     return t;
 }
@@ -124,6 +138,12 @@ int SignChoice::forBase(char16_t singleConsonant, bool wideCluster) const
     if (wideCluster && wide >= 0)
         return wide;
     return plain;
+}
+
+bool fontJoins(const Tables& t, QStringView cluster)
+{
+    const auto key = packKey(cluster);
+    return key && (t.joined.contains(key) || t.clusterUnits.contains(key));
 }
 
 const Tables& tables()

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace nq::bridge {
@@ -91,12 +92,20 @@ struct Tables {
     std::vector<short> singleChar;                        // any BMP character -> code or -1
     std::array<SignChoice, 128> signs;                    // by offset in the Bengali block
     int maxUnitLength = 1;                                // longest conjunct, in characters
+    // Clusters the font draws joined from their spelling (consonant codes, hasanta, phala).
+    std::unordered_set<std::uint64_t> joined;
+    int maxJoinedLength = 0;                              // in characters
     int reph = -1;
     int rephII = -1;
     int hasanta = -1;
+    int hasantaVisible = -1; // a hasanta the font never joins: ্ + ZWNJ
     int lineBreak = -1;
 };
 
 const Tables& tables();
+
+// Whether the font draws `cluster` (consonant, hasanta, consonant ...) without a visible
+// hasanta: a conjunct of the table or a joined cluster.
+bool fontJoins(const Tables& t, QStringView cluster);
 
 } // namespace nq::bridge

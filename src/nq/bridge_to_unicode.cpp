@@ -15,12 +15,14 @@ using Chars = QVarLengthArray<char16_t, 16>;
 // whatever signs and marks follow it, in any order.
 struct Syllable {
     Chars pre;
+    Chars late;  // pre-base signs after a hasanta: they belong to the consonant that follows
     Chars cluster;
     Chars signs;
     Chars marks;
     bool hasBase = false;
     bool baseIsVowel = false;
     bool hasantaPending = false; // a hasanta right after the cluster: joins the next consonant
+    bool nonJoiner = false;      // that hasanta is the one the font never joins
     bool marksStarted = false;
     bool reph = false;
 
@@ -61,9 +63,13 @@ private:
         const QString& uni = t_.unicode[code];
         switch (t_.kind[code]) {
         case Kind::Pre:
-            if (s_.hasBase)
-                flush();
-            s_.pre.append(uni[0].unicode());
+            if (s_.hasBase && s_.hasantaPending && !s_.marksStarted && !s_.nonJoiner)
+                s_.late.append(uni[0].unicode());
+            else {
+                if (s_.hasBase)
+                    flush();
+                s_.pre.append(uni[0].unicode());
+            }
             break;
         case Kind::Consonant:
         case Kind::Conjunct:
@@ -78,10 +84,14 @@ private:
             append(s_.cluster, uni);
             break;
         case Kind::Hasanta:
-            if (s_.hasBase && !s_.hasantaPending && !s_.marksStarted)
+            if (s_.hasBase && !s_.hasantaPending && !s_.marksStarted) {
                 s_.hasantaPending = true;
-            else
-                attachSignOrStandalone(uni);
+                // The hasanta the font never joins: a consonant after it starts the next
+                // syllable, and the non-joiner comes back.
+                s_.nonJoiner = code == t_.hasantaVisible;
+            } else {
+                attachSignOrStandalone(QString(QChar(kHasanta)));
+            }
             break;
         case Kind::Phala:
             if (s_.hasBase && !s_.hasantaPending && !s_.marksStarted) {
@@ -141,14 +151,26 @@ private:
         const QStringView letters = isLigature ? QStringView(uni).chopped(1) : QStringView(uni);
         // Hasanta then consonant is how a conjunct the font lacks is typed. After a lone র it
         // stays visible (র্‌ক), since joining would make a reph of it.
-        const bool joins = s_.hasBase && s_.hasantaPending && !s_.baseIsVowel
+        bool joins = s_.hasBase && s_.hasantaPending && !s_.nonJoiner && !s_.baseIsVowel
             && !(s_.clusterIsRa() && !s_.reph);
+        // A sign between hasanta and consonant: where the font would have joined the two,
+        // the writer kept the hasanta visible on purpose; elsewhere the sign stands where the
+        // font needs it, after the visible hasanta, and the cluster goes on.
+        Chars late;
+        std::swap(late, s_.late);
+        if (joins && !late.isEmpty()) {
+            const char16_t pair[] = {s_.cluster.back(), kHasanta, letters[0].unicode()};
+            joins = !fontJoins(t_, QStringView(pair, 3));
+        }
         if (joins) {
+            s_.pre.append(late.constData(), late.size());
             s_.cluster.append(kHasanta);
             s_.hasantaPending = false;
         } else {
             if (s_.hasBase)
                 flush();
+            if (!late.isEmpty())
+                s_.pre = late;
             s_.hasBase = true;
         }
         append(s_.cluster, letters);
@@ -210,11 +232,18 @@ private:
         appendChars(s_.cluster);
         if (s_.hasantaPending)
             plain(kHasanta);
+        if (s_.nonJoiner)
+            plain(kZwnj);
         appendChars(pre);
         appendChars(s_.signs);
         appendChars(s_.marks);
-        endedWithHasanta_ = s_.hasantaPending && pre.isEmpty() && s_.signs.isEmpty()
-            && s_.marks.isEmpty();
+        endedWithHasanta_ = s_.hasantaPending && !s_.nonJoiner && pre.isEmpty()
+            && s_.signs.isEmpty() && s_.marks.isEmpty();
+        // Signs after the hasanta that no consonant followed: kept as the signs they are.
+        if (!s_.late.isEmpty()) {
+            appendChars(s_.late);
+            endedWithHasanta_ = false;
+        }
         s_ = Syllable();
     }
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QRawFont>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -46,10 +47,12 @@ int registerEditingFont(const QString& executableDir)
     if (!file.open(QIODevice::ReadOnly))
         return -1;
     const QByteArray data = file.readAll();
-    const int id = QFontDatabase::addApplicationFontFromData(data);
-    if (id >= 0)
-        copyIntoUserFonts(path, data);
-    return id;
+    if (!QRawFont(data, 12).isValid())
+        return -1;
+    // The user's copy first: fontconfig already lists it under the same family, and Qt may
+    // draw that entry rather than ours; an older copy would lack the joined forms.
+    copyIntoUserFonts(path, data);
+    return QFontDatabase::addApplicationFontFromData(data);
 }
 
 } // namespace platform

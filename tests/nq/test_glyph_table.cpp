@@ -1,7 +1,10 @@
-// The glyph table compiled into the program: complete, coherent with the palette's codes,
-// and read with a clear message where a row is malformed.
+// The glyph table and the joined clusters compiled into the program: complete, coherent with
+// the palette's codes and the bridge, and read with a clear message where a line is malformed.
 #include "nq/glyph_table.h"
+#include "nq/joined_clusters.h"
+#include "nq/unicode_bridge.h"
 
+#include <QFile>
 #include <QSet>
 #include <QTest>
 
@@ -18,7 +21,7 @@ private slots:
         const auto rows = nq::parseGlyphTable(QString::fromUtf8(file.readAll()), &errors);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
         QCOMPARE(rows.size(), nq::glyphTable().size());
-        QCOMPARE(rows.size(), 193);
+        QCOMPARE(rows.size(), 194); // 188 in the palette, 5 typed only, the hasanta that never joins
         QSet<int> codes;
         for (const auto& g : rows)
             codes.insert(g.code);
@@ -149,6 +152,46 @@ private slots:
         QCOMPARE(rows[1].kind, Kind::Below);
         QVERIFY(rows[1].carrier.isEmpty());
         QCOMPARE(rows[1].cells, QList<QPoint>{QPoint(5, 4)});
+    }
+
+    // The clusters the font joins, as the bridge reads them: all of the file, and each one
+    // converts to codes and back unchanged.
+    void joinedClustersReadWhole()
+    {
+        QFile file(QStringLiteral(":/nq/joined_clusters.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QStringList errors;
+        const auto clusters = nq::parseJoinedClusters(QString::fromUtf8(file.readAll()), &errors);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+        QCOMPARE(clusters, nq::joinedClusters());
+        QVERIFY(clusters.size() > 700);
+        QVERIFY(clusters.contains(QStringLiteral("\u09B8\u09CD\u099F"))); // স্ট
+        for (const QString& cluster : clusters) {
+            const nq::BridgeResult codes = nq::unicodeToNq(cluster);
+            QCOMPARE(codes.unconverted, 0);
+            QCOMPARE(nq::nqToUnicode(codes.text).text, cluster);
+        }
+    }
+
+    void malformedJoinedClusters_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("message");
+        const QString notCluster = QStringLiteral("line 1: not a consonant cluster");
+        QTest::newRow("one letter") << QStringLiteral("U+0995\tক") << notCluster;
+        QTest::newRow("ends with hasanta") << QStringLiteral("U+0995 U+09CD\tক্") << notCluster;
+        QTest::newRow("no hasanta between") << QStringLiteral("U+0995 U+09B2 U+0995\tকলক") << notCluster;
+        QTest::newRow("outside the Bengali block") << QStringLiteral("U+0061 U+09CD U+0995\ta") << notCluster;
+        QTest::newRow("not a code point") << QStringLiteral("U+XYZ U+09CD U+0995\t?") << notCluster;
+    }
+    void malformedJoinedClusters()
+    {
+        QFETCH(QString, line);
+        QFETCH(QString, message);
+        QStringList errors;
+        const auto clusters = nq::parseJoinedClusters(line + QStringLiteral("\nU+0995 U+09CD U+09B2\tক্ল\n"), &errors);
+        QCOMPARE(errors, QStringList{message});
+        QCOMPARE(clusters, QList<QString>{QStringLiteral("\u0995\u09CD\u09B2")});
     }
 };
 

@@ -184,6 +184,12 @@ private slots:
                 continue;
             }
             const nq::Glyph* other = bySignature.value(sig);
+            // The hasanta that never joins looks like the other one; only the font's joined
+            // forms tell them apart, so each has a glyph of its own.
+            if (other && other->kind == Kind::Hasanta && g.kind == Kind::Hasanta) {
+                QVERIFY(glyphOf(0xF000 + other->code) != glyph);
+                continue;
+            }
             if (other) {
                 QVERIFY2(other->unicode == g.unicode && other->carrier == g.carrier && other->kind == g.kind,
                          qPrintable(QStringLiteral("codes %1 and %2 look the same").arg(other->code).arg(g.code)));

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPrinter>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -119,6 +120,7 @@ private slots:
     void printerWithoutDestinationFails();
     void documentAndStateUnchanged();
     void nqFontEmbedded();
+    void joinedFormsPrinted();
 
 private:
     QTemporaryDir dir_;
@@ -322,6 +324,47 @@ void TestPrinting::nqFontEmbedded()
             embedded = embedded || columns[columns.size() - 5] == QLatin1String("yes");
     }
     QVERIFY2(embedded, qPrintable(*fonts));
+}
+
+// The font's joined forms reach the PDF: স্ট typed `s _ f` prints as one narrow conjunct,
+// against the same letters around the hasanta that never joins (code 164).
+void TestPrinting::joinedFormsPrinted()
+{
+    const QString fontFile = platform::findFontFile(QCoreApplication::applicationDirPath());
+    if (fontFile.isEmpty())
+        QSKIP("nq.ttf is not built yet beside the test executable");
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty())
+        QSKIP("pdftoppm (poppler-utils) is not installed: scripts/test installs it");
+    const int id = QFontDatabase::addApplicationFont(fontFile);
+    QVERIFY(id >= 0);
+
+    // Width in pixels of what prints, at 144 dpi.
+    auto printedInkWidth = [this](const QString& text, const QString& name) -> int {
+        Fixture f{QString()};
+        f.editor->setFont(QFont(QStringLiteral("NQ"), 24));
+        f.editor->setSelText(text);
+        const QString pdf = dir_.filePath(name + QStringLiteral(".pdf"));
+        f.printTo(pdf);
+        if (!poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"),
+                                                  QStringLiteral("-singlefile"), pdf, dir_.filePath(name)}))
+            return -1;
+        const QImage page(dir_.filePath(name + QStringLiteral(".png")));
+        int left = page.width(), right = -1;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                if (qGray(page.pixel(x, y)) < 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        return right - left + 1;
+    };
+    const int joined = printedInkWidth(QStringLiteral("s_f"), QStringLiteral("joined"));
+    const int apart = printedInkWidth(QStringLiteral("s\u00A4f"), QStringLiteral("apart"));
+    QVERIFY2(joined > 10 && apart > 10, "nothing printed");
+    // Noto's স্ট is 983 units wide, স + ্ + ট 1,249: the conjunct prints at most 85% as wide.
+    QVERIFY2(joined * 100 <= apart * 85, qPrintable(QStringLiteral("joined %1 px, apart %2 px").arg(joined).arg(apart)));
 }
 
 QTEST_MAIN(TestPrinting)

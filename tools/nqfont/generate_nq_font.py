@@ -4,8 +4,10 @@
 Each row of src/nq/glyph_table.tsv names the Bengali unit drawn at its code. The unit is
 shaped with hb-shape; what the shaper makes of it (one glyph, or several at offsets) becomes
 one glyph of ours. Signs and marks are shaped beside a carrier, which is then dropped, so that
-a mark keeps the offset it has from the consonant it follows. The output is the same byte for
-byte for the same inputs.
+a mark keeps the offset it has from the consonant it follows. With --joined, sequences of
+codes (a cluster typed with hasanta or phala, a sign or mark on a letter) that the source font
+draws otherwise than side by side become GSUB ligatures onto that drawing (joined.py). The
+output is the same byte for byte for the same inputs.
 """
 
 import argparse
@@ -16,6 +18,7 @@ import time
 from fontTools.fontBuilder import FontBuilder
 from fontTools.ttLib import TTFont, TTLibError, newTable
 
+import joined
 import licence
 import nq_table
 import outlines
@@ -97,7 +100,24 @@ def plan_glyphs(rows, hb_shape, source_path):
     return plans
 
 
-def build_font(rows, plans, source, version):
+def set_bounds(glyf, order):
+    """Each glyph's box; a composite's from its parts, which are simple glyphs placed by
+    whole units, so the box is theirs moved."""
+    for name in order:
+        g = glyf[name]
+        if g.numberOfContours > 0:
+            g.recalcBounds(glyf)
+    for name in order:
+        g = glyf[name]
+        if g.isComposite():
+            parts = [(glyf[c.glyphName], c.x, c.y) for c in g.components]
+            g.xMin = min(p.xMin + x for p, x, _ in parts)
+            g.yMin = min(p.yMin + y for p, _, y in parts)
+            g.xMax = max(p.xMax + x for p, x, _ in parts)
+            g.yMax = max(p.yMax + y for p, _, y in parts)
+
+
+def build_font(rows, plans, source, version, ligatures=()):
     glyph_set = source.getGlyphSet()
     glyphs, advances, cmap = {}, {}, {}
     order = [".notdef"]
@@ -128,6 +148,30 @@ def build_font(rows, plans, source, version):
         if row.code in HELD_PRIVATE:
             cmap[PRIVATE_BASE + row.code] = name
 
+    # Joined shapes: one glyph per distinct drawing, shared with a table code drawn the same.
+    code_names = {}
+    for row in rows:
+        if row.kind != "LB":
+            code_names[row.code] = by_plan[plans[row.code]]
+    parts_kept = {}
+
+    def kept_part(source_name):
+        name = parts_kept.get(source_name)
+        if name is None:
+            name = parts_kept[source_name] = f"p.{source_name}"
+            glyphs[name] = outlines.compose(glyph_set, [(source_name, 0, 0)])
+            advances[name] = 0
+            order.append(name)
+        return name
+
+    for _, plan in ligatures:
+        if plan not in by_plan:
+            name = f"nqj{len(by_plan):04d}"
+            by_plan[plan] = name
+            glyphs[name] = outlines.compose_from_components(plan[0], kept_part, glyphs)
+            advances[name] = plan[1]
+            order.append(name)
+
     glyphs["nq_unused"], advances["nq_unused"] = outlines.hollow_box()
     order.append("nq_unused")
     known = {r.code for r in rows}
@@ -144,8 +188,9 @@ def build_font(rows, plans, source, version):
     fb.font.recalcTimestamp = False
     fb.setupGlyphOrder(order)
     fb.setupCharacterMap(cmap)
-    fb.setupGlyf(glyphs)
+    fb.setupGlyf(glyphs, calcGlyphBounds=False)
     glyf = fb.font["glyf"]
+    set_bounds(glyf, order)
     fb.setupHorizontalMetrics(
         {n: (advances[n], getattr(glyf[n], "xMin", 0) if glyf[n].numberOfContours else 0)
          for n in order})
@@ -181,6 +226,12 @@ def build_font(rows, plans, source, version):
     gasp.version = 1
     gasp.gaspRange = {0xFFFF: 0x000F}  # the outlines carry no hints: smooth at every size
     fb.font["gasp"] = gasp
+    if ligatures:
+        fb.font["GSUB"] = joined.build_gsub(ligatures, code_names, by_plan)
+    # The bounds are set above: saving need not work them out again from every point.
+    fb.font.recalcBBoxes = False
+    fb.font["maxp"].recalc(fb.font)
+    fb.font["hhea"].recalc(fb.font)
     return fb.font
 
 
@@ -190,6 +241,7 @@ def main(argv):
     parser.add_argument("--source-font", required=True)
     parser.add_argument("--licence-source", required=True,
                         help="machine-readable debian/copyright holding the OFL-1.1 text")
+    parser.add_argument("--joined", help="src/nq/joined_clusters.tsv: clusters to draw joined")
     parser.add_argument("--hb-shape", default="hb-shape")
     parser.add_argument("--version", default="1.100")
     parser.add_argument("--output", required=True)
@@ -206,7 +258,12 @@ def main(argv):
     except (TTLibError, OSError) as e:
         raise BuildError(f"cannot read the source font {args.source_font}: {e}")
     plans = plan_glyphs(rows, args.hb_shape, args.source_font)
-    font = build_font(rows, plans, source, args.version)
+    ligatures = []
+    if args.joined:
+        ligatures = joined.plan_ligatures(
+            rows, plans, joined.read_clusters(args.joined),
+            lambda texts: shaping.shape_lines(args.hb_shape, args.source_font, texts))
+    font = build_font(rows, plans, source, args.version, ligatures)
     licence_text = licence.notice(source["name"].getDebugName(0),
                                   source["name"].getDebugName(4),
                                   licence.ofl_text_from_debian_copyright(args.licence_source))
@@ -223,6 +280,7 @@ def main(argv):
     single = sum(1 for p in plans.values() if len(p[0]) == 1)
     print(f"nq font: {len(rows)} codes, {len(font.getGlyphOrder())} glyphs, "
           f"{single} codes from one source glyph, {len(plans) - single} composed of several, "
+          f"{len(ligatures)} joined sequences, "
           f"{os.path.getsize(args.output)} bytes, {time.monotonic() - started:.2f} s")
     return 0
 
@@ -230,6 +288,6 @@ def main(argv):
 if __name__ == "__main__":
     try:
         sys.exit(main(sys.argv[1:]))
-    except (BuildError, nq_table.TableError, shaping.ShapingError, licence.LicenceError) as e:
+    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError, licence.LicenceError) as e:
         print(f"nq font: error: {e}", file=sys.stderr)
         sys.exit(1)

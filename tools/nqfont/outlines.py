@@ -47,3 +47,14 @@ def line_break_marker():
     _polygon(pen, [(490, 620), (560, 620), (560, 215), (250, 215), (250, 120), (90, 250),
                    (250, 380), (250, 285), (490, 285)])
     return pen.glyph(), 650
+
+
+def compose_from_components(parts, component_name, glyphs):
+    """A composite glyph of (source glyph name, x, y) parts, each a reference to the kept
+    outline `component_name(source name)` in `glyphs`: the joined shapes are many, their
+    parts few."""
+    names = [component_name(name) for name, _, _ in parts]
+    pen = TTGlyphPen(glyphs)
+    for name, (_, x, y) in zip(names, parts):
+        pen.addComponent(name, (1, 0, 0, 1, x, y))
+    return pen.glyph()

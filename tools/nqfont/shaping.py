@@ -50,3 +50,9 @@ def find_run(glyphs, run):
         if names[i:i + len(want)] == want:
             return i
     return -1
+
+
+def shows_hasanta(glyphs):
+    """Whether the shaper drew a visible hasanta: the cluster did not join. Noto names that
+    glyph (and any variant of it) after the virama."""
+    return any("virama" in g.name for g in glyphs)

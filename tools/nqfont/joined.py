@@ -1,0 +1,247 @@
+"""Sequences of NQ codes that the font draws as one shape: the joined clusters of
+src/nq/joined_clusters.tsv, spelt with hasanta and phala codes, and consonant + sign pairs
+where the source font draws something else than the two glyphs side by side.
+
+The substitutions live in GSUB under features that shapers apply by default, so documents
+keep one code per byte and still read as a writer expects.
+"""
+
+from dataclasses import dataclass
+
+from fontTools.otlLib import builder as otl
+from fontTools.ttLib import newTable
+from fontTools.ttLib.tables import otTables as ot
+
+import nq_table
+
+HASANTA = "\u09cd"
+ZWNJ = "\u200c"
+REPH = "\u09b0\u09cd"
+# Signs and marks drawn on the letter before them, and the bases each is checked after.
+LETTERS = ("CONS", "CONJ", "JOINED")
+MARK_BASES = {"BELOW": LETTERS, "HAS": LETTERS, "REPH": LETTERS + ("LIG",),
+              "ABOVE": LETTERS + ("LIG", "VOW")}
+# Positions within this many font units count as the same drawing; a sign may stray a little
+# further (a twentieth of the em) before its pair earns a glyph of its own.
+SAME_PLACE = 12
+SIGN_SAME_PLACE = 50
+
+
+class JoinError(Exception):
+    pass
+
+
+def read_clusters(path):
+    clusters = []
+    with open(path, encoding="utf-8") as f:
+        for line_no, line in enumerate(f, 1):
+            line = line.rstrip("\n")
+            if not line or line.startswith("#"):
+                continue
+            field = line.split("\t")[0]
+            try:
+                text = "".join(chr(int(p[2:], 16)) for p in field.split())
+            except ValueError:
+                raise JoinError(f"joined clusters line {line_no}: bad code point in {field!r}")
+            letters = text.split(HASANTA)
+            if len(letters) < 2 or any(len(l) != 1 for l in letters):
+                raise JoinError(f"joined clusters line {line_no}: {field} is not consonant + "
+                                "hasanta + consonant ...")
+            clusters.append(text)
+    return clusters
+
+
+@dataclass
+class Codes:
+    """What the table offers for spelling clusters."""
+    units: dict      # Unicode consonant or conjunct -> its codes (aliases too)
+    phalas: dict     # consonant -> phala code (্ + consonant)
+    marks: dict      # (kind, sign or mark as Unicode) -> its codes (variants too)
+    hasanta: int
+
+    @staticmethod
+    def from_rows(rows):
+        units, phalas, marks, hasanta = {}, {}, {}, None
+        for r in rows:
+            if r.kind in ("CONS", "CONJ"):
+                units.setdefault(r.unicode, []).append(r.code)
+            elif r.kind == "PHALA" and len(r.unicode) == 2 and r.unicode[0] == HASANTA:
+                phalas.setdefault(r.unicode[1], r.code)
+            if r.kind == "HAS" and hasanta is None:
+                hasanta = r.code
+            if r.kind in MARK_BASES:
+                marks.setdefault((r.kind, r.unicode.replace(ZWNJ, "")), []).append(r.code)
+        if hasanta is None:
+            raise JoinError("the glyph table has no hasanta")
+        return Codes(units, phalas, marks, hasanta)
+
+
+def spellings(cluster, codes):
+    """Every way of typing `cluster` with the table's codes: letters and conjuncts joined by
+    the hasanta code, or a phala code for a consonant that has one. Single codes excluded."""
+    letters = cluster.split(HASANTA)
+    n = len(letters)
+
+    def from_unit(i):
+        for length in range(1, n - i + 1):
+            for code in codes.units.get(HASANTA.join(letters[i:i + length]), []):
+                for rest in after_unit(i + length):
+                    yield (code,) + rest
+
+    def after_unit(j):
+        if j == n:
+            yield ()
+            return
+        for rest in from_unit(j):
+            yield (codes.hasanta,) + rest
+        phala = codes.phalas.get(letters[j])
+        if phala is not None:
+            for rest in after_unit(j + 1):
+                yield (phala,) + rest
+
+    return sorted({s for s in from_unit(0) if len(s) > 1})
+
+
+def side_by_side(plans, sequence):
+    """The parts of `sequence` drawn one code after another, as the font draws it unjoined."""
+    parts, pen = [], 0
+    for code in sequence:
+        code_parts, advance = plans[code]
+        parts.extend((name, pen + x, y) for name, x, y in code_parts)
+        pen += advance
+    return tuple(parts), pen
+
+
+def same_drawing(a, b, tolerance=SAME_PLACE):
+    (parts_a, adv_a), (parts_b, adv_b) = a, b
+    # The non-joiner draws nothing.
+    parts_a = [p for p in parts_a if p[0] != "space"]
+    parts_b = [p for p in parts_b if p[0] != "space"]
+    if len(parts_a) != len(parts_b) or abs(adv_a - adv_b) > tolerance:
+        return False
+    return all(na == nb and abs(xa - xb) <= tolerance and abs(ya - yb) <= tolerance
+               for (na, xa, ya), (nb, xb, yb) in zip(sorted(parts_a), sorted(parts_b)))
+
+
+def plan_of(glyphs):
+    parts, pen = [], 0
+    for g in glyphs:
+        parts.append((g.name, pen + g.dx, g.dy))
+        pen += g.ax
+    return tuple(parts), pen
+
+
+def plan_ligatures(rows, plans, clusters, shape):
+    """Returns [(code sequence, plan)] for the font to substitute, longest first.
+
+    `plans` maps each code to its (parts, advance); `shape` shapes a list of Unicode texts
+    in the source font."""
+    codes = Codes.from_rows(rows)
+    shaped = shape(clusters)
+    joined = {}  # cluster -> (spellings, plan)
+    for cluster, glyphs in zip(clusters, shaped):
+        if any(g.name == ".notdef" for g in glyphs) or any("virama" in g.name for g in glyphs):
+            units = " ".join(f"U+{ord(c):04X}" for c in cluster)
+            raise JoinError(f"the source font does not join {units}; "
+                            "regenerate src/nq/joined_clusters.tsv")
+        joined[cluster] = (spellings(cluster, codes), plan_of(glyphs))
+
+    ligatures = {}
+    for cluster, (spelt, plan) in joined.items():
+        for sequence in spelt:
+            if not same_drawing(side_by_side(plans, sequence), plan):
+                ligatures[sequence] = plan
+
+    # A sign or mark after a letter, conjunct, ligature or joined cluster, where the source
+    # font draws a ligature or places it otherwise: the pair becomes that drawing.
+    bases = {}  # (kind, Unicode base) -> (ways to spell it, its drawing in NQ)
+    for r in rows:
+        if r.kind in ("CONS", "CONJ", "LIG", "VOW") and (r.kind, r.unicode) not in bases:
+            ways = [(c,) for c in codes.units.get(r.unicode, [r.code])]
+            bases[(r.kind, r.unicode)] = (ways, plans[r.code])
+    for cluster, (spelt, plan) in joined.items():
+        ways = [(c,) for c in codes.units.get(cluster, [])] + list(spelt)
+        bases[("JOINED", cluster)] = (ways, plan)
+    pairs = [(base_key, kind, mark) for (kind, mark) in codes.marks for base_key in bases
+             if base_key[0] in MARK_BASES[kind]]
+    texts = [REPH + base if kind == "REPH" else base + mark for (_, base), kind, mark in pairs]
+    for (base_key, kind, mark), glyphs in zip(pairs, shape(texts)):
+        if any(g.name == ".notdef" for g in glyphs):
+            continue
+        ways, base_plan = bases[base_key]
+        wanted = plan_of(glyphs)
+        for mark_code in codes.marks[(kind, mark)]:
+            drawn = side_by_side({0: base_plan, 1: plans[mark_code]}, (0, 1))
+            if same_drawing(drawn, wanted, SIGN_SAME_PLACE):
+                continue
+            for way in ways:
+                ligatures.setdefault(way + (mark_code,), wanted)
+
+    # Chandrabindu over a letter or conjunct that carries ু ূ ৃ (ছুঁ), typed after the sign.
+    candrabindu = [(mark, mark_codes) for (kind, mark), mark_codes in codes.marks.items()
+                   if kind == "ABOVE"]
+    below = [(sign, sign_codes) for (kind, sign), sign_codes in codes.marks.items()
+             if kind == "BELOW"]
+    triples = [(key, sign, sign_codes, mark, mark_codes) for key in bases
+               if key[0] in ("CONS", "CONJ") for sign, sign_codes in below
+               for mark, mark_codes in candrabindu]
+    texts = [key[1] + sign + mark for key, sign, _, mark, _ in triples]
+    for (key, sign, sign_codes, mark, mark_codes), glyphs in zip(triples, shape(texts)):
+        if any(g.name == ".notdef" for g in glyphs):
+            continue
+        ways, base_plan = bases[key]
+        wanted = plan_of(glyphs)
+        for way in ways:
+            for sign_code in sign_codes:
+                signed = ligatures.get(way + (sign_code,)) or side_by_side(
+                    {0: base_plan, 1: plans[sign_code]}, (0, 1))
+                for mark_code in mark_codes:
+                    drawn = side_by_side({0: signed, 1: plans[mark_code]}, (0, 1))
+                    if not same_drawing(drawn, wanted, SIGN_SAME_PLACE):
+                        ligatures.setdefault(way + (sign_code, mark_code), wanted)
+    return sorted(ligatures.items(), key=lambda item: (-len(item[0]), item[0]))
+
+
+def build_gsub(ligatures, glyph_of_code, glyph_of_plan):
+    """A GSUB table with one ligature lookup, applied by `rlig` (always on) and `liga`, for
+    the default script and Latin (what the cp1252 characters count as)."""
+    mapping = {tuple(glyph_of_code[c] for c in sequence): glyph_of_plan[plan]
+               for sequence, plan in ligatures}
+    lookup = otl.buildLookup([otl.buildLigatureSubstSubtable(mapping)])
+
+    def feature(tag):
+        record = ot.FeatureRecord()
+        record.FeatureTag = tag
+        record.Feature = ot.Feature()
+        record.Feature.FeatureParams = None
+        record.Feature.LookupListIndex = [0]
+        record.Feature.LookupCount = 1
+        return record
+
+    def script(tag):
+        record = ot.ScriptRecord()
+        record.ScriptTag = tag
+        record.Script = ot.Script()
+        record.Script.LangSysRecord = []
+        record.Script.LangSysCount = 0
+        lang = record.Script.DefaultLangSys = ot.LangSys()
+        lang.LookupOrder = None
+        lang.ReqFeatureIndex = 0xFFFF
+        lang.FeatureIndex = [0, 1]
+        lang.FeatureCount = 2
+        return record
+
+    gsub = ot.GSUB()
+    gsub.Version = 0x00010000
+    gsub.ScriptList = ot.ScriptList()
+    gsub.ScriptList.ScriptRecord = [script("DFLT"), script("latn")]
+    gsub.ScriptList.ScriptCount = 2
+    gsub.FeatureList = ot.FeatureList()
+    gsub.FeatureList.FeatureRecord = [feature("liga"), feature("rlig")]
+    gsub.FeatureList.FeatureCount = 2
+    gsub.LookupList = ot.LookupList()
+    gsub.LookupList.Lookup = [lookup]
+    gsub.LookupList.LookupCount = 1
+    table = newTable("GSUB")
+    table.table = gsub
+    return table
