@@ -1,7 +1,6 @@
 #include "nq/bridge_tables.h"
 #include "nq/joined_clusters.h"
 
-#include <QRegularExpression>
 
 namespace nq::bridge {
 namespace {
@@ -9,27 +8,6 @@ namespace {
 int blockOffset(char16_t u)
 {
     return u >= 0x0980 && u <= 0x09FF ? u - 0x0980 : -1;
-}
-
-// "(typed only; = 171)": the row repeats another code; conversions emit the other one.
-bool isAlias(const Glyph& g)
-{
-    static const QRegularExpression alias(QStringLiteral("=\\s*\\d+"));
-    return alias.match(g.note).hasMatch();
-}
-
-// "(after ক ফ ঝ ঞ)" -> "কফঝঞ"; empty when the note names no consonants.
-QString afterConsonants(const Glyph& g)
-{
-    static const QRegularExpression after(QStringLiteral("\\(after ([^)]*)\\)"));
-    const auto match = after.match(g.note);
-    QString letters;
-    if (match.hasMatch()) {
-        for (QChar ch : match.capturedView(1))
-            if (isConsonant(ch.unicode()))
-                letters.append(ch);
-    }
-    return letters;
 }
 
 bool isSignKind(Kind k)
@@ -43,9 +21,9 @@ void addSign(Tables& t, const Glyph& g)
     if (g.unicode.size() != 1 || blockOffset(g.unicode[0].unicode()) < 0)
         return;
     SignChoice& choice = t.signs[blockOffset(g.unicode[0].unicode())];
-    if (const QString letters = afterConsonants(g); !letters.isEmpty())
-        choice.afterConsonants.emplace_back(letters, g.code);
-    else if (g.note.contains(QLatin1String("wide")))
+    if (!g.signFor.isEmpty())
+        choice.afterConsonants.emplace_back(g.signFor, g.code);
+    else if (g.forWideClusters)
         choice.wide = g.code;
     else if (choice.plain < 0)
         choice.plain = g.code;
@@ -60,7 +38,8 @@ Tables build()
         t.kind[g.code] = g.kind;
         t.known[g.code] = true;
         t.unicode[g.code] = g.kind == Kind::LineBreak ? QStringLiteral("\n") : g.unicode;
-        if (isAlias(g))
+        // A typed-only repeat: conversions emit the code it repeats.
+        if (g.sameAs)
             continue;
         switch (g.kind) {
         case Kind::Consonant:

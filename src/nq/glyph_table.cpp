@@ -57,9 +57,10 @@ QList<Glyph> parseGlyphTable(const QString& text, QStringList* errors)
             if (errors)
                 errors->append(QStringLiteral("line %1: %2").arg(lineNo).arg(QLatin1String(why)));
         };
-        // The ninth field (carrier) came later; tables without it still read.
-        if (f.size() != 8 && f.size() != 9) {
-            fail("expected 8 or 9 tab-separated fields");
+        // The later fields (carrier; same_as and sign_for) came later; tables without them
+        // still read.
+        if (f.size() != 8 && f.size() != 9 && f.size() != 11) {
+            fail("expected 8, 9 or 11 tab-separated fields");
             continue;
         }
         Glyph g;
@@ -100,9 +101,22 @@ QList<Glyph> parseGlyphTable(const QString& text, QStringList* errors)
         }
         g.kind = *kind;
         g.note = f[7];
-        if (f.size() == 9 && !parseUnicode(f[8], g.carrier)) {
+        if (f.size() >= 9 && !parseUnicode(f[8], g.carrier)) {
             fail("bad carrier");
             continue;
+        }
+        if (f.size() == 11) {
+            if (f[9] != QLatin1String("-")) {
+                g.sameAs = f[9].toInt(&ok);
+                if (!ok || g.sameAs <= 0 || g.sameAs > 255 || g.sameAs == g.code) {
+                    fail("bad same_as");
+                    continue;
+                }
+            }
+            if (f[10] == QLatin1String("wide"))
+                g.forWideClusters = true;
+            else if (f[10] != QLatin1String("-"))
+                g.signFor = QString(f[10]).remove(QLatin1Char(' '));
         }
         rows.append(g);
     }

@@ -39,6 +39,9 @@ struct Glyph {
     Kind kind = Kind::Punct;
     QString note;
     QString carrier;        // the consonant a mark variant was shaped after; empty for the default
+    int sameAs = 0;         // the code a typed-only row repeats; 0 when it is its own
+    QString signFor;        // the consonants a sign variant follows; empty for the default
+    bool forWideClusters = false; // the sign variant for wide conjuncts
 };
 
 // Every row, ordered by code. Loaded once from the table compiled into the program.

@@ -105,12 +105,24 @@ private slots:
         QCOMPARE(nq::glyphFor(38)->carrier, nq::glyphFor(171)->carrier);
     }
 
+    void variantsSayWhereTheyBelong()
+    {
+        // The rows the bridge chooses between, and the typed-only repeats it never emits.
+        QCOMPARE(nq::glyphFor(168)->signFor, QStringLiteral("কফঝঞ"));
+        QCOMPARE(nq::glyphFor(171)->signFor, QStringLiteral("চছটডঢতভঙ"));
+        QVERIFY(nq::glyphFor(201)->forWideClusters);
+        QVERIFY(nq::glyphFor(117)->signFor.isEmpty() && !nq::glyphFor(117)->forWideClusters);
+        QCOMPARE(nq::glyphFor(38)->sameAs, 171);
+        QCOMPARE(nq::glyphFor(35)->sameAs, 182);
+        QCOMPARE(nq::glyphFor(182)->sameAs, 0);
+    }
+
     void malformedRows_data()
     {
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("message");
         QTest::newRow("too few fields") << QStringLiteral("65\t0041\tA\t0,0\t1\tU+0986\tVOW")
-                                        << QStringLiteral("line 1: expected 8 or 9 tab-separated fields");
+                                        << QStringLiteral("line 1: expected 8, 9 or 11 tab-separated fields");
         QTest::newRow("code out of range") << QStringLiteral("256\t0100\t-\t-\t-\tU+0986\tVOW\tx")
                                            << QStringLiteral("line 1: bad code");
         QTest::newRow("code not a number") << QStringLiteral("A\t0041\t-\t-\t-\tU+0986\tVOW\tx")
@@ -121,6 +133,8 @@ private slots:
                                       << QStringLiteral("line 1: unknown kind");
         QTest::newRow("blocks do not match cells") << QStringLiteral("65\t0041\t-\t0,0 1,1 2,2\t1 2\tU+0986\tVOW\tx")
                                                    << QStringLiteral("line 1: palette cells and blocks differ in number");
+        QTest::newRow("repeats itself") << QStringLiteral("65\t0041\t-\t-\t-\tU+0986\tVOW\tx\t-\t65\t-")
+                                        << QStringLiteral("line 1: bad same_as");
         QTest::newRow("bad carrier") << QStringLiteral("117\t0075\tu\t4,5\t1\tU+09C1\tBELOW\tx\tka")
                                      << QStringLiteral("line 1: bad carrier");
     }

@@ -23,6 +23,8 @@ class Row:
     kind: str = ""
     note: str = ""
     carrier: str = ""
+    same_as: int = 0      # the code a typed-only row repeats
+    sign_for: str = ""    # the consonants a sign variant follows, or "wide"
 
 
 def _parse_unicode(text, line_no):
@@ -45,8 +47,8 @@ def read_table(path):
             if not line or line.startswith("#"):
                 continue
             fields = line.split("\t")
-            if len(fields) not in (8, 9):
-                raise TableError(f"glyph table line {line_no}: expected 8 or 9 fields, got {len(fields)}")
+            if len(fields) not in (8, 9, 11):
+                raise TableError(f"glyph table line {line_no}: expected 8, 9 or 11 fields, got {len(fields)}")
             code = int(fields[0])
             if not 0 <= code <= 255 or code in seen:
                 raise TableError(f"glyph table line {line_no}: bad or repeated code {code}")
@@ -57,7 +59,9 @@ def read_table(path):
             cells = [] if fields[3] == "-" else fields[3].split()
             row = Row(code=code, key=fields[2], cells=cells,
                       unicode=_parse_unicode(fields[5], line_no), kind=kind, note=fields[7],
-                      carrier=_parse_unicode(fields[8], line_no) if len(fields) == 9 else "")
+                      carrier=_parse_unicode(fields[8], line_no) if len(fields) >= 9 else "",
+                      same_as=0 if len(fields) < 11 or fields[9] == "-" else int(fields[9]),
+                      sign_for="" if len(fields) < 11 or fields[10] == "-" else fields[10])
             if kind != "LB" and not row.unicode:
                 raise TableError(f"glyph table line {line_no}: code {code} has no Unicode unit")
             rows.append(row)
