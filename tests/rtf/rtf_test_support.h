@@ -4,6 +4,8 @@
 
 #include "rtf/rtf.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextDocument>
@@ -113,6 +115,18 @@ inline QStringList describe(const QTextDocument& document)
         flush();
     }
     return lines;
+}
+
+// A one-colour PNG of the size given.
+inline QByteArray pngBytes(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
 }
 
 } // namespace rtf_test

@@ -93,17 +93,6 @@ bool writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QByteArray pngBytes(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 QByteArray picture(const QByteArray& words, const QByteArray& data)
 {
     return "{\\pict" + words + "\n" + data.toHex() + "}";
@@ -150,7 +139,7 @@ void TestRtfHostileFiles::hostileInputs_data()
     QTest::addColumn<QString>("message");    // expected on stderr; empty: nothing at all
     QTest::addColumn<QString>("text");       // expected output text when it converts
 
-    const QByteArray png = pngBytes(3, 2);
+    const QByteArray png = rtf_test::pngBytes(3, 2);
     QTest::newRow("endless device") << "device" << QByteArray() << qint64(0) << qint64(0) << 1
                                     << "/dev/zero: cannot be read: it is a device, not a regular file" << "";
     QTest::newRow("link to an endless device") << "link-to-device" << QByteArray() << qint64(0) << qint64(0) << 1
@@ -314,7 +303,7 @@ void TestRtfHostileFiles::picturesPastTheBudgetOrUndecodable_data()
     QTest::addColumn<QList<int>>("outcomes");   // Picture, one per picture
     QTest::addColumn<QList<QSizeF>>("sizes");   // shown size of each
 
-    const QByteArray png = pngBytes(100, 50);  // 20,000 bytes decoded
+    const QByteArray png = rtf_test::pngBytes(100, 50);  // 20,000 bytes decoded
     const QByteArray shown = picture("\\pngblip\\picw100\\pich50\\picwgoal1500\\pichgoal750", png);
     QTest::newRow("all within the budget") << shown + shown + shown << qint64(60000)
                                            << QList<int>{Decoded, Decoded, Decoded} << QList<QSizeF>{{100, 50}, {100, 50}, {100, 50}};
@@ -322,7 +311,7 @@ void TestRtfHostileFiles::picturesPastTheBudgetOrUndecodable_data()
                                                   << QList<int>{Decoded, Decoded, OverBudget} << QList<QSizeF>{{100, 50}, {100, 50}, {100, 50}};
     QTest::newRow("past the budget, no goal, scaled") << picture("\\pngblip\\picscalex200", png) << qint64(10000)
                                                       << QList<int>{OverBudget} << QList<QSizeF>{{200, 50}};
-    QTest::newRow("a smaller one still fits after a big one") << picture("\\pngblip", pngBytes(200, 100)) + shown << qint64(30000)
+    QTest::newRow("a smaller one still fits after a big one") << picture("\\pngblip", rtf_test::pngBytes(200, 100)) + shown << qint64(30000)
                                                               << QList<int>{OverBudget, Decoded} << QList<QSizeF>{{200, 100}, {100, 50}};
     QTest::newRow("not a PNG after all") << picture("\\pngblip\\picwgoal600\\pichgoal300", "junk") << qint64(1 << 20)
                                          << QList<int>{Undecodable} << QList<QSizeF>{{40, 20}};
@@ -384,7 +373,7 @@ void TestRtfHostileFiles::pictureSizesStayValidOnWrite_data()
     QTest::addColumn<double>("width");     // else a picture of this shown size is inserted
     QTest::addColumn<double>("height");
 
-    const QByteArray png = pngBytes(2, 2);
+    const QByteArray png = rtf_test::pngBytes(2, 2);
     QTest::newRow("largest goal, largest scale") << "{\\rtf1 " + picture("\\pngblip\\picwgoal2147483647\\pichgoal2147483647\\picscalex10000\\picscaley10000", png) + "}" << 0.0 << 0.0;
     QTest::newRow("largest goal, largest scale, undecodable") << "{\\rtf1 " + picture("\\pngblip\\picwgoal2147483647\\picscalex10000", "junk") + "}" << 0.0 << 0.0;
     QTest::newRow("negative goal") << "{\\rtf1 " + picture("\\pngblip\\picwgoal-100\\pichgoal-2147483647", png) + "}" << 0.0 << 0.0;
@@ -402,7 +391,7 @@ void TestRtfHostileFiles::pictureSizesStayValidOnWrite()
     if (!rtf.isEmpty()) {
         QCOMPARE(rtf::read(rtf, document), std::nullopt);
     } else {
-        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("img")), QImage::fromData(pngBytes(2, 2)));
+        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("img")), QImage::fromData(rtf_test::pngBytes(2, 2)));
         QTextImageFormat format;
         format.setName(QStringLiteral("img"));
         format.setWidth(width);
