@@ -29,6 +29,9 @@ struct ConversionOptions {
 QByteArray plainText(const QTextDocument& document);
 
 // Reads `input` and writes `output`; the message names the file and the cause on failure.
-std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options);
+// `unconverted`, when given, receives how many characters the Unicode bridge had no
+// counterpart for (always 0 without --unicode).
+std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options,
+                               int* unconverted = nullptr);
 
 } // namespace rtf_tool

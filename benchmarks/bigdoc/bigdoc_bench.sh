@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Big documents as a writer meets them, on an X server (Xvfb):
+#  1. `norvelin big.rtf` (4 MB of NQ text with mixed formatting) until its window is mapped
+#     with the document's name in the caption, beside `abiword big.rtf` until its window
+#     is mapped with the name, alternately after one warm-up each; and Norvelin's own
+#     figure to the first page painted (NORVELIN_EXIT_WHEN_SHOWN).
+#  2. Key press to repaint in a 4 MB and a 50 MB document: while the rest is still being
+#     laid out and in the middle once it is (NORVELIN_PROBE_TYPING).
+#  3. Pasting 10 MB of text into an empty document (NORVELIN_PROBE_PASTE_MB).
+# Prints figures and ratios; it judges nothing.
+#
+#   benchmarks/bigdoc/bigdoc_bench.sh [build-dir] [runs]
+#
+# Needs xdotool and Xvfb (scripts/test installs both); AbiWord is installed here when it
+# is missing and apt-get can be used (it is only needed for this comparison).
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+build=$(cd "${1:-$here/../../build}" && pwd)
+runs=${2:-5}
+norvelin=$build/bin/norvelin
+generator=$build/bin/rtf_bench
+for program in "$norvelin" "$generator"; do
+  [ -x "$program" ] || { echo "no $program: cmake --build $build --target norvelin rtf_bench" >&2; exit 2; }
+done
+
+if ! command -v abiword >/dev/null && [ "$(id -u)" -eq 0 ]; then
+  echo "Installing AbiWord, the peer this benchmark compares with (benchmark only)"
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends abiword >/dev/null \
+    || echo "AbiWord could not be installed: measuring Norvelin alone"
+fi
+
+source "$here/../lib/x_timing.sh"
+
+"$generator" generate "$scratch/big.rtf" 4
+"$generator" generate "$scratch/big50.rtf" 50
+
+echo
+echo "Opening big.rtf, process start to window mapped with the file's name in its caption ($runs runs each):"
+programs=(norvelin)
+command -v abiword >/dev/null && programs+=(abiword)
+window_name=big
+declare -A results
+for program in "${programs[@]}"; do time_to_window "$program" "$scratch/big.rtf" >/dev/null 2>&1 || true; done 2>/dev/null
+for ((i = 1; i <= runs; i++)); do
+  for program in "${programs[@]}"; do
+    case $program in
+      norvelin) results[$program]+="$(time_to_window "$norvelin" "$scratch/big.rtf") " ;;
+      abiword) results[$program]+="$(time_to_window abiword "$scratch/big.rtf") " ;;
+    esac
+  done
+done
+unset window_name
+for program in "${programs[@]}"; do
+  values=${results[$program]}
+  printf "  %-9s median %8s ms   runs:" "$program" "$(ms "$(echo $values | tr ' ' '\n' | median)")"
+  for v in $values; do printf " %s" "$(ms "$v")"; done
+  echo
+done
+if [ ${#programs[@]} -eq 2 ]; then
+  n=$(echo ${results[norvelin]} | tr ' ' '\n' | median)
+  a=$(echo ${results[abiword]} | tr ' ' '\n' | median)
+  awk -v n="$n" -v a="$a" 'BEGIN {printf "  AbiWord / Norvelin: %.1fx (target: at least 8x)\n", a / n}'
+fi
+
+painted=()
+for ((i = 1; i <= runs; i++)); do
+  line=$(NORVELIN_EXIT_WHEN_SHOWN=1 "$norvelin" "$scratch/big.rtf" | grep "first page painted")
+  painted+=("$(echo "$line" | awk '{print $5 * 1000}')")
+done
+printf "  Norvelin, main() to the first page painted: median %s ms\n" \
+  "$(ms "$(printf '%s\n' "${painted[@]}" | median)")"
+
+echo
+echo "Key press to repaint (target: median within one 60 Hz frame, 16 ms):"
+for doc in big.rtf big50.rtf; do
+  echo "  $doc ($(du -m "$scratch/$doc" | cut -f1) MB):"
+  NORVELIN_PROBE_TYPING=30 "$norvelin" "$scratch/$doc" | sed 's/^norvelin: /    /'
+done
+
+echo
+echo "Pasting 10 MB of text into an empty document (target: under 1 s):"
+NORVELIN_PROBE_TYPING=10 NORVELIN_PROBE_PASTE_MB=10 "$norvelin" | grep -v "window shown\|laid out\|while laying out\|in the middle" | sed 's/^norvelin: /  /'
