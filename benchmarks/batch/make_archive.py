@@ -4,6 +4,7 @@ most are letters of a few kilobytes, some are chapters, a few are long; each is 
 in runs of mixed formatting (bold, italic, underline, colour, size), in sub-folders.
 
     make_archive.py OUTDIR [COUNT]
+    make_archive.py --one FILE MEGABYTES     (one long document, for the big-document benchmark)
 """
 import os
 import random
@@ -49,6 +50,11 @@ def document(rng, size):
 
 
 def main():
+    if sys.argv[1] == "--one":
+        with open(sys.argv[2], "w", encoding="ascii") as f:
+            f.write(document(random.Random(20261210), int(float(sys.argv[3]) * 1048576)))
+        print("made %s, %s MB" % (sys.argv[2], sys.argv[3]))
+        return
     out = sys.argv[1]
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 1000
     rng = random.Random(20261210)

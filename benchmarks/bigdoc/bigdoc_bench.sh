@@ -19,10 +19,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-$here/../../build}" && pwd)
 runs=${2:-5}
 norvelin=$build/bin/norvelin
-generator=$build/bin/rtf_bench
-for program in "$norvelin" "$generator"; do
-  [ -x "$program" ] || { echo "no $program: cmake --build $build --target norvelin rtf_bench" >&2; exit 2; }
-done
+[ -x "$norvelin" ] || { echo "no $norvelin: cmake --build $build --target norvelin" >&2; exit 2; }
 
 if ! command -v abiword >/dev/null && [ "$(id -u)" -eq 0 ]; then
   echo "Installing AbiWord, the peer this benchmark compares with (benchmark only)"
@@ -32,8 +29,8 @@ fi
 
 source "$here/../lib/x_timing.sh"
 
-"$generator" generate "$scratch/big.rtf" 4
-"$generator" generate "$scratch/big50.rtf" 50
+/usr/bin/python3 "$here/../batch/make_archive.py" --one "$scratch/big.rtf" 4
+/usr/bin/python3 "$here/../batch/make_archive.py" --one "$scratch/big50.rtf" 50
 
 echo
 echo "Opening big.rtf, process start to window mapped with the file's name in its caption ($runs runs each):"

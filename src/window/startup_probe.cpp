@@ -46,5 +46,6 @@ void StartupProbe::reportPainted()
     if (const auto* editor = window_.findChild<QWidget*>(QStringLiteral("RichTextBox1")))
         std::printf("norvelin: editor font: %s\n", qPrintable(QFontInfo(editor->font()).family()));
     std::fflush(stdout);
-    QCoreApplication::quit();
+    // exit(), not quit(): quit() closes the windows, and closing asks its save question.
+    QCoreApplication::exit(0);
 }
