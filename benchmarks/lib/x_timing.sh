@@ -53,5 +53,37 @@ time_to_window() {
   echo $(((end - start) / 1000))
 }
 
+# Microseconds from starting "$@" until its window is mapped and it has then settled: the
+# start of the first 300 ms in which it used at most one clock tick of CPU (a blinking
+# caret costs about that). For programs that load a document after mapping their window
+# and do not say when they are done.
+time_to_idle() {
+  local start pid cpu i
+  local -a times=() cpus=()
+  start=$(now_ns)
+  "$@" >"$scratch/last.log" 2>&1 &
+  pid=$!
+  until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+    kill -0 "$pid" 2>/dev/null || { echo "$1 exited before showing a window" >&2; return 1; }
+    sleep 0.01
+  done
+  for ((i = 0; i < 3000; i++)); do
+    cpu=$(awk '{print $14 + $15}' "/proc/$pid/stat" 2>/dev/null) || break
+    times+=("$(now_ns)")
+    cpus+=("$cpu")
+    if [ "$i" -ge 6 ] && [ $((cpu - cpus[i - 6])) -le 1 ]; then
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+      echo $(((times[i - 6] - start) / 1000))
+      return 0
+    fi
+    sleep 0.05
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo "$1 did not settle" >&2
+  return 1
+}
+
 median() { sort -n | awk '{v[NR]=$1} END {if (NR % 2) print v[(NR+1)/2]; else print (v[NR/2]+v[NR/2+1])/2}'; }
 ms() { awk -v us="$1" 'BEGIN {printf "%.1f", us / 1000}'; }
