@@ -1,4 +1,6 @@
+#include "app/command_line.h"
 #include "platform/dialogs.h"
+#include "window/editing_probe.h"
 #include "window/main_window.h"
 #include "window/startup_probe.h"
 
@@ -6,18 +8,61 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <cstdio>
+
+namespace {
+
+// One name for the desktop entry, the metainfo, the icon and the window class.
+constexpr auto kDesktopId = NORVELIN_DESKTOP_ID;
+
+QStringList rawArguments(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int answer(const app::CommandLine& line)
+{
+    const bool error = line.action == app::CommandLine::Action::UsageError;
+    std::fputs(line.message.toLocal8Bit().constData(), error ? stderr : stdout);
+    return error ? 2 : 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
     QElapsedTimer sinceMain;
     sinceMain.start();
-    QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("norvelin"));
+    // Answered before QApplication, which needs a display.
+    if (const QStringList raw = rawArguments(argc, argv); app::asksHelpOrVersion(raw))
+        return answer(app::parseCommandLine(raw));
+
+    QApplication application(argc, argv);
+    const app::CommandLine line = app::parseCommandLine(QCoreApplication::arguments());
+    if (line.action != app::CommandLine::Action::Run)
+        return answer(line);
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
     platform::QtDialogs dialogs;
     MainWindow window(dialogs, QCoreApplication::applicationDirPath());
+    // X11 takes the window class from the application name when the first native window
+    // is made; the desktop matches it to the entry, so it carries the desktop id there.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QString::fromLatin1(kDesktopId));
+    window.winId();
+    QCoreApplication::setApplicationName(name);
     StartupProbe::installIfRequested(window, sinceMain);
+    EditingProbe::installIfRequested(window, sinceMain);
     window.show();
-    // Asked once the window stands, so the question has its document window behind it.
-    QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
-    return app.exec();
+    if (!line.file.isEmpty()) {
+        window.openFile(line.file);
+    } else {
+        // Asked once the window stands, so the question has its document window behind it.
+        // A start with a file keeps any left copy for a start without one.
+        QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
+    }
+    return application.exec();
 }

@@ -69,7 +69,13 @@ void FileCommands::open_Click()
     documents::prepareFileDialog(dialog_);
     if (!dialog_.ShowOpen())
         return;
-    const QString path = dialog_.FileName;
+    openPath(dialog_.FileName);
+}
+
+void FileCommands::openPath(const QString& path)
+{
+    // As after the dialog: the next save dialog starts from this file.
+    dialog_.FileName = path;
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
     QStringList notices;

@@ -18,6 +18,9 @@ public:
 
     void new_Click();
     void open_Click();
+    // Open's work after its dialog: loads `path`, or warns and leaves the document as it was.
+    // The command line's file takes this road too.
+    void openPath(const QString& path);
     bool save_Click();       // true when the document was written
     void saveas_Click();
     bool exit_Click();       // true when the program must end now, with no closing prompt

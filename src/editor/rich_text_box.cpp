@@ -11,6 +11,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTextBlock>
+#include <QTextLayout>
+#include <QTimer>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
@@ -22,10 +24,11 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
     connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChange);
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChange);
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::rememberTextFormat);
-    watchDocument();
+    watchEmptying();
+    watchDocument(document());
 }
 
-void RichTextBox::watchDocument()
+void RichTextBox::watchEmptying()
 {
     connect(document(), &QTextDocument::contentsChanged, this,
             &RichTextBox::keepTextFormatWhenEmptied, Qt::UniqueConnection);
@@ -64,6 +67,46 @@ void RichTextBox::keepTextFormatWhenEmptied()
     cursor.joinPreviousEditBlock();
     cursor.setBlockCharFormat(*textFormat_);
     cursor.endEditBlock();
+}
+
+void RichTextBox::watchDocument(QTextDocument* watched)
+{
+    connect(watched, &QTextDocument::contentsChange, this, &RichTextBox::checkLayoutAfterEdit,
+            Qt::QueuedConnection);
+}
+
+int RichTextBox::layoutFrontier() const
+{
+    const QTextDocument* doc = document();
+    const auto laidOut = [doc](int number) {
+        const QTextLayout* layout = doc->findBlockByNumber(number).layout();
+        return layout && layout->lineCount() > 0;
+    };
+    int low = 0;
+    int high = doc->blockCount();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (laidOut(middle))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
+}
+
+void RichTextBox::checkLayoutAfterEdit()
+{
+    if (layoutCheckPending_ || layoutFrontier() == document()->blockCount())
+        return;
+    // Qt's run steps every 10 ms: a frontier that has not moved meanwhile has stopped.
+    constexpr int kStalledMs = 60;
+    layoutCheckPending_ = true;
+    QTimer::singleShot(kStalledMs, this, [this, before = layoutFrontier()] {
+        layoutCheckPending_ = false;
+        const int now = layoutFrontier();
+        if (now == before && now < document()->blockCount())
+            document()->setPageSize(document()->pageSize()); // lays out anew, in the background
+    });
 }
 
 void RichTextBox::emitSelChange()
@@ -209,10 +252,11 @@ std::optional<QString> RichTextBox::LoadFile(const QString& path, QStringList* n
     QPointer<QTextDocument> old = document();
     const bool ours = old && old->parent() == this;
     loading_ = true;
+    watchDocument(loaded);
     setDocument(loaded);
     moveCursor(QTextCursor::Start);
     loading_ = false;
-    watchDocument();
+    watchEmptying();
     textFormat_.reset();
     rememberTextFormat();
     if (old && ours)

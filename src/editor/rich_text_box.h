@@ -80,10 +80,19 @@ protected:
     void insertFromMimeData(const QMimeData* source) override;
 
 private:
+    // Qt lays a long document out a few screens at a time, in the background. An edit near
+    // the end of what is laid out ends that run early and leaves the rest without lines:
+    // blank and of no height. After an edit, a run that has stopped short is started anew.
+    void watchDocument(QTextDocument* document);
+    void checkLayoutAfterEdit();
+    // The number of the first block not laid out yet (laid-out blocks come first), or
+    // blockCount() when all are.
+    int layoutFrontier() const;
+    bool layoutCheckPending_ = false;
     bool allSelected(const std::function<bool(const QTextCharFormat&)>& has) const;
     void emitSelChange();
     void emitMouseDown(QMouseEvent* event);
-    void watchDocument();
+    void watchEmptying();
     void rememberTextFormat();
     void keepTextFormatWhenEmptied();
 

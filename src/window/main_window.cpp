@@ -440,6 +440,7 @@ void MainWindow::Form_QueryUnload(int& cancel, int /*unloadMode*/)
 
 void MainWindow::new_Click() { fileCommands_->new_Click(); }
 void MainWindow::open_Click() { fileCommands_->open_Click(); }
+void MainWindow::openFile(const QString& path) { fileCommands_->openPath(path); }
 void MainWindow::save_Click() { fileCommands_->save_Click(); }
 void MainWindow::saveas_Click() { fileCommands_->saveas_Click(); }
 void MainWindow::print_Click() { ::print_Click(*richTextBox1_, *commonDialog1_, this); }

@@ -75,6 +75,8 @@ public slots:
     // File, Edit and Help commands and the tool bar's dispatch.
     void new_Click();
     void open_Click();
+    // Opens `path` as Open does once its dialog has answered (the command line's file).
+    void openFile(const QString& path);
     void save_Click();
     void saveas_Click();
     void print_Click();

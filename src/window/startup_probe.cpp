@@ -2,13 +2,14 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFontInfo>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdio>
 
-StartupProbe::StartupProbe(const QElapsedTimer& sinceMain, QObject* parent)
-    : QObject(parent), sinceMain_(sinceMain)
+StartupProbe::StartupProbe(QWidget& window, const QElapsedTimer& sinceMain)
+    : QObject(&window), window_(window), sinceMain_(sinceMain)
 {
 }
 
@@ -20,7 +21,7 @@ void StartupProbe::installIfRequested(QWidget& window, const QElapsedTimer& sinc
     QWindow* handle = window.windowHandle();
     if (!handle)
         return;
-    handle->installEventFilter(new StartupProbe(sinceMain, &window));
+    handle->installEventFilter(new StartupProbe(window, sinceMain));
 }
 
 bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
@@ -32,9 +33,19 @@ bool StartupProbe::eventFilter(QObject* watched, QEvent* event)
             std::printf("norvelin: window shown %.1f ms after main()\n",
                         sinceMain_.nsecsElapsed() / 1e6);
             std::fflush(stdout);
-            // Quit once this exposure has been painted.
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            // The exposure is painted before queued calls run.
+            QTimer::singleShot(0, this, &StartupProbe::reportPainted);
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void StartupProbe::reportPainted()
+{
+    std::printf("norvelin: first page painted %.1f ms after main()\n", sinceMain_.nsecsElapsed() / 1e6);
+    if (const auto* editor = window_.findChild<QWidget*>(QStringLiteral("RichTextBox1")))
+        std::printf("norvelin: editor font: %s\n", qPrintable(QFontInfo(editor->font()).family()));
+    std::fflush(stdout);
+    // exit(), not quit(): quit() closes the windows, and closing asks its save question.
+    QCoreApplication::exit(0);
 }

@@ -67,8 +67,10 @@ QByteArray plainText(const QTextDocument& document)
 }
 
 std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options,
-                               QStringList* notices)
+                               QStringList* notices, int* unconverted)
 {
+    if (unconverted)
+        *unconverted = 0;
     QTextDocument document;
     if (options.unicode == UnicodeMode::FromUnicode) {
         QByteArray bytes;
@@ -86,8 +88,10 @@ std::optional<QString> convert(const QString& input, const QString& output, cons
     if (options.unicode == UnicodeMode::ToUnicode) {
         switch (options.format) {
         case OutputFormat::Text:
-            return writeBytes(output, (nqtext::documentToUnicodeText(document) + u'\n').toUtf8());
+            return writeBytes(output, (nqtext::documentToUnicodeText(document, unconverted) + u'\n').toUtf8());
         case OutputFormat::Html:
+            if (unconverted)
+                nqtext::documentToUnicodeText(document, unconverted);
             return writeBytes(output, nqtext::toUnicodeDocument(document, QStringLiteral("Noto Sans Bengali"))
                                           ->toHtml().toUtf8());
         case OutputFormat::Rtf:

@@ -31,8 +31,10 @@ QByteArray plainText(const QTextDocument& document);
 
 // Reads `input` and writes `output`; the message names the file and the cause on failure.
 // `notices` receives what the user should know of a document that did open (rtf::loadFile).
+// `unconverted`, when given, receives how many characters the Unicode bridge had no
+// counterpart for (always 0 without --unicode).
 // Output is written atomically: a failed write leaves an existing file as it was.
 std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options,
-                               QStringList* notices = nullptr);
+                               QStringList* notices = nullptr, int* unconverted = nullptr);
 
 } // namespace rtf_tool

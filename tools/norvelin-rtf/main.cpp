@@ -1,5 +1,7 @@
-// norvelin-rtf [--unicode | --from-unicode] IN OUT: converts with the program's own RTF codec.
+// norvelin-rtf [--unicode | --from-unicode] IN OUT: converts with the program's own RTF codec;
+// with --to and -o, many files at once (batch.h).
 
+#include "batch.h"
 #include "conversion.h"
 
 #include <QGuiApplication>
@@ -13,6 +15,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
+    if (rtf_tool::isBatchCommand(args))
+        return rtf_tool::runBatchCommand(args);
     rtf_tool::ConversionOptions options;
     if (!args.isEmpty() && args[0] == QLatin1String("--unicode")) {
         options.unicode = rtf_tool::UnicodeMode::ToUnicode;
@@ -24,7 +28,8 @@ int main(int argc, char* argv[])
     if (args.size() != 2 || args[0].startsWith(u'-')) {
         std::fputs("usage: norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html\n"
                    "       norvelin-rtf --unicode IN.rtf OUT.txt|OUT.html\n"
-                   "       norvelin-rtf --from-unicode IN.txt OUT.rtf\n", stderr);
+                   "       norvelin-rtf --from-unicode IN.txt OUT.rtf\n"
+                   "       norvelin-rtf [--unicode] --to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER...\n", stderr);
         return 2;
     }
     const auto format = rtf_tool::formatForPath(args[1]);

@@ -1,0 +1,54 @@
+#pragma once
+// For measuring how the editor answers on big documents: when NORVELIN_PROBE_TYPING is set
+// (to a number of key presses), the program types that many letters right after the window
+// is shown (while a long document may still be laid out), again in the middle of the
+// document once it is laid out, and, when NORVELIN_PROBE_PASTE_MB is set, pastes that many
+// megabytes of text; it prints each figure from the key press (or the paste) to the repaint
+// done, then quits. Nothing changes when the variables are absent.
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
+
+#include <functional>
+
+class MainWindow;
+class RichTextBox;
+class QWidget;
+
+class EditingProbe : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kTypingVariable = "NORVELIN_PROBE_TYPING";
+    static constexpr const char* kPasteVariable = "NORVELIN_PROBE_PASTE_MB";
+
+    // `sinceMain` was started at main()'s top.
+    static void installIfRequested(MainWindow& window, const QElapsedTimer& sinceMain);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    EditingProbe(QWidget& window, RichTextBox& editor, const QElapsedTimer& sinceMain, int keys, double pasteMb);
+
+    bool laidOut() const;
+    // Runs `action` and, once the repaint it caused is done, `done` with the milliseconds.
+    void timeToRepaint(const std::function<void()>& action, const std::function<void(double)>& done);
+    void typeKeys(const char* where, const std::function<void()>& next);
+    void typeOneKey(int left, const char* where, const std::function<void()>& next);
+    void waitForLayout();
+    void typeInTheMiddle();
+    void paste();
+    void finish();
+
+    RichTextBox& editor_;
+    QElapsedTimer sinceMain_;
+    int keys_;
+    double pasteMb_;
+    bool started_ = false;
+    bool timing_ = false;
+    QElapsedTimer since_;
+    std::function<void(double)> done_;
+    QList<double> latencies_;
+    int stillLayingOut_ = 0;
+};

@@ -1,0 +1,51 @@
+#pragma once
+// Many files in one call: norvelin-rtf [--unicode] --to txt|html|rtf -o OUTDIR [-j N] PATH...
+// Each file goes through the same convert() as a single conversion, on a pool of threads;
+// a bad file is reported and the others go on.
+
+#include "conversion.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace rtf_tool {
+
+// One document to convert and where its result goes.
+struct BatchItem {
+    QString input;
+    QString output;
+};
+
+struct BatchFailure {
+    QString input;
+    QString reason;
+};
+
+struct BatchResult {
+    int converted = 0;
+    QList<BatchFailure> failures; // in the order of the inputs
+    QList<BatchFailure> notices;  // converted, but with something to know (a file cut short)
+    qint64 unconverted = 0;       // characters the Unicode bridge had no counterpart for
+    int filesWithUnconverted = 0;
+};
+
+// Files given by name, and the .rtf files below each folder (recursively, in name order),
+// each with its output in `outDir`: a file by its own name, a folder's files by their path
+// below it. Paths that name nothing and outputs claimed twice become failures.
+QList<BatchItem> collectBatch(const QStringList& paths, const QString& outDir, OutputFormat format,
+                              QList<BatchFailure>& failures);
+
+// Converts every item with `jobs` threads.
+BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& options, int jobs);
+
+// converted, failed with reasons, characters left unconverted.
+QString batchSummary(const BatchResult& result);
+
+// True when the arguments ask for a batch (--to or -o among them).
+bool isBatchCommand(const QStringList& arguments);
+// The whole batch command: parses `arguments` (without the program name), converts and
+// prints the summary. Returns the exit status: 0 all converted, 1 some failed, 2 usage.
+int runBatchCommand(const QStringList& arguments);
+
+} // namespace rtf_tool
