@@ -7,12 +7,15 @@ namespace documents {
 
 namespace {
 
+// The plain sentence first, with the file's name; the codec's cause (which names the whole
+// path) follows as the message's smaller details.
 QString failureText(const QString& lead, const QString& path, const QString& reason)
 {
     const QString shown = QDir::toNativeSeparators(path);
-    if (reason.contains(shown) || reason.contains(path))
-        return reason;
-    return lead.arg(shown) + QLatin1Char('\n') + reason;
+    const QString cause = reason.contains(shown) || reason.contains(path)
+        ? reason
+        : shown + QLatin1String(": ") + reason;
+    return lead.arg(QFileInfo(path).fileName()) + QLatin1String("\n\n") + cause;
 }
 
 } // namespace
@@ -21,14 +24,8 @@ QString openFailedText(const QString& path, const QString& reason)
 {
     // The codec's words for a file that is something else (plain text, a web page): the
     // writer is told in plain words, the codec's cause follows as the details.
-    if (reason.contains(QLatin1String("not an RTF file"))) {
-        const QString shown = QDir::toNativeSeparators(path);
-        const QString cause = reason.contains(shown) || reason.contains(path)
-            ? reason
-            : shown + QLatin1String(": ") + reason;
-        return QStringLiteral("\"%1\" is not a Rich Text Format document.\n\n%2")
-            .arg(QFileInfo(path).fileName(), cause);
-    }
+    if (reason.contains(QLatin1String("not an RTF file")))
+        return failureText(QStringLiteral("\"%1\" is not a Rich Text Format document."), path, reason);
     return failureText(QStringLiteral("\"%1\" could not be opened."), path, reason);
 }
 

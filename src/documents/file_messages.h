@@ -17,9 +17,9 @@ inline const QString kOpenSaveTitle = QStringLiteral("Saving confirmation");
 // Title of the warnings about files.
 inline const QString kNoticeTitle = product::kName;
 
-// A file could not be read or written: `reason` is what the codec said. The text names
-// the file even where the reason does not. A file that is not RTF is said so in plain
-// words, with the codec's reason as the details after a blank line.
+// A file could not be read or written: a plain sentence that names the file (a file that
+// is not RTF is said to be so), then, after a blank line, the codec's `reason` with the
+// whole path as the details.
 QString openFailedText(const QString& path, const QString& reason);
 QString saveFailedText(const QString& path, const QString& reason);
 
