@@ -227,7 +227,7 @@ def build_font(rows, plans, source, version, ligatures=()):
     gasp.gaspRange = {0xFFFF: 0x000F}  # the outlines carry no hints: smooth at every size
     fb.font["gasp"] = gasp
     if ligatures:
-        fb.font["GSUB"] = joined.build_gsub(ligatures, code_names, by_plan)
+        fb.font["GSUB"] = joined.build_gsub(ligatures, code_names, by_plan, fb.font.getReverseGlyphMap())
     # The bounds are set above: saving need not work them out again from every point.
     fb.font.recalcBBoxes = False
     fb.font["maxp"].recalc(fb.font)
