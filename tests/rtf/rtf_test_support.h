@@ -117,16 +117,19 @@ inline QStringList describe(const QTextDocument& document)
     return lines;
 }
 
-// A one-colour PNG of the size given.
-inline QByteArray pngBytes(int width, int height)
+// A one-colour picture of the size given, in `format` ("PNG", "JPEG").
+inline QByteArray imageBytes(int width, int height, const char* format = "PNG")
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::red);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    image.save(&buffer, format);
     return bytes;
 }
+
+inline QByteArray pngBytes(int width, int height) { return imageBytes(width, height, "PNG"); }
+inline QByteArray jpegBytes(int width, int height) { return imageBytes(width, height, "JPEG"); }
 
 } // namespace rtf_test

@@ -1,9 +1,9 @@
 // norvelin-rtf over many files: a folder walked recursively, outputs mirrored below -o,
 // bad files reported in the summary without stopping the rest, exit status 1 when any failed.
 
+#include "tool_runner.h"
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,24 +24,8 @@ private:
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QString output;
-    QString errors;
-};
-
-Run runTool(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(NORVELIN_RTF_TOOL), arguments);
-    Run run;
-    if (!tool.waitForFinished(60000))
-        return run;
-    run.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    run.output = QString::fromUtf8(tool.readAllStandardOutput());
-    run.errors = QString::fromUtf8(tool.readAllStandardError());
-    return run;
-}
+using rtf_test::runTool;
+using Run = rtf_test::ToolRun;
 
 QString contents(const QString& path)
 {

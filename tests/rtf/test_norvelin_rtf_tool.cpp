@@ -4,9 +4,9 @@
 #include "conversion.h"
 #include "nq/glyph_code.h"
 #include "rtf/rtf.h"
+#include "tool_runner.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -30,22 +30,8 @@ private:
 
 namespace {
 
-struct Run {
-    int exitCode = -1;
-    QByteArray errors;
-};
-
-Run runTool(const QStringList& arguments)
-{
-    QProcess tool;
-    tool.start(QStringLiteral(NORVELIN_RTF_TOOL), arguments);
-    Run run;
-    if (!tool.waitForFinished(30000))
-        return run;
-    run.exitCode = tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1;
-    run.errors = tool.readAllStandardError();
-    return run;
-}
+using rtf_test::runTool;
+using Run = rtf_test::ToolRun;
 
 QByteArray contents(const QString& path)
 {
@@ -107,7 +93,7 @@ void TestNorvelinRtfTool::failures()
             argument = dir_.filePath(argument);
     const Run run = runTool(arguments);
     QCOMPARE(run.exitCode, exitCode);
-    QVERIFY2(QString::fromUtf8(run.errors).contains(message), run.errors.constData());
+    QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("fail.txt"))));
 }
 

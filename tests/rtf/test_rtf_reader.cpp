@@ -32,17 +32,6 @@ private slots:
 
 namespace {
 
-QByteArray jpegBytes(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::blue);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
-}
-
 const QByteArray kNqFontTable = "{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset0 NQ;}{\\f2\\fnil\\fcharset2 NQ;}}";
 
 } // namespace
@@ -305,7 +294,7 @@ void TestRtfReader::pictures_data()
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QSize>("size");
     QTest::newRow("png as hex, size from goal") << "{\\rtf1 a{\\pict\\pngblip\\picw4\\pich3\\picwgoal600\\pichgoal300\n" + rtf_test::pngBytes(4, 3).toHex() + "}b}" << QSize(40, 20);
-    QTest::newRow("jpeg as bin, scaled") << "{\\rtf1 a{\\pict\\jpegblip\\picscalex50\\picscaley200\\bin" + QByteArray::number(jpegBytes(8, 6).size()) + " " + jpegBytes(8, 6) + "}b}" << QSize(4, 12);
+    QTest::newRow("jpeg as bin, scaled") << "{\\rtf1 a{\\pict\\jpegblip\\picscalex50\\picscaley200\\bin" + QByteArray::number(rtf_test::jpegBytes(8, 6).size()) + " " + rtf_test::jpegBytes(8, 6) + "}b}" << QSize(4, 12);
     QTest::newRow("object's result picture") << "{\\rtf1 a{\\object\\objemb{\\*\\objdata 0105}{\\result{\\pict\\pngblip " + rtf_test::pngBytes(7, 2).toHex() + "}}}b}" << QSize(7, 2);
     QTest::newRow("shppict read, nonshppict skipped") << "{\\rtf1 a{\\*\\shppict{\\pict\\pngblip " + rtf_test::pngBytes(5, 5).toHex() + "}}{\\nonshppict{\\pict\\pngblip " + rtf_test::pngBytes(9, 9).toHex() + "}}b}" << QSize(5, 5);
 }
