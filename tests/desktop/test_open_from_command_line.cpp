@@ -38,8 +38,10 @@ void TestOpenFromCommandLine::initTestCase()
     for (const char* tool : {"Xvfb", "xdotool"})
         QVERIFY2(!QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty(),
                  "Xvfb and xdotool are needed: scripts/test installs them");
-    // The server picks a free display and names it on its standard output.
+    // The server picks a free display and names it on its standard output. It must not
+    // reset when its last client goes: a program started during a reset cannot connect.
     xvfb_.start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"),
+                                         QStringLiteral("-noreset"),
                                          QStringLiteral("-screen"), QStringLiteral("0"),
                                          QStringLiteral("1280x800x24"), QStringLiteral("-nolisten"),
                                          QStringLiteral("tcp")});
