@@ -156,8 +156,9 @@ QString selectionToUnicodeText(const QTextCursor& selection, int* unconverted)
 }
 
 std::unique_ptr<QTextDocument> toUnicodeDocument(const QTextDocument& document,
-                                                 const QString& bengaliFamily)
+                                                 const QString& bengaliFamily, int* unconverted)
 {
+    int lost = 0;
     std::unique_ptr<QTextDocument> copy(document.clone());
     for (QTextBlock block = copy->begin(); block.isValid(); block = block.next()) {
         const int from = block.position();
@@ -165,8 +166,9 @@ std::unique_ptr<QTextDocument> toUnicodeDocument(const QTextDocument& document,
         const auto nqRun = [&](const Run& run) { return isNqRun(run.format, document); };
         replaceRuns(*copy, groups(runsOf(block, from, to), nqRun, &nqSyllableBreak),
                     [&](QTextCursor& cursor, const Run& run) {
-                        cursor.insertText(nq::nqToUnicode(run.text).text,
-                                          withFamily(run.format, bengaliFamily));
+                        const nq::BridgeResult r = nq::nqToUnicode(run.text);
+                        lost += r.unconverted;
+                        cursor.insertText(r.text, withFamily(run.format, bengaliFamily));
                     });
     }
     if (isNqRun(QTextCharFormat(), document)) {
@@ -174,6 +176,8 @@ std::unique_ptr<QTextDocument> toUnicodeDocument(const QTextDocument& document,
         font.setFamilies(QStringList{bengaliFamily});
         copy->setDefaultFont(font);
     }
+    if (unconverted)
+        *unconverted = lost;
     return copy;
 }
 

@@ -17,9 +17,10 @@ QString documentToUnicodeText(const QTextDocument& document, int* unconverted = 
 QString selectionToUnicodeText(const QTextCursor& selection, int* unconverted = nullptr);
 
 // A copy of `document` whose NQ runs hold Unicode Bengali in `bengaliFamily`; other runs
-// and all formatting stay. For HTML export.
+// and all formatting stay. For HTML export. `unconverted` as above.
 std::unique_ptr<QTextDocument> toUnicodeDocument(const QTextDocument& document,
-                                                 const QString& bengaliFamily);
+                                                 const QString& bengaliFamily,
+                                                 int* unconverted = nullptr);
 
 // Inserts `text` at `cursor`: Unicode Bengali as NQ codes in the NQ face; characters with
 // no glyph keep the cursor's format in a face that shows them as they are. Returns their

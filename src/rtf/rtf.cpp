@@ -67,10 +67,12 @@ std::optional<QString> readRegularFile(const QString& path, QByteArray& data)
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return cannotRead(path, systemError(errno));
-    const auto fail = [&](const QString& reason) {
-        ::close(fd);
-        return std::optional<QString>(cannotRead(path, reason));
-    };
+    // Closed on every way out, an allocation that fails while the file grows included.
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } const closer{fd};
+    const auto fail = [&](const QString& reason) { return std::optional<QString>(cannotRead(path, reason)); };
     if (::fstat(fd, &info) != 0)
         return fail(systemError(errno));
     if (const auto reason = notRegular(info.st_mode))
@@ -96,7 +98,6 @@ std::optional<QString> readRegularFile(const QString& path, QByteArray& data)
             break;
         filled += got;
     }
-    ::close(fd);
     data.truncate(filled);
     return std::nullopt;
 }
@@ -153,8 +154,9 @@ QStringList noticesFor(const QString& path, const ReadNotes& notes)
     if (pictures > 0) {
         QStringList causes;
         if (notes.picturesOverBudget > 0)
-            causes << QStringLiteral("%1 would take more than the 256 MB of memory a document's pictures may use")
-                          .arg(notes.picturesOverBudget);
+            causes << QStringLiteral("%1 would take more than the %2 MB of memory a document's pictures may use")
+                          .arg(notes.picturesOverBudget)
+                          .arg(kPictureBudgetBytes >> 20);
         if (notes.picturesUndecodable > 0)
             causes << QStringLiteral("%1 could not be decoded").arg(notes.picturesUndecodable);
         notices << QStringLiteral("%1: %2 shown as grey boxes (%3). Saving writes them back as they were.")

@@ -23,11 +23,6 @@ QChar cp1252Character(QChar glyph)
     return nq::isHeldPrivate(*code) ? QChar(char16_t(*code)) : nq::toChar(*code);
 }
 
-std::optional<QString> writeBytes(const QString& path, const QByteArray& bytes)
-{
-    return rtf::saveBytes(path, bytes);
-}
-
 } // namespace
 
 std::optional<OutputFormat> formatForPath(const QString& path)
@@ -88,20 +83,19 @@ std::optional<QString> convert(const QString& input, const QString& output, cons
     if (options.unicode == UnicodeMode::ToUnicode) {
         switch (options.format) {
         case OutputFormat::Text:
-            return writeBytes(output, (nqtext::documentToUnicodeText(document, unconverted) + u'\n').toUtf8());
+            return rtf::saveBytes(output, (nqtext::documentToUnicodeText(document, unconverted) + u'\n').toUtf8());
         case OutputFormat::Html:
-            if (unconverted)
-                nqtext::documentToUnicodeText(document, unconverted);
-            return writeBytes(output, nqtext::toUnicodeDocument(document, QStringLiteral("Noto Sans Bengali"))
-                                          ->toHtml().toUtf8());
+            return rtf::saveBytes(output, nqtext::toUnicodeDocument(document, QStringLiteral("Noto Sans Bengali"),
+                                                                    unconverted)
+                                              ->toHtml().toUtf8());
         case OutputFormat::Rtf:
             break;
         }
     }
     switch (options.format) {
     case OutputFormat::Rtf: return rtf::saveFile(output, document);
-    case OutputFormat::Text: return writeBytes(output, plainText(document));
-    case OutputFormat::Html: return writeBytes(output, document.toHtml().toUtf8());
+    case OutputFormat::Text: return rtf::saveBytes(output, plainText(document));
+    case OutputFormat::Html: return rtf::saveBytes(output, document.toHtml().toUtf8());
     }
     return std::nullopt;
 }
