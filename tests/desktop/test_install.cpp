@@ -43,6 +43,11 @@ void TestInstall::filesLandInPlace_data()
     QTest::newRow("metainfo") << "share/metainfo/" + id + ".metainfo.xml";
     for (int size : {16, 32, 48})
         QTest::addRow("icon %d", size) << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
+    QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + id + ".svg";
+    QTest::newRow("manual page") << "share/man/man1/norvelin.1.gz";
+    QTest::newRow("converter's manual page") << "share/man/man1/norvelin-rtf.1.gz";
+    QTest::newRow("copyright") << "share/doc/norvelin/copyright";
+    QTest::newRow("changelog") << "share/doc/norvelin/changelog.gz";
 }
 
 void TestInstall::filesLandInPlace()
