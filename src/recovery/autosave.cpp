@@ -7,41 +7,41 @@
 namespace recovery {
 
 Autosave::Autosave(RecoveryStore& store, Source source, QObject* parent)
-    : QObject(parent), store_(store), source_(std::move(source))
+    : Autosave(store, std::move(source), eventLoopClock(), parent)
 {
-    quiet_.setSingleShot(true);
-    latest_.setSingleShot(true);
-    setIntervals(kQuietMs, kLatestMs);
-    connect(&quiet_, &QTimer::timeout, this, [this] { writeNow(); });
-    connect(&latest_, &QTimer::timeout, this, [this] { writeNow(); });
 }
 
-void Autosave::setIntervals(int quietMs, int latestMs)
+Autosave::Autosave(RecoveryStore& store, Source source, Clock& clock, QObject* parent)
+    : QObject(parent),
+      store_(store),
+      source_(std::move(source)),
+      quiet_(clock.makeTimer([this] { writeNow(); })),
+      latest_(clock.makeTimer([this] { writeNow(); }))
 {
-    quiet_.setInterval(quietMs);
-    latest_.setInterval(latestMs);
 }
+
+Autosave::~Autosave() = default;
 
 void Autosave::documentChanged()
 {
     due_ = true;
-    quiet_.start();
-    if (!latest_.isActive())
-        latest_.start();
+    quiet_->start(kQuietMs);
+    if (!latest_->isActive())
+        latest_->start(kLatestMs);
 }
 
 void Autosave::documentSettled()
 {
     due_ = false;
-    quiet_.stop();
-    latest_.stop();
+    quiet_->stop();
+    latest_->stop();
     store_.discard();
 }
 
 bool Autosave::writeNow(bool always)
 {
-    quiet_.stop();
-    latest_.stop();
+    quiet_->stop();
+    latest_->stop();
     if (!due_ && !always)
         return false;
     const QTextDocument* document = source_.document ? source_.document() : nullptr;

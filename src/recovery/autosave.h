@@ -3,9 +3,11 @@
 // moment (30 s without a change), and at the latest a few minutes after the first change
 // that no copy holds yet, so that steady typing is covered too.
 
+#include "recovery/clock.h"
+
 #include <QObject>
-#include <QTimer>
 #include <functional>
+#include <memory>
 
 class QTextDocument;
 
@@ -25,8 +27,8 @@ public:
     static constexpr int kLatestMs = 180'000;
 
     Autosave(RecoveryStore& store, Source source, QObject* parent = nullptr);
-
-    void setIntervals(int quietMs, int latestMs);
+    Autosave(RecoveryStore& store, Source source, Clock& clock, QObject* parent = nullptr);
+    ~Autosave() override;
 
     // The document changed: a copy follows after a quiet moment.
     void documentChanged();
@@ -43,8 +45,8 @@ signals:
 private:
     RecoveryStore& store_;
     Source source_;
-    QTimer quiet_;
-    QTimer latest_;
+    std::unique_ptr<Timer> quiet_;
+    std::unique_ptr<Timer> latest_;
     bool due_ = false;
     bool failing_ = false;
 };

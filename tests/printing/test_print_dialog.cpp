@@ -95,8 +95,7 @@ void TestPrintDialog::printsThroughRealDialog()
     QFETCH(int, to);
     QFETCH(QString, printed);
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed: scripts/test installs it");
+    QVERIFY2(!pdftotext.isEmpty(), "pdftotext (poppler-utils) is not installed: scripts/test installs it");
 
     QTemporaryDir dir;
     platform::QtDialogs dialogs;

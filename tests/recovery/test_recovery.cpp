@@ -4,6 +4,7 @@
 #include "documents/common_dialog.h"
 #include "documents/document_state.h"
 #include "editor/rich_text_box.h"
+#include "manual_clock.h"
 #include "recovery/autosave.h"
 #include "recovery/recovery_store.h"
 #include "rtf/rtf.h"
@@ -11,7 +12,6 @@
 #include "window/main_window.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -70,6 +70,8 @@ private slots:
     void initTestCase();
     void copiesOfRunningProgramsAreNotOffered();
     void autosaveWritesAfterAQuietMomentAndGoesWhenSettled();
+    void autosaveCoversTypingWithoutAPause_data();
+    void autosaveCoversTypingWithoutAPause();
     void failingWritesAreReportedOnce();
     void killedBetweenTwoWritesLeavesACompleteCopy();
     void windowCycle_data();
@@ -114,31 +116,63 @@ void TestRecovery::copiesOfRunningProgramsAreNotOffered()
 
 void TestRecovery::autosaveWritesAfterAQuietMomentAndGoesWhenSettled()
 {
+    using recovery::Autosave;
     QTemporaryDir folder;
     recovery::RecoveryStore store(folder.path());
     QTextDocument document;
-    recovery::Autosave autosave(store, {[&] { return &document; }, [] { return QStringLiteral("/x.rtf"); }});
-    autosave.setIntervals(100, 100000);
+    ManualClock clock;
+    Autosave autosave(store, {[&] { return &document; }, [] { return QStringLiteral("/x.rtf"); }}, clock);
 
     autosave.documentChanged();
-    QVERIFY(!store.hasCopy());
-    QTRY_VERIFY_WITH_TIMEOUT(store.hasCopy(), 5000);
+    clock.advance(Autosave::kQuietMs - 1);
+    QVERIFY2(!store.hasCopy(), "written before the quiet moment was over");
+    clock.advance(1);
+    QVERIFY2(store.hasCopy(), "no copy after a quiet moment");
 
     autosave.documentSettled();
     QVERIFY(!store.hasCopy());
-    // Nothing is due after a settle: the quiet moment writes nothing.
-    QTest::qWait(300);
+    // Nothing is due after a settle: neither deadline writes.
+    clock.advance(2 * Autosave::kLatestMs);
     QVERIFY(!store.hasCopy());
+}
 
-    // Steady typing that never pauses is covered by the latest deadline.
-    autosave.setIntervals(400, 600);
-    QElapsedTimer typing;
-    typing.start();
-    while (!store.hasCopy() && typing.elapsed() < 5000) {
+void TestRecovery::autosaveCoversTypingWithoutAPause_data()
+{
+    QTest::addColumn<bool>("copiedBefore");
+    // The latest deadline counts from the first change that no copy holds, not from the
+    // first change of the run.
+    QTest::newRow("first changes of the run") << false;
+    QTest::newRow("changes after a copy") << true;
+}
+
+void TestRecovery::autosaveCoversTypingWithoutAPause()
+{
+    using recovery::Autosave;
+    QFETCH(bool, copiedBefore);
+    QTemporaryDir folder;
+    recovery::RecoveryStore store(folder.path());
+    QTextDocument document;
+    ManualClock clock;
+    Autosave autosave(store, {[&] { return &document; }, [] { return QString(); }}, clock);
+    if (copiedBefore) {
         autosave.documentChanged();
-        QTest::qWait(100);
+        clock.advance(Autosave::kQuietMs);
+        QVERIFY(store.hasCopy());
+        store.discard();
+        clock.advance(Autosave::kLatestMs);
+    }
+
+    // A change every third of the quiet moment: the quiet timer never runs out.
+    const qint64 typingStarts = clock.now();
+    const int step = Autosave::kQuietMs / 3;
+    while (!store.hasCopy() && clock.now() - typingStarts < 2 * Autosave::kLatestMs) {
+        autosave.documentChanged();
+        clock.advance(step);
     }
     QVERIFY2(store.hasCopy(), "typing without a pause must still be copied");
+    const qint64 copiedAfter = clock.now() - typingStarts;
+    QVERIFY2(copiedAfter >= Autosave::kLatestMs && copiedAfter < Autosave::kLatestMs + step,
+             qPrintable(QString::number(copiedAfter)));
 }
 
 void TestRecovery::failingWritesAreReportedOnce()

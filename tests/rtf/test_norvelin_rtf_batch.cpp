@@ -89,6 +89,8 @@ void TestNorvelinRtfBatch::usageErrors_data()
     QTest::newRow("unknown format") << QStringList{"--to", "doc", "-o", "out", "archive"} << "--to takes txt, html or rtf";
     QTest::newRow("bad job count") << QStringList{"--to", "txt", "-o", "out", "-j", "0", "archive"} << "-j takes";
     QTest::newRow("unicode into rtf") << QStringList{"--unicode", "--to", "rtf", "-o", "out", "archive"} << "--unicode writes txt or html";
+    QTest::newRow("from unicode in a batch") << QStringList{"--from-unicode", "--to", "rtf", "-o", "out", "archive"} << "--from-unicode cannot be used here";
+    QTest::newRow("option without its value") << QStringList{"--to", "txt", "archive", "-o"} << "usage:";
 }
 
 void TestNorvelinRtfBatch::usageErrors()

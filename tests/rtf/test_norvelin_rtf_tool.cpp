@@ -1,6 +1,8 @@
-// The command-line converter: output by extension, NQ runs as cp1252 text, and bad input
-// reported on stderr with a non-zero exit.
+// The command-line converter: output by extension, NQ runs as cp1252 text, bad input
+// reported on stderr with a non-zero exit, usage errors with 2, and a help that lists
+// every mode.
 
+#include "command_line.h"
 #include "conversion.h"
 #include "nq/glyph_code.h"
 #include "rtf/rtf.h"
@@ -20,6 +22,8 @@ private slots:
     void converts();
     void failures_data();
     void failures();
+    void helpListsEveryMode_data();
+    void helpListsEveryMode();
     void nqRunsBecomeCp1252Text();
     void unicodeBengaliBothWays();
 
@@ -81,6 +85,11 @@ void TestNorvelinRtfTool::failures_data()
     QTest::newRow("no arguments") << QStringList{} << 2 << "usage:";
     QTest::newRow("unicode into rtf") << QStringList{QStringLiteral("--unicode"), QStringLiteral("in.rtf"), QStringLiteral("fail.rtf")} << 2 << "--unicode writes .txt or .html";
     QTest::newRow("from unicode into text") << QStringList{QStringLiteral("--from-unicode"), QStringLiteral("in.txt"), QStringLiteral("fail.txt")} << 2 << "--from-unicode writes .rtf";
+    QTest::newRow("both unicode directions") << QStringList{QStringLiteral("--unicode"), QStringLiteral("--from-unicode"), QStringLiteral("in.rtf"), QStringLiteral("fail.txt")} << 2 << "exclude each other";
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bold"), QStringLiteral("in.rtf"), QStringLiteral("fail.txt")} << 2 << "usage:";
+    QTest::newRow("one file only") << QStringList{QStringLiteral("in.rtf")} << 2 << "usage:";
+    QTest::newRow("three files") << QStringList{QStringLiteral("in.rtf"), QStringLiteral("fail.txt"), QStringLiteral("fail.html")} << 2 << "usage:";
+    QTest::newRow("batch option without its mode's") << QStringList{QStringLiteral("-j"), QStringLiteral("2"), QStringLiteral("in.rtf"), QStringLiteral("fail.txt")} << 2 << "-j cannot be used here";
 }
 
 void TestNorvelinRtfTool::failures()
@@ -95,6 +104,34 @@ void TestNorvelinRtfTool::failures()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("fail.txt"))));
+}
+
+void TestNorvelinRtfTool::helpListsEveryMode_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("--help") << QStringLiteral("--help");
+    QTest::newRow("-h") << QStringLiteral("-h");
+}
+
+void TestNorvelinRtfTool::helpListsEveryMode()
+{
+    QFETCH(QString, argument);
+    const Run run = runTool({argument});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.isEmpty(), qPrintable(run.errors));
+    const QStringList expected{QStringLiteral("norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html"),
+                               QStringLiteral("norvelin-rtf --unicode IN.rtf OUT.txt|OUT.html"),
+                               QStringLiteral("norvelin-rtf --from-unicode IN.txt OUT.rtf"),
+                               QStringLiteral("--to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER..."),
+                               QStringLiteral("--unicode "), QStringLiteral("--from-unicode "),
+                               QStringLiteral("--to <format>"), QStringLiteral("-o <folder>"),
+                               QStringLiteral("-j <threads>"), QStringLiteral("-h, --help")};
+    for (const QString& line : expected)
+        QVERIFY2(run.output.contains(line), qPrintable(line + QStringLiteral(" is missing from:\n") + run.output));
+    // Modes added later are listed too.
+    for (const rtf_tool::Mode& mode : rtf_tool::modes())
+        for (const QString& line : mode.synopsis)
+            QVERIFY2(run.output.contains(line), qPrintable(line));
 }
 
 void TestNorvelinRtfTool::nqRunsBecomeCp1252Text()

@@ -63,8 +63,7 @@ void TestStartupFont::withoutFontFile()
 
 void TestStartupFont::withFontFile()
 {
-    if (window_test::builtFontFile().isEmpty())
-        QSKIP("nq.ttf is not built yet beside the test (build the nq_font target)");
+    QVERIFY2(!window_test::builtFontFile().isEmpty(), "nq.ttf is not built beside the test (build the nq_font target)");
     QTemporaryDir programDir;
     QVERIFY(window_test::makeProgramDir(programDir, true));
     // Started from elsewhere: the file is found in the program's folder all the same.

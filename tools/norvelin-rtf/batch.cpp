@@ -1,5 +1,8 @@
 #include "batch.h"
 
+#include "command_line.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -37,18 +40,7 @@ bool isUnder(const QString& path, const QString& dir)
     return path.startsWith(dir + u'/');
 }
 
-QString usage()
-{
-    return QStringLiteral(
-        "usage: norvelin-rtf [--unicode] --to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER...\n");
-}
-
 } // namespace
-
-bool isBatchCommand(const QStringList& arguments)
-{
-    return arguments.contains(QLatin1String("--to")) || arguments.contains(QLatin1String("-o"));
-}
 
 QList<BatchItem> collectBatch(const QStringList& paths, const QString& outDir, OutputFormat format,
                               QList<BatchFailure>& failures)
@@ -146,48 +138,31 @@ QString batchSummary(const BatchResult& result)
     return text;
 }
 
-int runBatchCommand(const QStringList& arguments)
+int runBatchCommand(const QCommandLineParser& line)
 {
     ConversionOptions options;
-    std::optional<OutputFormat> format;
-    QString outDir;
-    int jobs = QThread::idealThreadCount();
-    QStringList paths;
-    const auto fail = [](const QString& message) {
-        std::fprintf(stderr, "norvelin-rtf: %s\n%s", qPrintable(message), qPrintable(usage()));
-        return 2;
-    };
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == u"--unicode") {
-            options.unicode = UnicodeMode::ToUnicode;
-        } else if (argument == u"--to" && hasValue) {
-            format = formatForPath(QStringLiteral("x.") + arguments[++i]);
-            if (!format)
-                return fail(QStringLiteral("--to takes txt, html or rtf"));
-        } else if (argument == u"-o" && hasValue) {
-            outDir = arguments[++i];
-        } else if (argument == u"-j" && hasValue) {
-            bool ok = false;
-            jobs = arguments[++i].toInt(&ok);
-            if (!ok || jobs < 1)
-                return fail(QStringLiteral("-j takes a number of threads, 1 or more"));
-        } else if (argument == u"--") {
-            paths += arguments.mid(i + 1);
-            break;
-        } else if (argument.startsWith(u'-')) {
-            return fail(QStringLiteral("%1: unknown option or missing value").arg(argument));
-        } else {
-            paths.append(argument);
-        }
+    if (line.isSet(opt::unicode))
+        options.unicode = UnicodeMode::ToUnicode;
+    const QString outDir = line.value(opt::outDir);
+    const QStringList paths = line.positionalArguments();
+    if (!line.isSet(opt::to) || outDir.isEmpty() || paths.isEmpty()) {
+        return usageError(
+            QCoreApplication::translate("NorvelinRtf", "a batch needs --to, -o and at least one file or folder"));
     }
-    if (!format || outDir.isEmpty() || paths.isEmpty())
-        return fail(QStringLiteral("a batch needs --to, -o and at least one file or folder"));
+    const auto format = formatForPath(QStringLiteral("x.") + line.value(opt::to));
+    if (!format)
+        return usageError(QCoreApplication::translate("NorvelinRtf", "--to takes txt, html or rtf"));
+    int jobs = QThread::idealThreadCount();
+    if (line.isSet(opt::jobs)) {
+        bool ok = false;
+        jobs = line.value(opt::jobs).toInt(&ok);
+        if (!ok || jobs < 1)
+            return usageError(QCoreApplication::translate("NorvelinRtf", "-j takes a number of threads, 1 or more"));
+    }
     if (options.unicode == UnicodeMode::ToUnicode && *format == OutputFormat::Rtf)
-        return fail(QStringLiteral("--unicode writes txt or html"));
+        return usageError(QCoreApplication::translate("NorvelinRtf", "--unicode writes txt or html"));
     if (!QDir().mkpath(outDir))
-        return fail(QStringLiteral("%1: the output folder cannot be made").arg(outDir));
+        return usageError(QCoreApplication::translate("NorvelinRtf", "%1: the output folder cannot be made").arg(outDir));
     options.format = *format;
 
     QList<BatchFailure> refused;

@@ -5,6 +5,7 @@
 
 #include "conversion.h"
 
+#include <QCommandLineParser>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,10 +43,8 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
 // converted, failed with reasons, characters left unconverted.
 QString batchSummary(const BatchResult& result);
 
-// True when the arguments ask for a batch (--to or -o among them).
-bool isBatchCommand(const QStringList& arguments);
-// The whole batch command: parses `arguments` (without the program name), converts and
+// The whole batch command (--to, -o, -j and --unicode read from `line`): converts and
 // prints the summary. Returns the exit status: 0 all converted, 1 some failed, 2 usage.
-int runBatchCommand(const QStringList& arguments);
+int runBatchCommand(const QCommandLineParser& line);
 
 } // namespace rtf_tool
