@@ -19,6 +19,7 @@ QString suffixFor(OutputFormat format)
     switch (format) {
     case OutputFormat::Text: return QStringLiteral("txt");
     case OutputFormat::Html: return QStringLiteral("html");
+    case OutputFormat::Pdf: return QStringLiteral("pdf");
     case OutputFormat::Rtf: break;
     }
     return QStringLiteral("rtf");
@@ -40,7 +41,7 @@ bool isUnder(const QString& path, const QString& dir)
 QString usage()
 {
     return QStringLiteral(
-        "usage: norvelin-rtf [--unicode] --to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER...\n");
+        "usage: norvelin-rtf [--unicode] --to txt|html|rtf|pdf -o OUTDIR [-j N] FILE|FOLDER...\n");
 }
 
 } // namespace
@@ -165,7 +166,7 @@ int runBatchCommand(const QStringList& arguments)
         } else if (argument == u"--to" && hasValue) {
             format = formatForPath(QStringLiteral("x.") + arguments[++i]);
             if (!format)
-                return fail(QStringLiteral("--to takes txt, html or rtf"));
+                return fail(QStringLiteral("--to takes txt, html, rtf or pdf"));
         } else if (argument == u"-o" && hasValue) {
             outDir = arguments[++i];
         } else if (argument == u"-j" && hasValue) {
@@ -184,7 +185,7 @@ int runBatchCommand(const QStringList& arguments)
     }
     if (!format || outDir.isEmpty() || paths.isEmpty())
         return fail(QStringLiteral("a batch needs --to, -o and at least one file or folder"));
-    if (options.unicode == UnicodeMode::ToUnicode && *format == OutputFormat::Rtf)
+    if (options.unicode == UnicodeMode::ToUnicode && *format != OutputFormat::Text && *format != OutputFormat::Html)
         return fail(QStringLiteral("--unicode writes txt or html"));
     if (!QDir().mkpath(outDir))
         return fail(QStringLiteral("%1: the output folder cannot be made").arg(outDir));

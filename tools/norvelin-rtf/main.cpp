@@ -26,19 +26,20 @@ int main(int argc, char* argv[])
         args.removeFirst();
     }
     if (args.size() != 2 || args[0].startsWith(u'-')) {
-        std::fputs("usage: norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html\n"
+        std::fputs("usage: norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html|OUT.pdf\n"
                    "       norvelin-rtf --unicode IN.rtf OUT.txt|OUT.html\n"
                    "       norvelin-rtf --from-unicode IN.txt OUT.rtf\n"
-                   "       norvelin-rtf [--unicode] --to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER...\n", stderr);
+                   "       norvelin-rtf [--unicode] --to txt|html|rtf|pdf -o OUTDIR [-j N] FILE|FOLDER...\n", stderr);
         return 2;
     }
     const auto format = rtf_tool::formatForPath(args[1]);
     if (!format) {
-        std::fprintf(stderr, "norvelin-rtf: %s: unknown output type (use .rtf, .txt or .html)\n", qPrintable(args[1]));
+        std::fprintf(stderr, "norvelin-rtf: %s: unknown output type (use .rtf, .txt, .html or .pdf)\n", qPrintable(args[1]));
         return 2;
     }
     options.format = *format;
-    if ((options.unicode == rtf_tool::UnicodeMode::ToUnicode && *format == rtf_tool::OutputFormat::Rtf)
+    if ((options.unicode == rtf_tool::UnicodeMode::ToUnicode && *format != rtf_tool::OutputFormat::Text
+         && *format != rtf_tool::OutputFormat::Html)
         || (options.unicode == rtf_tool::UnicodeMode::FromUnicode && *format != rtf_tool::OutputFormat::Rtf)) {
         std::fputs("norvelin-rtf: --unicode writes .txt or .html; --from-unicode writes .rtf\n", stderr);
         return 2;
