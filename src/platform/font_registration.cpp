@@ -51,10 +51,7 @@ int registerEditingFont(const QString& executableDir)
         return -1;
     // The user's copy first: fontconfig already lists it under the same family, and Qt may
     // draw that entry rather than ours; an older copy would lack the joined forms.
-    // Other programs get the copy without the private-use code points of the joined glyphs,
-    // so that their font fallback never picks NQ for private-use text.
-    QFile shared(findFontFile(executableDir, QStringLiteral("nq-shared.ttf")));
-    copyIntoUserFonts(path, shared.open(QIODevice::ReadOnly) ? shared.readAll() : data);
+    copyIntoUserFonts(path, data);
     return QFontDatabase::addApplicationFontFromData(data);
 }
 

@@ -249,7 +249,6 @@ def main(argv):
     parser.add_argument("--licence-output", required=True)
     parser.add_argument("--private-use-table",
                         help="give joined glyphs private-use code points; their codes go here")
-    parser.add_argument("--shared-output", help="the copy for other programs, without those")
     args = parser.parse_args(argv)
 
     started = time.monotonic()
@@ -280,10 +279,6 @@ def main(argv):
     os.replace(tmp, args.output)
     if args.private_use_table:
         private_use.write_table(args.private_use_table, private_entries)
-    if args.shared_output:
-        private_use.without_private_use(font, private_entries)
-        font.save(args.shared_output + ".tmp")
-        os.replace(args.shared_output + ".tmp", args.shared_output)
     with open(args.licence_output + ".tmp", "w", encoding="utf-8") as f:
         f.write(licence_text)
     os.replace(args.licence_output + ".tmp", args.licence_output)

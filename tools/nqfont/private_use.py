@@ -5,9 +5,7 @@ A PDF printer keeps one identity per glyph: the lowest code point the cmap maps 
 joined glyphs have none, so their text would vanish from the PDF; with a code point each, the
 PDF post-processor can look their codes up in the table and write Unicode Bengali for them.
 
-The code points start at U+E000 and skip U+F000-U+F1FF, where the editor holds codes. The
-copy of the font made for other programs leaves them out (see `without_private_use`), so that
-their font fallback never picks NQ for private-use text.
+The code points start at U+E000 and skip U+F000-U+F1FF, where the editor holds codes.
 """
 
 import os
@@ -67,14 +65,6 @@ def assign(font, code_base):
         if sub.isUnicode():
             sub.cmap.update({cp: name for cp, _, name in entries})
     return entries
-
-
-def without_private_use(font, entries):
-    """Takes the assigned code points out of the cmap again."""
-    assigned = {cp for cp, _, _ in entries}
-    for sub in font["cmap"].tables:
-        for cp in assigned:
-            sub.cmap.pop(cp, None)
 
 
 def write_table(path, entries):
