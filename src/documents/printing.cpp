@@ -3,48 +3,16 @@
 #include "documents/common_dialog.h"
 #include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
+#include "printout/paged_document.h"
+#include "printout/pdf_printout.h"
 #include "product/product.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QGuiApplication>
-#include <QPainter>
+#include <QFileInfo>
 #include <QPrinter>
-#include <QScreen>
 #include <QTextDocument>
-#include <QTextFrame>
 #include <memory>
 
 namespace {
-
-// The resolution at which text formats give lengths in pixels: the primary screen's logical
-// resolution, 96 when the application asks for it, and 100 without a screen, as Qt's text
-// layout assumes.
-int textFormatDpiY()
-{
-    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
-        return 96;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return qRound(screen->logicalDotsPerInchY());
-    return 100;
-}
-
-// Margins for a printer that offers none of its own (a PDF file, a borderless page).
-constexpr qreal kMinimumMarginMm = 10.0;
-constexpr qreal kDefaultMarginMm = 20.0;
-
-void ensureMargins(QPrinter& printer)
-{
-    const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
-    const bool tooNarrow = margins.left() < kMinimumMarginMm || margins.top() < kMinimumMarginMm
-        || margins.right() < kMinimumMarginMm || margins.bottom() < kMinimumMarginMm;
-    if (tooNarrow) {
-        const qreal m = kDefaultMarginMm;
-        printer.setPageMargins(QMarginsF(std::max(margins.left(), m), std::max(margins.top(), m),
-                                         std::max(margins.right(), m),
-                                         std::max(margins.bottom(), m)),
-                               QPageLayout::Millimeter);
-    }
-}
 
 QString describe(const QPrinter& printer)
 {
@@ -78,52 +46,14 @@ bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, 
     std::unique_ptr<QTextDocument> copy = selectionOnly
         ? editor.printableCopy()
         : std::unique_ptr<QTextDocument>(editor.document()->clone());
-
-    // The margins go into the document's frame rather than the printer's page, so that the
-    // layout keeps every line off the page edges and none is cut in two at a page break.
-    ensureMargins(printer);
-    const QPageLayout pageLayout = printer.pageLayout();
-    const QRect paper = pageLayout.fullRectPixels(printer.resolution());
-    const QRect body = pageLayout.paintRectPixels(printer.resolution());
-    printer.setFullPage(true);
-
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        setError(error, describe(printer));
-        return false;
-    }
-
-    copy->documentLayout()->setPaintDevice(&printer);
-    // Frame margins are given at the default resolution; the layout scales them to the device.
-    const qreal toLayout = qreal(textFormatDpiY()) / printer.logicalDpiY();
-    QTextFrameFormat frame = copy->rootFrame()->frameFormat();
-    frame.setLeftMargin((body.left() - paper.left()) * toLayout);
-    frame.setTopMargin((body.top() - paper.top()) * toLayout);
-    frame.setRightMargin((paper.right() - body.right()) * toLayout);
-    frame.setBottomMargin((paper.bottom() - body.bottom()) * toLayout);
-    copy->rootFrame()->setFrameFormat(frame);
-    const QRectF sheet(QPointF(0, 0), QSizeF(paper.size()));
-    copy->setPageSize(sheet.size());
-
-    const int pages = copy->pageCount();
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0 && !printer.newPage())
-            break;
-        painter.save();
-        const QRectF area = sheet.translated(0, page * sheet.height());
-        painter.translate(0, -area.top());
-        copy->drawContents(&painter, area);
-        painter.restore();
-    }
-    const bool finished = painter.end();
-    if (!finished || printer.printerState() == QPrinter::Error) {
+    if (!printout::paintPages(*copy, printer) || printer.printerState() == QPrinter::Error) {
         setError(error, describe(printer));
         return false;
     }
     return true;
 }
 
-void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window)
+void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, const QString& docpath)
 {
     dialog.CancelError = true;
     dialog.Flags = CommonDialog::kReturnDc | CommonDialog::kNoPageNumbers;
@@ -147,7 +77,16 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window)
     }
 
     QString error;
-    if (!SelPrint(editor, printer, printSelection, &error))
+    if (!SelPrint(editor, printer, printSelection, &error)) {
         dialog.dialogs().message(window, error, product::kName, platform::Buttons::Ok,
                                  platform::Icon::Warning);
+        return;
+    }
+    // A PDF file gets Unicode text behind its NQ glyphs; without it, it stays as printed.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString title = docpath.isEmpty() ? QString() : QFileInfo(docpath).completeBaseName();
+        if (const auto notice = printout::addTextToPdfFile(printer.outputFileName(), title))
+            dialog.dialogs().message(window, *notice, product::kName, platform::Buttons::Ok,
+                                     platform::Icon::Warning);
+    }
 }

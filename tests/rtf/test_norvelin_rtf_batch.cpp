@@ -4,6 +4,8 @@
 #include "tool_runner.h"
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +16,7 @@ private slots:
     void convertsFolderPastBadFiles();
     void usageErrors_data();
     void usageErrors();
+    void printsToSearchablePdf();
 
 private:
     void write(const QString& name, const QByteArray& bytes);
@@ -86,11 +89,12 @@ void TestNorvelinRtfBatch::usageErrors_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("no output folder") << QStringList{"--to", "txt", "archive"} << "needs --to, -o";
     QTest::newRow("no inputs") << QStringList{"--to", "txt", "-o", "out"} << "needs --to, -o";
-    QTest::newRow("unknown format") << QStringList{"--to", "doc", "-o", "out", "archive"} << "--to takes txt, html or rtf";
+    QTest::newRow("unknown format") << QStringList{"--to", "doc", "-o", "out", "archive"} << "--to takes txt, html, rtf or pdf";
     QTest::newRow("bad job count") << QStringList{"--to", "txt", "-o", "out", "-j", "0", "archive"} << "-j takes";
     QTest::newRow("unicode into rtf") << QStringList{"--unicode", "--to", "rtf", "-o", "out", "archive"} << "--unicode writes txt or html";
     QTest::newRow("from unicode in a batch") << QStringList{"--from-unicode", "--to", "rtf", "-o", "out", "archive"} << "--from-unicode cannot be used here";
     QTest::newRow("option without its value") << QStringList{"--to", "txt", "archive", "-o"} << "usage:";
+    QTest::newRow("unicode into pdf") << QStringList{"--unicode", "--to", "pdf", "-o", "out", "archive"} << "--unicode writes txt or html";
 }
 
 void TestNorvelinRtfBatch::usageErrors()
@@ -104,6 +108,23 @@ void TestNorvelinRtfBatch::usageErrors()
     QCOMPARE(run.exitCode, 2);
     QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
     QVERIFY(!QFile::exists(path(QStringLiteral("out"))));
+}
+
+// --to pdf prints each document as the editor prints it, with Unicode Bengali behind NQ.
+void TestNorvelinRtfBatch::printsToSearchablePdf()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed: scripts/test installs it");
+    const QString out = path(QStringLiteral("out"));
+    const Run run = runTool({QStringLiteral("--to"), QStringLiteral("pdf"), QStringLiteral("-o"), out,
+                             path(QStringLiteral("archive/first.rtf"))});
+    QCOMPARE(run.exitCode, 0);
+    QProcess process;
+    process.start(pdftotext, {out + QStringLiteral("/first.pdf"), QStringLiteral("-")});
+    QVERIFY(process.waitForFinished(30000));
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("কিতাব")), qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestNorvelinRtfBatch)

@@ -22,6 +22,7 @@ QString suffixFor(OutputFormat format)
     switch (format) {
     case OutputFormat::Text: return QStringLiteral("txt");
     case OutputFormat::Html: return QStringLiteral("html");
+    case OutputFormat::Pdf: return QStringLiteral("pdf");
     case OutputFormat::Rtf: break;
     }
     return QStringLiteral("rtf");
@@ -151,7 +152,7 @@ int runBatchCommand(const QCommandLineParser& line)
     }
     const auto format = formatForPath(QStringLiteral("x.") + line.value(opt::to));
     if (!format)
-        return usageError(QCoreApplication::translate("NorvelinRtf", "--to takes txt, html or rtf"));
+        return usageError(QCoreApplication::translate("NorvelinRtf", "--to takes txt, html, rtf or pdf"));
     int jobs = QThread::idealThreadCount();
     if (line.isSet(opt::jobs)) {
         bool ok = false;
@@ -159,7 +160,7 @@ int runBatchCommand(const QCommandLineParser& line)
         if (!ok || jobs < 1)
             return usageError(QCoreApplication::translate("NorvelinRtf", "-j takes a number of threads, 1 or more"));
     }
-    if (options.unicode == UnicodeMode::ToUnicode && *format == OutputFormat::Rtf)
+    if (options.unicode == UnicodeMode::ToUnicode && *format != OutputFormat::Text && *format != OutputFormat::Html)
         return usageError(QCoreApplication::translate("NorvelinRtf", "--unicode writes txt or html"));
     if (!QDir().mkpath(outDir))
         return usageError(QCoreApplication::translate("NorvelinRtf", "%1: the output folder cannot be made").arg(outDir));

@@ -33,7 +33,7 @@ QList<QCommandLineOption> options()
          QCoreApplication::translate("NorvelinRtf", "Writes NQ text as Unicode Bengali (text and HTML output).")},
         {opt::fromUnicode,
          QCoreApplication::translate("NorvelinRtf", "Reads UTF-8 Unicode Bengali text and writes it as NQ in RTF.")},
-        {opt::to, QCoreApplication::translate("NorvelinRtf", "Batch: the format of the results, txt, html or rtf."),
+        {opt::to, QCoreApplication::translate("NorvelinRtf", "Batch: the format of the results, txt, html, rtf or pdf."),
          QCoreApplication::translate("NorvelinRtf", "format")},
         {opt::outDir, QCoreApplication::translate("NorvelinRtf", "Batch: the folder the results go to."),
          QCoreApplication::translate("NorvelinRtf", "folder")},
@@ -48,14 +48,14 @@ QList<Mode> modes()
 {
     return {
         // Two file names and nothing that asks for another mode.
-        {{QCoreApplication::translate("NorvelinRtf", "IN.rtf OUT.rtf|OUT.txt|OUT.html"),
+        {{QCoreApplication::translate("NorvelinRtf", "IN.rtf OUT.rtf|OUT.txt|OUT.html|OUT.pdf"),
           QCoreApplication::translate("NorvelinRtf", "--unicode IN.rtf OUT.txt|OUT.html"),
           QCoreApplication::translate("NorvelinRtf", "--from-unicode IN.txt OUT.rtf")},
          QCoreApplication::translate("NorvelinRtf", "Converts one document; OUT's extension chooses the format."),
          {opt::unicode, opt::fromUnicode},
          nullptr,
          runSingleConversion},
-        {{QCoreApplication::translate("NorvelinRtf", "[--unicode] --to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER...")},
+        {{QCoreApplication::translate("NorvelinRtf", "[--unicode] --to txt|html|rtf|pdf -o OUTDIR [-j N] FILE|FOLDER...")},
          QCoreApplication::translate("NorvelinRtf",
                                      "Converts many documents on all cores. Folders are walked for .rtf files; each "
                                      "result lands below OUTDIR where its document lay below its folder. A bad "

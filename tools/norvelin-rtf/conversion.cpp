@@ -1,4 +1,5 @@
 #include "conversion.h"
+#include "pdf_output.h"
 
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
@@ -34,6 +35,8 @@ std::optional<OutputFormat> formatForPath(const QString& path)
         return OutputFormat::Text;
     if (suffix == u"html" || suffix == u"htm")
         return OutputFormat::Html;
+    if (suffix == u"pdf")
+        return OutputFormat::Pdf;
     return std::nullopt;
 }
 
@@ -89,6 +92,7 @@ std::optional<QString> convert(const QString& input, const QString& output, cons
                                                                     unconverted)
                                               ->toHtml().toUtf8());
         case OutputFormat::Rtf:
+        case OutputFormat::Pdf:
             break;
         }
     }
@@ -96,6 +100,7 @@ std::optional<QString> convert(const QString& input, const QString& output, cons
     case OutputFormat::Rtf: return rtf::saveFile(output, document);
     case OutputFormat::Text: return rtf::saveBytes(output, plainText(document));
     case OutputFormat::Html: return rtf::saveBytes(output, document.toHtml().toUtf8());
+    case OutputFormat::Pdf: return writePdf(document, output, QFileInfo(input).completeBaseName(), notices);
     }
     return std::nullopt;
 }

@@ -11,9 +11,9 @@ class QTextDocument;
 
 namespace rtf_tool {
 
-enum class OutputFormat { Rtf, Text, Html };
+enum class OutputFormat { Rtf, Text, Html, Pdf };
 
-// Chosen by the output file's extension (.rtf, .txt, .html or .htm); empty when unknown.
+// Chosen by the output file's extension (.rtf, .txt, .html, .htm or .pdf); empty when unknown.
 std::optional<OutputFormat> formatForPath(const QString& path);
 
 // How NQ text meets Unicode: kept as glyph codes, written out as Unicode Bengali

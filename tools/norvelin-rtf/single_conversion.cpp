@@ -24,11 +24,12 @@ int runSingleConversion(const QCommandLineParser& line)
 
     const auto format = formatForPath(files[1]);
     if (!format) {
-        return usageError(QCoreApplication::translate("NorvelinRtf", "%1: unknown output type (use .rtf, .txt or .html)")
+        return usageError(QCoreApplication::translate("NorvelinRtf", "%1: unknown output type (use .rtf, .txt, .html or .pdf)")
                               .arg(files[1]));
     }
     options.format = *format;
-    if ((options.unicode == UnicodeMode::ToUnicode && *format == OutputFormat::Rtf)
+    if ((options.unicode == UnicodeMode::ToUnicode && *format != OutputFormat::Text
+             && *format != OutputFormat::Html)
         || (options.unicode == UnicodeMode::FromUnicode && *format != OutputFormat::Rtf)) {
         return usageError(
             QCoreApplication::translate("NorvelinRtf", "--unicode writes .txt or .html; --from-unicode writes .rtf"));

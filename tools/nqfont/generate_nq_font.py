@@ -22,6 +22,7 @@ import joined
 import licence
 import nq_table
 import outlines
+import private_use
 import shaping
 
 FAMILY = "NQ"
@@ -246,6 +247,8 @@ def main(argv):
     parser.add_argument("--version", default="1.100")
     parser.add_argument("--output", required=True)
     parser.add_argument("--licence-output", required=True)
+    parser.add_argument("--private-use-table",
+                        help="give joined glyphs private-use code points; their codes go here")
     args = parser.parse_args(argv)
 
     started = time.monotonic()
@@ -264,6 +267,7 @@ def main(argv):
             rows, plans, joined.read_clusters(args.joined),
             lambda texts: shaping.shape_lines(args.hb_shape, args.source_font, texts))
     font = build_font(rows, plans, source, args.version, ligatures)
+    private_entries = private_use.assign(font, PRIVATE_BASE) if args.private_use_table else []
     licence_text = licence.notice(source["name"].getDebugName(0),
                                   source["name"].getDebugName(4),
                                   licence.ofl_text_from_debian_copyright(args.licence_source))
@@ -273,6 +277,8 @@ def main(argv):
     tmp = args.output + ".tmp"
     font.save(tmp)
     os.replace(tmp, args.output)
+    if args.private_use_table:
+        private_use.write_table(args.private_use_table, private_entries)
     with open(args.licence_output + ".tmp", "w", encoding="utf-8") as f:
         f.write(licence_text)
     os.replace(args.licence_output + ".tmp", args.licence_output)
@@ -280,7 +286,7 @@ def main(argv):
     single = sum(1 for p in plans.values() if len(p[0]) == 1)
     print(f"nq font: {len(rows)} codes, {len(font.getGlyphOrder())} glyphs, "
           f"{single} codes from one source glyph, {len(plans) - single} composed of several, "
-          f"{len(ligatures)} joined sequences, "
+          f"{len(ligatures)} joined sequences, {len(private_entries)} private-use code points, "
           f"{os.path.getsize(args.output)} bytes, {time.monotonic() - started:.2f} s")
     return 0
 
@@ -288,6 +294,7 @@ def main(argv):
 if __name__ == "__main__":
     try:
         sys.exit(main(sys.argv[1:]))
-    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError, licence.LicenceError) as e:
+    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError, licence.LicenceError,
+            private_use.PrivateUseError) as e:
         print(f"nq font: error: {e}", file=sys.stderr)
         sys.exit(1)
