@@ -119,10 +119,10 @@ void TestNorvelinRtfTool::helpListsEveryMode()
     const Run run = runTool({argument});
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errors.isEmpty(), qPrintable(run.errors));
-    const QStringList expected{QStringLiteral("norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html"),
+    const QStringList expected{QStringLiteral("norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html|OUT.pdf"),
                                QStringLiteral("norvelin-rtf --unicode IN.rtf OUT.txt|OUT.html"),
                                QStringLiteral("norvelin-rtf --from-unicode IN.txt OUT.rtf"),
-                               QStringLiteral("--to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER..."),
+                               QStringLiteral("--to txt|html|rtf|pdf -o OUTDIR [-j N] FILE|FOLDER..."),
                                QStringLiteral("--unicode "), QStringLiteral("--from-unicode "),
                                QStringLiteral("--to <format>"), QStringLiteral("-o <folder>"),
                                QStringLiteral("-j <threads>"), QStringLiteral("-h, --help")};
