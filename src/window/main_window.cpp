@@ -2,7 +2,7 @@
 
 #include "about/about_dialog.h"
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_commands.h"
 #include "documents/printing.h"
 #include "editor/rich_text_box.h"
@@ -53,18 +53,18 @@ void place(QWidget* widget, const QRectF& twips)
 
 MainWindow::MainWindow(platform::Dialogs& dialogs, const QString& programDir, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), programDir_(programDir),
-      state_(new DocumentState(this)),
       commonDialog1_(std::make_unique<CommonDialog>(dialogs, this))
 {
     setWindowTitle(QStringLiteral("Form2"));
     setWindowIcon(toolbar_icons::windowIcon());
     createControls();
+    document_ = new documents::Document(*richTextBox1_, this);
     createMenus();
     createToolbar();
     createOptionsFrame();
     setTabOrder();
-    connect(state_, &DocumentState::captionChanged, this, &QWidget::setWindowTitle);
-    fileCommands_ = std::make_unique<FileCommands>(*richTextBox1_, *state_, *commonDialog1_, this);
+    connect(document_, &documents::Document::captionChanged, this, &QWidget::setWindowTitle);
+    fileCommands_ = std::make_unique<FileCommands>(*richTextBox1_, *document_, *commonDialog1_, this);
     toolbarCommands_ = std::make_unique<ToolbarCommands>(
         *richTextBox1_, *commonDialog1_, this,
         ToolbarHandlers{[this] { new_Click(); }, [this] { open_Click(); },
@@ -300,7 +300,6 @@ void MainWindow::connectHandlers()
 {
     connect(richTextBox1_, &RichTextBox::KeyPress, this, &MainWindow::RichTextBox1_KeyPress);
     connect(richTextBox1_, &RichTextBox::MouseDown, this, &MainWindow::RichTextBox1_MouseDown);
-    connect(richTextBox1_, &RichTextBox::SelChange, this, &MainWindow::RichTextBox1_SelChange);
     connect(msFlexGrid1_, &FlexGrid::Click, this, &MainWindow::MSFlexGrid1_Click);
     connect(combo1_, &QComboBox::activated, this, &MainWindow::Combo1_Click);
     connect(combo1_, &QComboBox::editTextChanged, this, &MainWindow::Combo1_Change);
@@ -316,8 +315,7 @@ void MainWindow::connectHandlers()
 
 void MainWindow::Form_Load()
 {
-    state_->docpath.clear();
-    state_->docstate = DocumentState::kFresh;
+    document_->startUntitled();
 
     // Found beside the executable whatever the current directory is; a missing or
     // unreadable file registers nothing and the controls draw in a substitute face.
@@ -344,7 +342,6 @@ void MainWindow::Form_Load()
     msFlexGrid1_->setCols(entry::kPaletteCols);
     msFlexGrid1_->setRows(entry::kPaletteRows);
 
-    state_->setCaption(DocumentState::kTitle);
     coloring();
 
     for (int row = 0; row < entry::kPaletteRows; ++row) {
@@ -363,8 +360,6 @@ void MainWindow::Form_Load()
                             formatting::kFontListDesignText);
     list_boxes::widenPopupToEntries(combo2_);
 
-    state_->setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
-
     combo1_->addItems(formatting::sizeListEntries());
     combo1_->setCurrentIndex(formatting::kInitialSizeIndex);
     Combo1_Click();
@@ -377,8 +372,8 @@ void MainWindow::setUpRecovery()
     recoveryStore_ = std::make_unique<recovery::RecoveryStore>();
     autosave_ = new recovery::Autosave(
         *recoveryStore_,
-        {[this] { return static_cast<const QTextDocument*>(richTextBox1_->document()); },
-         [this] { return state_->docpath; }},
+        {[this] { return static_cast<const QTextDocument*>(document_->text()); },
+         [this] { return document_->path(); }},
         this);
     connect(richTextBox1_, &QTextEdit::textChanged, autosave_, &recovery::Autosave::documentChanged);
     fileCommands_->setSettledHandler([this] { autosave_->documentSettled(); });
@@ -392,7 +387,7 @@ void MainWindow::setUpRecovery()
 
 bool MainWindow::offerRecovery()
 {
-    return window_recovery::offerRecovery(*recoveryStore_, *autosave_, *richTextBox1_, *state_,
+    return window_recovery::offerRecovery(*recoveryStore_, *autosave_, *richTextBox1_, *document_,
                                           *commonDialog1_, dialogs_, this);
 }
 
@@ -538,9 +533,4 @@ void MainWindow::RichTextBox1_MouseDown(int button, int /*shift*/, double /*x*/,
 {
     if (entry::buttonSendsBackspace(button))
         platform::queueBackspace();
-}
-
-void MainWindow::RichTextBox1_SelChange()
-{
-    state_->docstate = DocumentState::kChanged;
 }

@@ -11,7 +11,6 @@ class CommonDialog;
 class ComboKeyFilter;
 class FileCommands;
 class ToolbarCommands;
-class DocumentState;
 class FlexGrid;
 class QAction;
 class QComboBox;
@@ -21,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QToolBar;
 class RichTextBox;
+namespace documents { class Document; }
 namespace platform { class Dialogs; }
 namespace recovery { class Autosave; class RecoveryStore; }
 
@@ -54,7 +54,7 @@ public:
     void setColorSwatch(const QColor& color);
 
     CommonDialog& commonDialog() const { return *commonDialog1_; }
-    DocumentState& state() const { return *state_; }
+    documents::Document& document() const { return *document_; }
     platform::Dialogs& dialogs() const { return dialogs_; }
     QString programDir() const { return programDir_; }
 
@@ -101,7 +101,6 @@ public slots:
     void MSFlexGrid1_Click();
     void RichTextBox1_KeyPress(int& keyAscii);
     void RichTextBox1_MouseDown(int button, int shift, double x, double y);
-    void RichTextBox1_SelChange();
 
     void Form_Click();
 
@@ -124,7 +123,7 @@ private:
 
     platform::Dialogs& dialogs_;
     QString programDir_;
-    DocumentState* state_ = nullptr;
+    documents::Document* document_ = nullptr;
     std::unique_ptr<CommonDialog> commonDialog1_;
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<ToolbarCommands> toolbarCommands_;

@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "formatting/size_options.h"
 #include "nq/glyph_code.h"
 #include "platform/twips.h"
@@ -122,8 +122,8 @@ void TestMainWindow::chooseFromList(QComboBox* combo, int index)
 void TestMainWindow::startupState()
 {
     QCOMPARE(window()->windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
-    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
-    QVERIFY(window()->state().docpath.isEmpty());
+    QCOMPARE(window()->document().state(), documents::Document::State::Fresh);
+    QVERIFY(window()->document().path().isEmpty());
     QCOMPARE(window()->commonDialog().owner(), window());
 
     FlexGrid* grid = window()->MSFlexGrid1();
@@ -603,21 +603,21 @@ void TestMainWindow::otherButtonsDoNotDelete()
 void TestMainWindow::selectionChangesMarkTheDocument()
 {
     showActive();
-    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
+    QCOMPARE(window()->document().state(), documents::Document::State::Fresh);
     // Giving the editor the focus moves nothing.
     editor()->setFocus();
     settle();
-    QVERIFY(!window()->state().isChanged());
+    QVERIFY(!window()->document().isChanged());
     QTest::keyClick(editor(), 'a');
-    QVERIFY(window()->state().isChanged());
+    QVERIFY(window()->document().isChanged());
 
-    window()->state().docstate = DocumentState::kSettled;
+    window()->document().markAsked();
     QTest::keyClick(editor(), Qt::Key_Left);
-    QVERIFY2(window()->state().isChanged(), "a caret move alone marks the document");
+    QVERIFY2(window()->document().isChanged(), "a caret move alone marks the document");
 
-    window()->state().docstate = DocumentState::kSettled;
+    window()->document().markAsked();
     QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(200, 5));
-    QVERIFY2(window()->state().isChanged(), "a click into the text marks the document");
+    QVERIFY2(window()->document().isChanged(), "a click into the text marks the document");
 }
 
 // ---- The size and font-name lists --------------------------------------------------------
