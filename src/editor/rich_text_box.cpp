@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTextList>
 #include <QTimer>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -279,6 +280,24 @@ void RichTextBox::clearContent()
     setCurrentCharFormat(typing);
 }
 
+void RichTextBox::deleteBackward()
+{
+    if (isReadOnly())
+        return;
+    QTextCursor cursor = textCursor();
+    QTextBlockFormat blockFormat = cursor.blockFormat();
+    if (QTextList* list = cursor.currentList(); list && cursor.atBlockStart() && !cursor.hasSelection()) {
+        list->remove(cursor.block());
+    } else if (cursor.atBlockStart() && blockFormat.indent() > 0) {
+        blockFormat.setIndent(blockFormat.indent() - 1);
+        cursor.setBlockFormat(blockFormat);
+    } else {
+        cursor.deletePreviousChar();
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 std::unique_ptr<QTextDocument> RichTextBox::printableCopy() const
 {
     if (!textCursor().hasSelection())
@@ -326,18 +345,7 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
 
 void RichTextBox::emitMouseDown(QMouseEvent* e)
 {
-    int button = 0;
-    switch (e->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
-    }
-    int shift = 0;
-    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (e->modifiers() & Qt::AltModifier) shift |= 4;
-    emit MouseDown(button, shift, e->position().x(), e->position().y());
+    emit MouseDown(e->button(), e->modifiers(), e->position());
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* e)

@@ -3,7 +3,6 @@
 #include "documents/common_dialog.h"
 #include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
-#include "platform/key_queue.h"
 
 #include <utility>
 
@@ -145,7 +144,7 @@ void ToolbarCommands::pickColor()
 
 void ToolbarCommands::undo_Click()
 {
-    platform::queueUndo();
+    editor_.undo();
 }
 
 void ToolbarCommands::helps_Click()

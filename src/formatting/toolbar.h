@@ -44,8 +44,8 @@ public:
     // (case-sensitive); a key that is not one of the tool bar's does nothing.
     void Toolbar1_ButtonClick(const QString& key);
 
-    // Edit > Undo: Ctrl+Z goes to whichever widget has the focus once this handler has
-    // returned, so the editor undoes by its own history and any other control ignores it.
+    // Edit > Undo: the editor undoes its last edit by its own history, whatever control
+    // has the focus.
     void undo_Click();
 
     // Help > Help, and the "help" button.

@@ -15,7 +15,6 @@
 #include "nq/face.h"
 #include "platform/dialogs.h"
 #include "platform/font_registration.h"
-#include "platform/key_queue.h"
 #include "platform/twips.h"
 #include "product/product.h"
 #include "recovery/autosave.h"
@@ -529,8 +528,8 @@ void MainWindow::RichTextBox1_KeyPress(int& keyAscii)
     keyAscii = entry::mapTypedKey(keyAscii);
 }
 
-void MainWindow::RichTextBox1_MouseDown(int button, int /*shift*/, double /*x*/, double /*y*/)
+void MainWindow::RichTextBox1_MouseDown(Qt::MouseButton button)
 {
-    if (entry::buttonSendsBackspace(button))
-        platform::queueBackspace();
+    if (entry::buttonDeletesBackward(button))
+        richTextBox1_->deleteBackward();
 }

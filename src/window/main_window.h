@@ -100,7 +100,7 @@ public slots:
     // Character entry.
     void MSFlexGrid1_Click();
     void RichTextBox1_KeyPress(int& keyAscii);
-    void RichTextBox1_MouseDown(int button, int shift, double x, double y);
+    void RichTextBox1_MouseDown(Qt::MouseButton button);
 
     void Form_Click();
 

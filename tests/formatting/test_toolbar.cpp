@@ -457,10 +457,10 @@ void TestToolbar::undo_data()
     QTest::addColumn<bool>("boldAfter");
 
     QTest::newRow("typing, editor focused") << "type" << true << "abc" << false;
-    QTest::newRow("typing, other focused") << "type" << false << "abcxy" << false;
+    QTest::newRow("typing, other focused") << "type" << false << "abc" << false;
     QTest::newRow("inserted glyph, editor focused") << "insert" << true << "abc" << false;
     QTest::newRow("bold, editor focused") << "bold" << true << "abc" << false;
-    QTest::newRow("bold, other focused") << "bold" << false << "abc" << true;
+    QTest::newRow("bold, other focused") << "bold" << false << "abc" << false;
 }
 
 void TestToolbar::undo()
@@ -490,15 +490,12 @@ void TestToolbar::undo()
         QTRY_VERIFY(f.other->hasFocus());
     }
 
-    const QString beforeUndo = f.editor->toHtml();
     f.toolbar.undo_Click();
-    // The keystroke is queued: nothing has happened yet when the handler returns.
-    QCOMPARE(f.editor->toHtml(), beforeUndo);
-    QCoreApplication::processEvents();
-
+    // Done by the time the command returns, in the editor alone.
     QCOMPARE(f.editor->toPlainText(), expected);
     QCOMPARE(has(f.formatAt(0), Attribute::Bold), boldAfter);
     QVERIFY(f.other->text().isEmpty());
+    QCOMPARE(f.other->hasFocus(), !editorFocused);
 }
 
 QTEST_MAIN(TestToolbar)
