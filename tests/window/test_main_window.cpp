@@ -82,6 +82,8 @@ private:
     RichTextBox* editor() const { return window_->RichTextBox1(); }
     void showActive();
     void chooseFromList(QComboBox* combo, int index);
+    // The editor holds `text` with [from, to) selected; without them the caret is at the end.
+    void startWith(const QString& text, int from = -1, int to = -1);
 
     ScriptedDialogs dialogs_;
     std::unique_ptr<MainWindow> window_;
@@ -105,6 +107,19 @@ void TestMainWindow::showActive()
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void TestMainWindow::startWith(const QString& text, int from, int to)
+{
+    editor()->setPlainText(text);
+    QTextCursor cursor = editor()->textCursor();
+    if (from < 0) {
+        cursor.movePosition(QTextCursor::End);
+    } else {
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+    }
+    editor()->setTextCursor(cursor);
 }
 
 void TestMainWindow::chooseFromList(QComboBox* combo, int index)
@@ -367,11 +382,7 @@ void TestMainWindow::paletteClick()
 void TestMainWindow::paletteClickReplacesSelection()
 {
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abcd"), 1, 3);
     clickCell(window()->MSFlexGrid1(), 4, 29); // code 200
     settle();
     QCOMPARE(editor()->toPlainText(), QStringLiteral("a") + nq::toChar(200) + QStringLiteral("d"));
@@ -383,8 +394,7 @@ void TestMainWindow::paletteDoubleClickInsertsTwice()
 {
     // Two quick clicks are two clicks: Qt reports the second as a double click.
     showActive();
-    editor()->setPlainText(QStringLiteral("ab"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("ab"));
     FlexGrid* grid = window()->MSFlexGrid1();
     const QRect cell = grid->visualRect(grid->model()->index(4, 29)); // code 200
     const QPoint at = grid->viewport()->mapTo(window(), cell.center());
@@ -407,11 +417,7 @@ void TestMainWindow::lineBreakCells()
     QFETCH(int, row);
     QFETCH(int, col);
     showActive();
-    editor()->setPlainText(QStringLiteral("abXYcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(2);
-    cursor.setPosition(4, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abXYcd"), 2, 4);
     clickCell(window()->MSFlexGrid1(), row, col);
     settle();
     // The selection became one line break; the marker's code never reaches the text.
@@ -575,8 +581,7 @@ void TestMainWindow::rightButton()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     QWidget* viewport = editor()->viewport();
     QTest::mouseClick(viewport, Qt::RightButton, modifiers, QPoint(5, 5));
@@ -597,8 +602,7 @@ void TestMainWindow::rightButtonDoublePress()
 {
     // A quick second press is a press too: one Backspace each.
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     // Through the window, so that Qt itself recognises the double click.
     const QPoint at = editor()->viewport()->mapTo(window(), QPoint(5, 5));
@@ -610,8 +614,7 @@ void TestMainWindow::rightButtonDoublePress()
 void TestMainWindow::otherButtonsDoNotDelete()
 {
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(300, 5));
     QTest::mouseClick(editor()->viewport(), Qt::MiddleButton, {}, QPoint(300, 5));
@@ -707,12 +710,8 @@ void TestMainWindow::typingIntoAListChangesNothing()
     QFETCH(bool, sizes);
     QFETCH(QString, leave);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
-    const QTextCharFormat before = cursor.charFormat();
+    startWith(QStringLiteral("abcd"), 1, 3);
+    const QTextCharFormat before = editor()->textCursor().charFormat();
 
     QComboBox* box = sizes ? window()->Combo1() : window()->Combo2();
     // An entry's text, not the current one: Qt would pick it as chosen.
@@ -750,11 +749,7 @@ void TestMainWindow::choosingASizeAppliesIt()
 {
     QFETCH(bool, byKeys);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abcd"), 1, 3);
     QComboBox* sizes = window()->Combo1();
     if (byKeys) {
         sizes->setFocus();
@@ -784,11 +779,7 @@ void TestMainWindow::fontNameAppliesToTheSelectionOnly()
     const int index = names->findText(QStringLiteral("NQ")) == 0 ? 1 : 0;
     QVERIFY(names->count() > index);
     const QString chosen = names->itemText(index);
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abcd"), 1, 3);
     chooseFromList(names, index);
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
@@ -896,8 +887,7 @@ void TestMainWindow::shortcutsWinInTheEditor()
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     // The commands run for real: answer their questions and cancel their dialogs.
     if (item == QLatin1String("new") || item == QLatin1String("open"))
