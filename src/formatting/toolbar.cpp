@@ -34,18 +34,18 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
         return ToolbarSlot{K::Button, QString::fromLatin1(key), QString::fromLatin1(tip),
                            QString::fromLatin1(icon), 0, command};
     };
-    auto placeholder = [](double width) { return ToolbarSlot{K::Placeholder, {}, {}, {}, width, nullptr}; };
+    auto placeholder = [](K kind, double width) { return ToolbarSlot{kind, {}, {}, {}, width, nullptr}; };
     const ToolbarSlot separator{};
     static const QList<ToolbarSlot> all = {
         button("new", "New", "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
         button("open", "Open", "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
         button("save", "Save", "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
         button("print", "Print", "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
-        placeholder(0),
+        placeholder(K::Placeholder, 0),
         button("cut", "Cut", "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
         button("copy", "Copy", "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
         button("paste", "Paste", "edit-paste", [](ToolbarCommands& t) { t.paste(); }),
-        placeholder(2700),
+        placeholder(K::Lists, 2700),
         button("bold", "Bold", "format-text-bold", [](ToolbarCommands& t) { t.toggleBold(); }),
         button("italic", "Italic", "format-text-italic", [](ToolbarCommands& t) { t.toggleItalic(); }),
         button("underline", "Underline", "format-text-underline", [](ToolbarCommands& t) { t.toggleUnderline(); }),

@@ -177,12 +177,16 @@ void MainWindow::createToolbar()
         case ToolbarSlot::Kind::Separator:
             toolbar1_->addSeparator();
             break;
-        case ToolbarSlot::Kind::Placeholder: {
-            if (i != ToolbarCommands::kListsPlaceholder)
-                break; // the empty slot of width 0 between Print and Cut
+        case ToolbarSlot::Kind::Placeholder:
+            break; // an empty slot of width 0
+        case ToolbarSlot::Kind::Lists: {
             // The lists stand where they stood on the design's tool bar, measured from
-            // the slot's left edge (2415 twips: seven buttons of 345).
-            constexpr double slotLeft = 7 * 345;
+            // the left edge of their slot.
+            double slotLeft = 0;
+            for (int before = 0; before < i; ++before)
+                slotLeft += slotList[before].kind == ToolbarSlot::Kind::Button
+                    ? layout::kToolbarButtonWidth
+                    : slotList[before].widthTwips;
             auto* holder = new QWidget(toolbar1_);
             holder->setObjectName(QStringLiteral("ListsPlaceholder"));
             combo2_ = new QComboBox(holder);
@@ -301,7 +305,6 @@ void MainWindow::connectHandlers()
     connect(richTextBox1_, &RichTextBox::MouseDown, this, &MainWindow::RichTextBox1_MouseDown);
     connect(msFlexGrid1_, &FlexGrid::Click, this, &MainWindow::MSFlexGrid1_Click);
     connect(combo1_, &QComboBox::activated, this, &MainWindow::Combo1_Click);
-    connect(combo1_, &QComboBox::editTextChanged, this, &MainWindow::Combo1_Change);
     connect(combo2_, &QComboBox::activated, this, &MainWindow::Combo2_Click);
     connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
     connect(options_[0], &QRadioButton::toggled, this, &MainWindow::Option1_Click);
@@ -360,7 +363,7 @@ void MainWindow::Form_Load()
     list_boxes::widenPopupToEntries(combo2_);
 
     combo1_->addItems(formatting::sizeListEntries());
-    combo1_->setCurrentIndex(formatting::kInitialSizeIndex);
+    combo1_->setCurrentIndex(formatting::initialSizeIndex());
     Combo1_Click();
 }
 
@@ -393,17 +396,6 @@ bool MainWindow::offerRecovery()
 void MainWindow::coloring()
 {
     entry::coloring(*msFlexGrid1_);
-}
-
-void MainWindow::Form_Click()
-{
-    // Clicking the window's own surface does nothing.
-}
-
-void MainWindow::mouseReleaseEvent(QMouseEvent* event)
-{
-    QMainWindow::mouseReleaseEvent(event);
-    Form_Click();
 }
 
 // ---- Closing --------------------------------------------------------------------------
@@ -476,11 +468,6 @@ void MainWindow::Combo1_Click()
 {
     if (const double points = formatting::pointsFromSizeText(combo1_->currentText()))
         richTextBox1_->setSelFontSize(points);
-}
-
-void MainWindow::Combo1_Change()
-{
-    // Typing into the size list applies nothing; only a chosen entry does.
 }
 
 void MainWindow::Combo2_Click()

@@ -94,7 +94,6 @@ public slots:
     void Option3_Click();
     void Option4_Click();
     void Combo1_Click();
-    void Combo1_Change();
     void Combo2_Click();
 
     // Character entry.
@@ -102,11 +101,8 @@ public slots:
     void RichTextBox1_KeyPress(int& keyAscii);
     void RichTextBox1_MouseDown(Qt::MouseButton button);
 
-    void Form_Click();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void createControls();

@@ -373,7 +373,6 @@ void TestToolbar::colour()
     f.select(0, 6);
     f.editor->setSelColor(Qt::green);
     f.dialog.Color = Qt::blue;
-    f.dialog.CancelError = true; // as the file and print commands leave it
     f.dialogs.colorAnswers.enqueue(accept ? std::optional<QColor>(QColor(Qt::red)) : std::nullopt);
     f.select(1, 3);
     f.toolbar.Toolbar1_ButtonClick(QStringLiteral("color"));
