@@ -126,7 +126,7 @@ bool FileCommands::exit_Click()
     }
 }
 
-bool FileCommands::Form_QueryUnload()
+bool FileCommands::queryClose()
 {
     const Answer answer = dialog_.dialogs().message(
         window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,

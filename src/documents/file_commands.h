@@ -25,7 +25,7 @@ public:
     bool save_Click();       // true when the document was written
     void saveas_Click();
     bool exit_Click();       // true when the program must end now, with no closing prompt
-    bool Form_QueryUnload(); // true when the window may close
+    bool queryClose();       // true when the window may close
 
     // Called whenever the document reaches a file or is replaced on purpose (a Save or
     // Save As that wrote it, New, a successful Open): no unsaved change is left to guard.

@@ -195,23 +195,25 @@ void RichTextBox::setSelUnderline(bool on)
     mergeCurrentCharFormat(format);
 }
 
-int RichTextBox::SelAlignment() const
+Qt::Alignment RichTextBox::SelAlignment() const
 {
     const Qt::Alignment a = alignment() & Qt::AlignHorizontal_Mask;
     if (a & Qt::AlignRight)
-        return 1;
+        return Qt::AlignRight;
     if (a & Qt::AlignHCenter)
-        return 2;
-    return 0;
+        return Qt::AlignHCenter;
+    return Qt::AlignLeft;
 }
 
-void RichTextBox::setSelAlignment(int value)
+void RichTextBox::setSelAlignment(Qt::Alignment alignment)
 {
-    switch (value) {
-    case 1: setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
-    case 2: setAlignment(Qt::AlignHCenter); break;
-    default: setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); break;
-    }
+    // Left and right stay on their side whatever the text's direction.
+    if (alignment & Qt::AlignRight)
+        setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    else if (alignment & Qt::AlignHCenter)
+        setAlignment(Qt::AlignHCenter);
+    else
+        setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
 }
 
 QColor RichTextBox::SelColor() const

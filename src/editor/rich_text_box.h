@@ -33,9 +33,10 @@ public:
     void setSelItalic(bool on);
     void setSelUnderline(bool on);
 
-    // 0 left, 1 right, 2 centre; for every paragraph the selection touches.
-    int SelAlignment() const;
-    void setSelAlignment(int value);
+    // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter, for every paragraph the selection
+    // touches.
+    Qt::Alignment SelAlignment() const;
+    void setSelAlignment(Qt::Alignment alignment);
 
     QColor SelColor() const;
     void setSelColor(const QColor& color);

@@ -13,13 +13,6 @@ const QString ToolbarCommands::kGotoWordTitle = QString();
 const QString ToolbarCommands::kHelpText = QStringLiteral("You do not need any help. Do you??");
 const QString ToolbarCommands::kHelpTitle = QStringLiteral("Help ");
 
-namespace {
-// Paragraph alignment values of the editing control.
-constexpr int kAlignLeft = 0;
-constexpr int kAlignRight = 1;
-constexpr int kAlignCenter = 2;
-} // namespace
-
 ToolbarCommands::ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
                                  ToolbarHandlers handlers)
     : editor_(editor), dialog_(dialog), window_(window), handlers_(std::move(handlers))
@@ -115,17 +108,17 @@ void ToolbarCommands::toggleUnderline()
 
 void ToolbarCommands::alignLeft()
 {
-    editor_.setSelAlignment(kAlignLeft);
+    editor_.setSelAlignment(Qt::AlignLeft);
 }
 
 void ToolbarCommands::alignCenter()
 {
-    editor_.setSelAlignment(kAlignCenter);
+    editor_.setSelAlignment(Qt::AlignHCenter);
 }
 
 void ToolbarCommands::alignRight()
 {
-    editor_.setSelAlignment(kAlignRight);
+    editor_.setSelAlignment(Qt::AlignRight);
 }
 
 void ToolbarCommands::gotoWord()

@@ -350,7 +350,7 @@ void MainWindow::Form_Load()
         for (int col = 0; col < entry::kPaletteCols; ++col) {
             msFlexGrid1_->setRow(row);
             msFlexGrid1_->setCol(col);
-            msFlexGrid1_->setCellAlignment(4);
+            msFlexGrid1_->setCellAlignment(Qt::AlignCenter);
             msFlexGrid1_->setColWidth(col, layout::kCellSize);
             msFlexGrid1_->setRowHeight(row, layout::kCellSize);
         }
@@ -402,9 +402,7 @@ void MainWindow::coloring()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    int cancel = 0;
-    Form_QueryUnload(cancel, 0);
-    if (cancel) {
+    if (!queryClose()) {
         event->ignore();
     } else {
         // Answered: saved, or given up on purpose. Only an abnormal end leaves the copy.
@@ -413,13 +411,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
 }
 
-void MainWindow::Form_QueryUnload(int& cancel, int /*unloadMode*/)
+bool MainWindow::queryClose()
 {
     // Exit has already asked and decided; the window then goes without a second question.
-    if (ending_)
-        return;
-    if (!fileCommands_->Form_QueryUnload())
-        cancel = 1;
+    return ending_ || fileCommands_->queryClose();
 }
 
 // ---- File, Edit and Help commands ------------------------------------------------------

@@ -68,8 +68,8 @@ public:
     bool offerRecovery();
     recovery::Autosave& autosave() const { return *autosave_; }
 
-    // Run before the window closes; setting `cancel` non-zero keeps it open.
-    void Form_QueryUnload(int& cancel, int unloadMode);
+    // Run before the window closes: asks whether to save; false keeps the window open.
+    bool queryClose();
 
 public slots:
     // File, Edit and Help commands and the tool bar's dispatch.

@@ -47,7 +47,7 @@ class TestFileCommands : public QObject {
         case Command::Save: return f.commands.save_Click();
         case Command::SaveAs: f.commands.saveas_Click(); break;
         case Command::Exit: return f.commands.exit_Click();
-        case Command::Close: return f.commands.Form_QueryUnload();
+        case Command::Close: return f.commands.queryClose();
         }
         return kNoResult;
     }

@@ -69,7 +69,7 @@ private slots:
         f.editor.selectAll();
         f.editor.setSelBold(true);
         f.editor.setSelColor(QColor(200, 0, 0));
-        f.editor.setSelAlignment(2);
+        f.editor.setSelAlignment(Qt::AlignHCenter);
         // Settled again, as after a save: the formatting above moved the selection.
         f.document.saved(f.path(QStringLiteral("old.rtf")));
         switch (kind) {
