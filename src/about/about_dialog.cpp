@@ -113,8 +113,7 @@ void frmAbout::buildControls()
     lblTitle->setFont(titleFont);
     setTextColour(lblTitle, Qt::black);
 
-    lblVersion = addLabel(this, QStringLiteral("Version 1.1"), twipsRect(4320, 480, 1245, 225),
-                          false);
+    lblVersion = addLabel(this, QString(), twipsRect(4320, 480, 1245, 225), false);
     lblDisclaimer = addLabel(this, kRights, twipsRect(255, 2865, 3870, 585), true);
     setTextColour(lblDisclaimer, Qt::black);
 

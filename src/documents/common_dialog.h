@@ -12,19 +12,15 @@ namespace platform { class Dialogs; }
 
 class CommonDialog {
 public:
-    // Flags the commands set.
-    static constexpr int kHideReadOnly = 4;         // file dialogs
-    static constexpr int kPrintSelection = 1;       // print dialog: Selection preselected
-    static constexpr int kNoPageNumbers = 8;        // print dialog: page-range fields disabled
-    static constexpr int kReturnDc = 256;           // print dialog: hand back a printer
+    // Print dialog flags.
+    static constexpr int kPrintSelection = 1;       // Selection preselected
+    static constexpr int kNoPageNumbers = 8;        // page-range fields disabled
 
     CommonDialog(platform::Dialogs& dialogs, QWidget* owner);
 
     QString FileName;
-    bool CancelError = false;
     int Flags = 0;
     QString Filter;
-    int FilterIndex = 0;
     QColor Color = Qt::black;
     // Where the last print of the run went, offered by the next print dialog: a printer by
     // name, or (PrinterName empty) the file named here.

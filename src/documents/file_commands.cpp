@@ -1,7 +1,7 @@
 #include "documents/file_commands.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_dialog_settings.h"
 #include "documents/file_messages.h"
 #include "editor/rich_text_box.h"
@@ -30,15 +30,15 @@ bool replacesAnotherFile(const QString& chosen, const QString& ownPath)
 
 } // namespace
 
-FileCommands::FileCommands(RichTextBox& editor, DocumentState& state, CommonDialog& dialog,
-                           QWidget* window)
-    : editor_(editor), state_(state), dialog_(dialog), window_(window)
+FileCommands::FileCommands(RichTextBox& editor, documents::Document& document,
+                           CommonDialog& dialog, QWidget* window)
+    : editor_(editor), document_(document), dialog_(dialog), window_(window)
 {
 }
 
 void FileCommands::new_Click()
 {
-    if (state_.isChanged()) {
+    if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
             Icon::Question);
@@ -47,24 +47,20 @@ void FileCommands::new_Click()
         if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
             return;
     }
-    editor_.clearContent();
-    state_.docpath.clear();
-    // Only now: emptying the editor reports a selection change.
-    state_.docstate = DocumentState::kSettled;
-    state_.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
+    document_.startNew();
     settled();
 }
 
 void FileCommands::open_Click()
 {
-    if (state_.isChanged()) {
+    if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::kOpenSaveText, documents::kOpenSaveTitle, Buttons::YesNo,
             Icon::Question);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
             return;
-        // Settled on either answer, before the dialog: a cancelled Open still counts as asked.
-        state_.docstate = DocumentState::kSettled;
+        // Before the dialog: a cancelled Open still counts as asked.
+        document_.markAsked();
     }
     documents::prepareFileDialog(dialog_);
     if (!dialog_.ShowOpen())
@@ -83,8 +79,7 @@ void FileCommands::openPath(const QString& path)
         warn(documents::openFailedText(path, *error));
         return;
     }
-    state_.docpath = path;
-    state_.setCaption(DocumentState::kOpenTitle + state_.docpath);
+    document_.opened(path);
     settled();
     // Told once, with the document already in the window behind the box.
     if (!notices.isEmpty())
@@ -93,7 +88,7 @@ void FileCommands::openPath(const QString& path)
 
 bool FileCommands::save_Click()
 {
-    QString path = state_.docpath;
+    QString path = document_.path();
     if (path.isEmpty()) {
         path = askSavePath();
         if (path.isEmpty())
@@ -102,9 +97,7 @@ bool FileCommands::save_Click()
     dialog_.FileName = path;
     if (!write(path))
         return false;
-    state_.docpath = path;
-    state_.setCaption(DocumentState::kSaveTitle + state_.docpath);
-    state_.docstate = DocumentState::kSettled;
+    document_.saved(path);
     settled();
     return true;
 }
@@ -114,9 +107,7 @@ void FileCommands::saveas_Click()
     const QString path = askSavePath();
     if (path.isEmpty() || !write(path))
         return;
-    state_.docpath = path;
-    state_.setCaption(DocumentState::kTitle + state_.docpath);
-    state_.docstate = DocumentState::kSettled;
+    document_.savedAs(path);
     settled();
 }
 
@@ -135,7 +126,7 @@ bool FileCommands::exit_Click()
     }
 }
 
-bool FileCommands::Form_QueryUnload()
+bool FileCommands::queryClose()
 {
     const Answer answer = dialog_.dialogs().message(
         window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
@@ -153,7 +144,7 @@ QString FileCommands::askSavePath()
     if (!dialog_.ShowSave())
         return {};
     const QString path = dialog_.FileName;
-    if (replacesAnotherFile(path, state_.docpath)) {
+    if (replacesAnotherFile(path, document_.path())) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::replaceQuestionText(path), documents::kNoticeTitle,
             Buttons::YesNo, Icon::Warning);

@@ -1,6 +1,6 @@
 #pragma once
-// New, Open, Save and Save As, and the save prompts on leaving the program. Each keeps the
-// document state (docstate, docpath, caption) as the commands have always kept it, except
+// New, Open, Save and Save As, and the save prompts on leaving the program. Each moves the
+// document through its transitions as the commands have always moved it, except
 // where that would lose work: a Save that is cancelled or fails stops the command that ran
 // it, and files that cannot be read or written are reported.
 
@@ -8,13 +8,14 @@
 #include <functional>
 
 class CommonDialog;
-class DocumentState;
+namespace documents { class Document; }
 class RichTextBox;
 class QWidget;
 
 class FileCommands {
 public:
-    FileCommands(RichTextBox& editor, DocumentState& state, CommonDialog& dialog, QWidget* window);
+    FileCommands(RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
+                 QWidget* window);
 
     void new_Click();
     void open_Click();
@@ -24,7 +25,7 @@ public:
     bool save_Click();       // true when the document was written
     void saveas_Click();
     bool exit_Click();       // true when the program must end now, with no closing prompt
-    bool Form_QueryUnload(); // true when the window may close
+    bool queryClose();       // true when the window may close
 
     // Called whenever the document reaches a file or is replaced on purpose (a Save or
     // Save As that wrote it, New, a successful Open): no unsaved change is left to guard.
@@ -40,7 +41,7 @@ private:
     void settled();
 
     RichTextBox& editor_;
-    DocumentState& state_;
+    documents::Document& document_;
     CommonDialog& dialog_;
     QWidget* window_;
     std::function<void()> settled_;

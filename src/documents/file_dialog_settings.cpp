@@ -6,10 +6,7 @@ namespace documents {
 
 void prepareFileDialog(CommonDialog& dialog)
 {
-    dialog.CancelError = true;
-    dialog.Flags = CommonDialog::kHideReadOnly;
     dialog.Filter = kRtfFilter;
-    dialog.FilterIndex = kRtfFilterIndex;
 }
 
 } // namespace documents

@@ -55,8 +55,7 @@ bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, 
 
 void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, const QString& docpath)
 {
-    dialog.CancelError = true;
-    dialog.Flags = CommonDialog::kReturnDc | CommonDialog::kNoPageNumbers;
+    dialog.Flags = CommonDialog::kNoPageNumbers;
     if (editor.SelLength() != 0)
         dialog.Flags += CommonDialog::kPrintSelection;
 

@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTextList>
 #include <QTimer>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -194,23 +195,25 @@ void RichTextBox::setSelUnderline(bool on)
     mergeCurrentCharFormat(format);
 }
 
-int RichTextBox::SelAlignment() const
+Qt::Alignment RichTextBox::SelAlignment() const
 {
     const Qt::Alignment a = alignment() & Qt::AlignHorizontal_Mask;
     if (a & Qt::AlignRight)
-        return 1;
+        return Qt::AlignRight;
     if (a & Qt::AlignHCenter)
-        return 2;
-    return 0;
+        return Qt::AlignHCenter;
+    return Qt::AlignLeft;
 }
 
-void RichTextBox::setSelAlignment(int value)
+void RichTextBox::setSelAlignment(Qt::Alignment alignment)
 {
-    switch (value) {
-    case 1: setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
-    case 2: setAlignment(Qt::AlignHCenter); break;
-    default: setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); break;
-    }
+    // Left and right stay on their side whatever the text's direction.
+    if (alignment & Qt::AlignRight)
+        setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    else if (alignment & Qt::AlignHCenter)
+        setAlignment(Qt::AlignHCenter);
+    else
+        setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
 }
 
 QColor RichTextBox::SelColor() const
@@ -279,6 +282,24 @@ void RichTextBox::clearContent()
     setCurrentCharFormat(typing);
 }
 
+void RichTextBox::deleteBackward()
+{
+    if (isReadOnly())
+        return;
+    QTextCursor cursor = textCursor();
+    QTextBlockFormat blockFormat = cursor.blockFormat();
+    if (QTextList* list = cursor.currentList(); list && cursor.atBlockStart() && !cursor.hasSelection()) {
+        list->remove(cursor.block());
+    } else if (cursor.atBlockStart() && blockFormat.indent() > 0) {
+        blockFormat.setIndent(blockFormat.indent() - 1);
+        cursor.setBlockFormat(blockFormat);
+    } else {
+        cursor.deletePreviousChar();
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
 std::unique_ptr<QTextDocument> RichTextBox::printableCopy() const
 {
     if (!textCursor().hasSelection())
@@ -326,18 +347,7 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
 
 void RichTextBox::emitMouseDown(QMouseEvent* e)
 {
-    int button = 0;
-    switch (e->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
-    }
-    int shift = 0;
-    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (e->modifiers() & Qt::AltModifier) shift |= 4;
-    emit MouseDown(button, shift, e->position().x(), e->position().y());
+    emit MouseDown(e->button(), e->modifiers(), e->position());
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* e)

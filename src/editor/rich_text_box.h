@@ -33,9 +33,10 @@ public:
     void setSelItalic(bool on);
     void setSelUnderline(bool on);
 
-    // 0 left, 1 right, 2 centre; for every paragraph the selection touches.
-    int SelAlignment() const;
-    void setSelAlignment(int value);
+    // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter, for every paragraph the selection
+    // touches.
+    Qt::Alignment SelAlignment() const;
+    void setSelAlignment(Qt::Alignment alignment);
 
     QColor SelColor() const;
     void setSelColor(const QColor& color);
@@ -52,6 +53,11 @@ public:
     // Empties the document (New).
     void clearContent();
 
+    // What the Backspace key does here, whatever has the focus: removes the selection, or
+    // the character before the caret (at the start of a list item or an indented paragraph
+    // it takes the item out of its list or the indent back instead).
+    void deleteBackward();
+
     // What printing takes: the selection when there is one, else the whole document.
     std::unique_ptr<QTextDocument> printableCopy() const;
 
@@ -62,8 +68,8 @@ public:
 signals:
     // Before a typed character is inserted; the handler may change the code it will insert.
     void KeyPress(int& keyAscii);
-    // Button 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt.
-    void MouseDown(int button, int shift, double x, double y);
+    // A mouse button went down over the text, with the keyboard modifiers held then.
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPointF& position);
     // After the selection or the caret changed.
     void SelChange();
 

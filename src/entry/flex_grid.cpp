@@ -10,24 +10,6 @@ namespace {
 
 constexpr Qt::ItemFlags kCellFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 
-Qt::Alignment toQtAlignment(int value)
-{
-    if (value < 0 || value > 8)
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-    static constexpr Qt::Alignment vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    return horizontal[value / 3] | vertical[value % 3];
-}
-
-int fromQtAlignment(Qt::Alignment a)
-{
-    const int h = a & Qt::AlignHCenter ? 1 : a & Qt::AlignRight ? 2 : 0;
-    const int v = a & Qt::AlignTop ? 0 : a & Qt::AlignBottom ? 2 : 1;
-    if (h == 0 && v == 1 && !(a & Qt::AlignLeft))
-        return 9;
-    return h * 3 + v;
-}
-
 } // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
@@ -113,7 +95,7 @@ QTableWidgetItem* FlexGrid::currentItemOrNew()
     if (!cell) {
         cell = new QTableWidgetItem;
         cell->setFlags(kCellFlags);
-        cell->setTextAlignment(toQtAlignment(9));
+        cell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         setItem(row_, col_, cell);
     }
     return cell;
@@ -139,14 +121,14 @@ void FlexGrid::setCellBackColor(const QColor& color)
     currentItemOrNew()->setBackground(color);
 }
 
-int FlexGrid::CellAlignment() const
+Qt::Alignment FlexGrid::CellAlignment() const
 {
-    return fromQtAlignment(alignmentAt(row_, col_));
+    return alignmentAt(row_, col_);
 }
 
-void FlexGrid::setCellAlignment(int alignment)
+void FlexGrid::setCellAlignment(Qt::Alignment alignment)
 {
-    currentItemOrNew()->setTextAlignment(toQtAlignment(alignment));
+    currentItemOrNew()->setTextAlignment(alignment);
 }
 
 QString FlexGrid::textAt(int row, int col) const
@@ -165,7 +147,8 @@ QColor FlexGrid::backColorAt(int row, int col) const
 Qt::Alignment FlexGrid::alignmentAt(int row, int col) const
 {
     const QTableWidgetItem* cell = item(row, col);
-    return cell ? Qt::Alignment(cell->textAlignment()) : toQtAlignment(9);
+    // A cell never set: text at the left, centred vertically.
+    return cell ? Qt::Alignment(cell->textAlignment()) : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
 double FlexGrid::ColWidth(int col) const

@@ -30,10 +30,8 @@ public:
     void setText(const QString& text);
     QColor CellBackColor() const;
     void setCellBackColor(const QColor& color);
-    // 0..8: left/centre/right × top/centre/bottom, column by column (4 centres both ways);
-    // 9 is general (text left, vertically centred).
-    int CellAlignment() const;
-    void setCellAlignment(int alignment);
+    Qt::Alignment CellAlignment() const;
+    void setCellAlignment(Qt::Alignment alignment);
 
     // Any cell, without making it current.
     QString textAt(int row, int col) const;

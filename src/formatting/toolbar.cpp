@@ -3,7 +3,6 @@
 #include "documents/common_dialog.h"
 #include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
-#include "platform/key_queue.h"
 
 #include <utility>
 
@@ -13,13 +12,6 @@ const QString ToolbarCommands::kGotoWordText = QStringLiteral(
 const QString ToolbarCommands::kGotoWordTitle = QString();
 const QString ToolbarCommands::kHelpText = QStringLiteral("You do not need any help. Do you??");
 const QString ToolbarCommands::kHelpTitle = QStringLiteral("Help ");
-
-namespace {
-// Paragraph alignment values of the editing control.
-constexpr int kAlignLeft = 0;
-constexpr int kAlignRight = 1;
-constexpr int kAlignCenter = 2;
-} // namespace
 
 ToolbarCommands::ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
                                  ToolbarHandlers handlers)
@@ -35,18 +27,18 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
         return ToolbarSlot{K::Button, QString::fromLatin1(key), QString::fromLatin1(tip),
                            QString::fromLatin1(icon), 0, command};
     };
-    auto placeholder = [](double width) { return ToolbarSlot{K::Placeholder, {}, {}, {}, width, nullptr}; };
+    auto placeholder = [](K kind, double width) { return ToolbarSlot{kind, {}, {}, {}, width, nullptr}; };
     const ToolbarSlot separator{};
     static const QList<ToolbarSlot> all = {
         button("new", "New", "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
         button("open", "Open", "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
         button("save", "Save", "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
         button("print", "Print", "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
-        placeholder(0),
+        placeholder(K::Placeholder, 0),
         button("cut", "Cut", "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
         button("copy", "Copy", "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
         button("paste", "Paste", "edit-paste", [](ToolbarCommands& t) { t.paste(); }),
-        placeholder(2700),
+        placeholder(K::Lists, 2700),
         button("bold", "Bold", "format-text-bold", [](ToolbarCommands& t) { t.toggleBold(); }),
         button("italic", "Italic", "format-text-italic", [](ToolbarCommands& t) { t.toggleItalic(); }),
         button("underline", "Underline", "format-text-underline", [](ToolbarCommands& t) { t.toggleUnderline(); }),
@@ -116,17 +108,17 @@ void ToolbarCommands::toggleUnderline()
 
 void ToolbarCommands::alignLeft()
 {
-    editor_.setSelAlignment(kAlignLeft);
+    editor_.setSelAlignment(Qt::AlignLeft);
 }
 
 void ToolbarCommands::alignCenter()
 {
-    editor_.setSelAlignment(kAlignCenter);
+    editor_.setSelAlignment(Qt::AlignHCenter);
 }
 
 void ToolbarCommands::alignRight()
 {
-    editor_.setSelAlignment(kAlignRight);
+    editor_.setSelAlignment(Qt::AlignRight);
 }
 
 void ToolbarCommands::gotoWord()
@@ -145,7 +137,7 @@ void ToolbarCommands::pickColor()
 
 void ToolbarCommands::undo_Click()
 {
-    platform::queueUndo();
+    editor_.undo();
 }
 
 void ToolbarCommands::helps_Click()

@@ -13,15 +13,15 @@ class RichTextBox;
 class ToolbarCommands;
 
 // One slot of the tool bar: a button with its key, tool tip, image and command, an empty
-// placeholder of a width, or a separator. The window builds the bar from these slots and
+// placeholder of a width, the place of the font-name and size lists, or a separator. The window builds the bar from these slots and
 // the dispatch runs their commands, so a button is named in one place.
 struct ToolbarSlot {
-    enum class Kind { Button, Placeholder, Separator };
+    enum class Kind { Button, Placeholder, Lists, Separator };
     Kind kind = Kind::Separator;
     QString key;        // what Toolbar1_ButtonClick receives
     QString toolTip;
     QString iconName;   // freedesktop icon name; the bundled theme has each one too
-    double widthTwips = 0; // placeholders only
+    double widthTwips = 0; // placeholders and the lists only
     void (*command)(ToolbarCommands&) = nullptr;
 };
 
@@ -37,15 +37,13 @@ public:
 
     // The 23 slots from left to right.
     static const QList<ToolbarSlot>& toolbarSlots();
-    // The placeholder that holds the font-name and size lists.
-    static constexpr int kListsPlaceholder = 8; // index into toolbarSlots()
 
     // Runs the command of the button whose key is `key`. Keys are compared exactly
     // (case-sensitive); a key that is not one of the tool bar's does nothing.
     void Toolbar1_ButtonClick(const QString& key);
 
-    // Edit > Undo: Ctrl+Z goes to whichever widget has the focus once this handler has
-    // returned, so the editor undoes by its own history and any other control ignores it.
+    // Edit > Undo: the editor undoes its last edit by its own history, whatever control
+    // has the focus.
     void undo_Click();
 
     // Help > Help, and the "help" button.

@@ -2,7 +2,7 @@
 
 #include "about/about_dialog.h"
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_commands.h"
 #include "documents/printing.h"
 #include "editor/rich_text_box.h"
@@ -15,7 +15,6 @@
 #include "nq/face.h"
 #include "platform/dialogs.h"
 #include "platform/font_registration.h"
-#include "platform/key_queue.h"
 #include "platform/twips.h"
 #include "product/product.h"
 #include "recovery/autosave.h"
@@ -53,18 +52,18 @@ void place(QWidget* widget, const QRectF& twips)
 
 MainWindow::MainWindow(platform::Dialogs& dialogs, const QString& programDir, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), programDir_(programDir),
-      state_(new DocumentState(this)),
       commonDialog1_(std::make_unique<CommonDialog>(dialogs, this))
 {
     setWindowTitle(QStringLiteral("Form2"));
     setWindowIcon(toolbar_icons::windowIcon());
     createControls();
+    document_ = new documents::Document(*richTextBox1_, this);
     createMenus();
     createToolbar();
     createOptionsFrame();
     setTabOrder();
-    connect(state_, &DocumentState::captionChanged, this, &QWidget::setWindowTitle);
-    fileCommands_ = std::make_unique<FileCommands>(*richTextBox1_, *state_, *commonDialog1_, this);
+    connect(document_, &documents::Document::captionChanged, this, &QWidget::setWindowTitle);
+    fileCommands_ = std::make_unique<FileCommands>(*richTextBox1_, *document_, *commonDialog1_, this);
     toolbarCommands_ = std::make_unique<ToolbarCommands>(
         *richTextBox1_, *commonDialog1_, this,
         ToolbarHandlers{[this] { new_Click(); }, [this] { open_Click(); },
@@ -178,12 +177,16 @@ void MainWindow::createToolbar()
         case ToolbarSlot::Kind::Separator:
             toolbar1_->addSeparator();
             break;
-        case ToolbarSlot::Kind::Placeholder: {
-            if (i != ToolbarCommands::kListsPlaceholder)
-                break; // the empty slot of width 0 between Print and Cut
+        case ToolbarSlot::Kind::Placeholder:
+            break; // an empty slot of width 0
+        case ToolbarSlot::Kind::Lists: {
             // The lists stand where they stood on the design's tool bar, measured from
-            // the slot's left edge (2415 twips: seven buttons of 345).
-            constexpr double slotLeft = 7 * 345;
+            // the left edge of their slot.
+            double slotLeft = 0;
+            for (int before = 0; before < i; ++before)
+                slotLeft += slotList[before].kind == ToolbarSlot::Kind::Button
+                    ? layout::kToolbarButtonWidth
+                    : slotList[before].widthTwips;
             auto* holder = new QWidget(toolbar1_);
             holder->setObjectName(QStringLiteral("ListsPlaceholder"));
             combo2_ = new QComboBox(holder);
@@ -300,10 +303,8 @@ void MainWindow::connectHandlers()
 {
     connect(richTextBox1_, &RichTextBox::KeyPress, this, &MainWindow::RichTextBox1_KeyPress);
     connect(richTextBox1_, &RichTextBox::MouseDown, this, &MainWindow::RichTextBox1_MouseDown);
-    connect(richTextBox1_, &RichTextBox::SelChange, this, &MainWindow::RichTextBox1_SelChange);
     connect(msFlexGrid1_, &FlexGrid::Click, this, &MainWindow::MSFlexGrid1_Click);
     connect(combo1_, &QComboBox::activated, this, &MainWindow::Combo1_Click);
-    connect(combo1_, &QComboBox::editTextChanged, this, &MainWindow::Combo1_Change);
     connect(combo2_, &QComboBox::activated, this, &MainWindow::Combo2_Click);
     connect(command2_, &QPushButton::clicked, this, &MainWindow::Command2_Click);
     connect(options_[0], &QRadioButton::toggled, this, &MainWindow::Option1_Click);
@@ -316,8 +317,7 @@ void MainWindow::connectHandlers()
 
 void MainWindow::Form_Load()
 {
-    state_->docpath.clear();
-    state_->docstate = DocumentState::kFresh;
+    document_->startUntitled();
 
     // Found beside the executable whatever the current directory is; a missing or
     // unreadable file registers nothing and the controls draw in a substitute face.
@@ -344,14 +344,13 @@ void MainWindow::Form_Load()
     msFlexGrid1_->setCols(entry::kPaletteCols);
     msFlexGrid1_->setRows(entry::kPaletteRows);
 
-    state_->setCaption(DocumentState::kTitle);
     coloring();
 
     for (int row = 0; row < entry::kPaletteRows; ++row) {
         for (int col = 0; col < entry::kPaletteCols; ++col) {
             msFlexGrid1_->setRow(row);
             msFlexGrid1_->setCol(col);
-            msFlexGrid1_->setCellAlignment(4);
+            msFlexGrid1_->setCellAlignment(Qt::AlignCenter);
             msFlexGrid1_->setColWidth(col, layout::kCellSize);
             msFlexGrid1_->setRowHeight(row, layout::kCellSize);
         }
@@ -363,10 +362,8 @@ void MainWindow::Form_Load()
                             formatting::kFontListDesignText);
     list_boxes::widenPopupToEntries(combo2_);
 
-    state_->setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
-
     combo1_->addItems(formatting::sizeListEntries());
-    combo1_->setCurrentIndex(formatting::kInitialSizeIndex);
+    combo1_->setCurrentIndex(formatting::initialSizeIndex());
     Combo1_Click();
 }
 
@@ -377,8 +374,8 @@ void MainWindow::setUpRecovery()
     recoveryStore_ = std::make_unique<recovery::RecoveryStore>();
     autosave_ = new recovery::Autosave(
         *recoveryStore_,
-        {[this] { return static_cast<const QTextDocument*>(richTextBox1_->document()); },
-         [this] { return state_->docpath; }},
+        {[this] { return static_cast<const QTextDocument*>(document_->text()); },
+         [this] { return document_->path(); }},
         this);
     connect(richTextBox1_, &QTextEdit::textChanged, autosave_, &recovery::Autosave::documentChanged);
     fileCommands_->setSettledHandler([this] { autosave_->documentSettled(); });
@@ -392,7 +389,7 @@ void MainWindow::setUpRecovery()
 
 bool MainWindow::offerRecovery()
 {
-    return window_recovery::offerRecovery(*recoveryStore_, *autosave_, *richTextBox1_, *state_,
+    return window_recovery::offerRecovery(*recoveryStore_, *autosave_, *richTextBox1_, *document_,
                                           *commonDialog1_, dialogs_, this);
 }
 
@@ -401,24 +398,11 @@ void MainWindow::coloring()
     entry::coloring(*msFlexGrid1_);
 }
 
-void MainWindow::Form_Click()
-{
-    // Clicking the window's own surface does nothing.
-}
-
-void MainWindow::mouseReleaseEvent(QMouseEvent* event)
-{
-    QMainWindow::mouseReleaseEvent(event);
-    Form_Click();
-}
-
 // ---- Closing --------------------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    int cancel = 0;
-    Form_QueryUnload(cancel, 0);
-    if (cancel) {
+    if (!queryClose()) {
         event->ignore();
     } else {
         // Answered: saved, or given up on purpose. Only an abnormal end leaves the copy.
@@ -427,13 +411,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
 }
 
-void MainWindow::Form_QueryUnload(int& cancel, int /*unloadMode*/)
+bool MainWindow::queryClose()
 {
     // Exit has already asked and decided; the window then goes without a second question.
-    if (ending_)
-        return;
-    if (!fileCommands_->Form_QueryUnload())
-        cancel = 1;
+    return ending_ || fileCommands_->queryClose();
 }
 
 // ---- File, Edit and Help commands ------------------------------------------------------
@@ -484,11 +465,6 @@ void MainWindow::Combo1_Click()
         richTextBox1_->setSelFontSize(points);
 }
 
-void MainWindow::Combo1_Change()
-{
-    // Typing into the size list applies nothing; only a chosen entry does.
-}
-
 void MainWindow::Combo2_Click()
 {
     const QString family = combo2_->currentText();
@@ -534,13 +510,8 @@ void MainWindow::RichTextBox1_KeyPress(int& keyAscii)
     keyAscii = entry::mapTypedKey(keyAscii);
 }
 
-void MainWindow::RichTextBox1_MouseDown(int button, int /*shift*/, double /*x*/, double /*y*/)
+void MainWindow::RichTextBox1_MouseDown(Qt::MouseButton button)
 {
-    if (entry::buttonSendsBackspace(button))
-        platform::queueBackspace();
-}
-
-void MainWindow::RichTextBox1_SelChange()
-{
-    state_->docstate = DocumentState::kChanged;
+    if (entry::buttonDeletesBackward(button))
+        richTextBox1_->deleteBackward();
 }

@@ -11,7 +11,6 @@ class CommonDialog;
 class ComboKeyFilter;
 class FileCommands;
 class ToolbarCommands;
-class DocumentState;
 class FlexGrid;
 class QAction;
 class QComboBox;
@@ -21,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QToolBar;
 class RichTextBox;
+namespace documents { class Document; }
 namespace platform { class Dialogs; }
 namespace recovery { class Autosave; class RecoveryStore; }
 
@@ -54,7 +54,7 @@ public:
     void setColorSwatch(const QColor& color);
 
     CommonDialog& commonDialog() const { return *commonDialog1_; }
-    DocumentState& state() const { return *state_; }
+    documents::Document& document() const { return *document_; }
     platform::Dialogs& dialogs() const { return dialogs_; }
     QString programDir() const { return programDir_; }
 
@@ -68,8 +68,8 @@ public:
     bool offerRecovery();
     recovery::Autosave& autosave() const { return *autosave_; }
 
-    // Run before the window closes; setting `cancel` non-zero keeps it open.
-    void Form_QueryUnload(int& cancel, int unloadMode);
+    // Run before the window closes: asks whether to save; false keeps the window open.
+    bool queryClose();
 
 public slots:
     // File, Edit and Help commands and the tool bar's dispatch.
@@ -94,20 +94,15 @@ public slots:
     void Option3_Click();
     void Option4_Click();
     void Combo1_Click();
-    void Combo1_Change();
     void Combo2_Click();
 
     // Character entry.
     void MSFlexGrid1_Click();
     void RichTextBox1_KeyPress(int& keyAscii);
-    void RichTextBox1_MouseDown(int button, int shift, double x, double y);
-    void RichTextBox1_SelChange();
-
-    void Form_Click();
+    void RichTextBox1_MouseDown(Qt::MouseButton button);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void createControls();
@@ -124,7 +119,7 @@ private:
 
     platform::Dialogs& dialogs_;
     QString programDir_;
-    DocumentState* state_ = nullptr;
+    documents::Document* document_ = nullptr;
     std::unique_ptr<CommonDialog> commonDialog1_;
     std::unique_ptr<FileCommands> fileCommands_;
     std::unique_ptr<ToolbarCommands> toolbarCommands_;

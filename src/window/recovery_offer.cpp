@@ -1,7 +1,7 @@
 #include "window/recovery_offer.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_messages.h"
 #include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
@@ -15,7 +15,7 @@
 namespace window_recovery {
 
 bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
-                   RichTextBox& editor, DocumentState& state, CommonDialog& dialog,
+                   RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
                    platform::Dialogs& dialogs, QWidget* window)
 {
     const QList<recovery::LeftCopy> copies = store.leftCopies();
@@ -46,9 +46,7 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
         return false;
     }
     // Unsaved: the copy is not the user's file, and that file may hold an older text.
-    state.docpath.clear();
-    state.docstate = DocumentState::kChanged;
-    state.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
+    document.restoredFromRecovery();
     dialog.FileName = copy.originalPath;
     // This run's own copy replaces the left one before that goes.
     if (autosave.writeNow(true))

@@ -63,13 +63,15 @@ private slots:
 
         FileCommandsFixture f;
         QVERIFY(f.dir.isValid());
-        f.start(QStringLiteral("full"), QStringLiteral("old.rtf"), QStringLiteral("kept text"));
+        f.start(documents::Document::State::Settled, QStringLiteral("old.rtf"),
+                QStringLiteral("kept text"));
         // Formatting that a half-read file would overwrite.
         f.editor.selectAll();
         f.editor.setSelBold(true);
         f.editor.setSelColor(QColor(200, 0, 0));
-        f.editor.setSelAlignment(2);
-        f.state.docstate = QStringLiteral("full");
+        f.editor.setSelAlignment(Qt::AlignHCenter);
+        // Settled again, as after a save: the formatting above moved the selection.
+        f.document.saved(f.path(QStringLiteral("old.rtf")));
         switch (kind) {
         case 0: f.writeBytes(name, bytes); break;
         case 1: QVERIFY(QDir(f.dir.path()).mkdir(name)); break;
@@ -82,7 +84,7 @@ private slots:
         }
         const QTextDocument* document = f.editor.document();
         const QString html = f.editor.toHtml();
-        const QString caption = f.state.caption();
+        const QString caption = f.document.caption();
         const QMap<QString, QByteArray> before = f.snapshot();
         f.dialogs.openAnswers << f.chosen(name);
 
@@ -97,9 +99,9 @@ private slots:
         QCOMPARE(shown.icon, Icon::Warning);
         QCOMPARE(f.editor.document(), document);
         QCOMPARE(f.editor.toHtml(), html);
-        QCOMPARE(f.state.docpath, f.path(QStringLiteral("old.rtf")));
-        QCOMPARE(f.state.caption(), caption);
-        QCOMPARE(f.state.docstate, QStringLiteral("full"));
+        QCOMPARE(f.document.path(), f.path(QStringLiteral("old.rtf")));
+        QCOMPARE(f.document.caption(), caption);
+        QCOMPARE(f.document.state(), documents::Document::State::Settled);
 
         // Save goes to the document's own file without a dialog; the failed one is untouched.
         QVERIFY(f.commands.save_Click());

@@ -211,7 +211,7 @@ void TestPalette::insertion_data()
     QTest::addColumn<QString>("cellText");
     QTest::addColumn<QString>("inserted");
     QTest::addColumn<bool>("lineBreak");
-    const QString lf = QStringLiteral("\n\r");
+    const QString lf = QStringLiteral("\n");
     QTest::newRow("glyph") << QString(nq::toChar(65)) << QStringLiteral("A") << false;
     QTest::newRow("high glyph") << QString(nq::toChar(200)) << QString(nq::toChar(200)) << false;
     QTest::newRow("private-use glyph") << QString(nq::toChar(173)) << QString(nq::toChar(173)) << false;

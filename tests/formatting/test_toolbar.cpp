@@ -316,19 +316,22 @@ void TestToolbar::toggleAtCaretAppliesToTypedText()
 }
 
 // Paragraphs "one", "two", "three", "four"; the selection [from, to) and the alignment
-// value each paragraph reads afterwards.
+// each paragraph reads afterwards.
 void TestToolbar::alignment_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<int>("from");
     QTest::addColumn<int>("to");
     QTest::addColumn<QList<int>>("values");
+    const int L = Qt::AlignLeft;
+    const int R = Qt::AlignRight;
+    const int C = Qt::AlignHCenter;
 
-    QTest::newRow("center at caret") << "center" << 5 << 5 << QList<int>{0, 2, 0, 0};
-    QTest::newRow("right at caret") << "right" << 0 << 0 << QList<int>{1, 0, 0, 0};
-    QTest::newRow("center across paragraphs") << "center" << 2 << 9 << QList<int>{2, 2, 2, 0};
-    QTest::newRow("right across paragraphs") << "right" << 5 << 15 << QList<int>{0, 1, 1, 1};
-    QTest::newRow("left after right") << "left" << 0 << 18 << QList<int>{0, 0, 0, 0};
+    QTest::newRow("center at caret") << "center" << 5 << 5 << QList<int>{L, C, L, L};
+    QTest::newRow("right at caret") << "right" << 0 << 0 << QList<int>{R, L, L, L};
+    QTest::newRow("center across paragraphs") << "center" << 2 << 9 << QList<int>{C, C, C, L};
+    QTest::newRow("right across paragraphs") << "right" << 5 << 15 << QList<int>{L, R, R, R};
+    QTest::newRow("left after right") << "left" << 0 << 18 << QList<int>{L, L, L, L};
 }
 
 void TestToolbar::alignment()
@@ -349,7 +352,7 @@ void TestToolbar::alignment()
     QList<int> actual;
     for (QTextBlock block = f.editor->document()->begin(); block.isValid(); block = block.next()) {
         f.caretAt(block.position());
-        actual.append(f.editor->SelAlignment());
+        actual.append(int(f.editor->SelAlignment()));
     }
     QCOMPARE(actual, values);
 }
@@ -373,7 +376,6 @@ void TestToolbar::colour()
     f.select(0, 6);
     f.editor->setSelColor(Qt::green);
     f.dialog.Color = Qt::blue;
-    f.dialog.CancelError = true; // as the file and print commands leave it
     f.dialogs.colorAnswers.enqueue(accept ? std::optional<QColor>(QColor(Qt::red)) : std::nullopt);
     f.select(1, 3);
     f.toolbar.Toolbar1_ButtonClick(QStringLiteral("color"));
@@ -406,7 +408,7 @@ void TestToolbar::actOnEditorWhileOtherControlFocused()
     QVERIFY(has(f.formatAt(0), Attribute::Bold));
     QVERIFY(has(f.formatAt(1), Attribute::Bold));
     QVERIFY(!has(f.formatAt(2), Attribute::Bold));
-    QCOMPARE(f.editor->SelAlignment(), 2);
+    QCOMPARE(f.editor->SelAlignment(), Qt::AlignHCenter);
     QVERIFY(f.other->text().isEmpty());
     QVERIFY(f.other->hasFocus());
 }
@@ -457,10 +459,10 @@ void TestToolbar::undo_data()
     QTest::addColumn<bool>("boldAfter");
 
     QTest::newRow("typing, editor focused") << "type" << true << "abc" << false;
-    QTest::newRow("typing, other focused") << "type" << false << "abcxy" << false;
+    QTest::newRow("typing, other focused") << "type" << false << "abc" << false;
     QTest::newRow("inserted glyph, editor focused") << "insert" << true << "abc" << false;
     QTest::newRow("bold, editor focused") << "bold" << true << "abc" << false;
-    QTest::newRow("bold, other focused") << "bold" << false << "abc" << true;
+    QTest::newRow("bold, other focused") << "bold" << false << "abc" << false;
 }
 
 void TestToolbar::undo()
@@ -490,15 +492,12 @@ void TestToolbar::undo()
         QTRY_VERIFY(f.other->hasFocus());
     }
 
-    const QString beforeUndo = f.editor->toHtml();
     f.toolbar.undo_Click();
-    // The keystroke is queued: nothing has happened yet when the handler returns.
-    QCOMPARE(f.editor->toHtml(), beforeUndo);
-    QCoreApplication::processEvents();
-
+    // Done by the time the command returns, in the editor alone.
     QCOMPARE(f.editor->toPlainText(), expected);
     QCOMPARE(has(f.formatAt(0), Attribute::Bold), boldAfter);
     QVERIFY(f.other->text().isEmpty());
+    QCOMPARE(f.other->hasFocus(), !editorFocused);
 }
 
 QTEST_MAIN(TestToolbar)

@@ -2,7 +2,7 @@
 // at any moment, and the next start offers it back.
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "editor/rich_text_box.h"
 #include "manual_clock.h"
 #include "recovery/autosave.h"
@@ -245,7 +245,7 @@ void TestRecovery::windowCycle()
     {
         MainWindow crashing(dialogs, QCoreApplication::applicationDirPath());
         crashing.show();
-        crashing.state().docpath = QStringLiteral("/home/writer/chapter.rtf");
+        crashing.document().saved(QStringLiteral("/home/writer/chapter.rtf"));
         crashing.RichTextBox1()->setFocus();
         QTest::keyClicks(crashing.RichTextBox1(), QStringLiteral("Aim baMla"));
         QVERIFY(crashing.autosave().writeNow());
@@ -262,9 +262,9 @@ void TestRecovery::windowCycle()
     QVERIFY(dialogs.unexpected.isEmpty());
     if (restored) {
         QCOMPARE(next.RichTextBox1()->toPlainText(), QStringLiteral("Aim baMla"));
-        QVERIFY(next.state().isChanged());
-        QCOMPARE(next.state().docpath, QString());
-        QCOMPARE(next.windowTitle(), DocumentState::kTitle + DocumentState::kUnsavedLabel);
+        QVERIFY(next.document().isChanged());
+        QCOMPARE(next.document().path(), QString());
+        QCOMPARE(next.windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
         QCOMPARE(next.commonDialog().FileName, QStringLiteral("/home/writer/chapter.rtf"));
         // This run holds its own copy now, and no other is offered again.
         QVERIFY(recovery::RecoveryStore(folder).leftCopies().isEmpty());

@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "formatting/size_options.h"
 #include "nq/glyph_code.h"
 #include "platform/twips.h"
@@ -48,7 +48,8 @@ private slots:
     void paletteDoubleClickInsertsTwice();
     void lineBreakCells_data();
     void lineBreakCells();
-    void queuedBackspaceGoesToTheFocusedWidget();
+    void commandsActOnTheEditorWhateverHasTheFocus_data();
+    void commandsActOnTheEditorWhateverHasTheFocus();
 
     void typing_data();
     void typing();
@@ -81,6 +82,8 @@ private:
     RichTextBox* editor() const { return window_->RichTextBox1(); }
     void showActive();
     void chooseFromList(QComboBox* combo, int index);
+    // The editor holds `text` with [from, to) selected; without them the caret is at the end.
+    void startWith(const QString& text, int from = -1, int to = -1);
 
     ScriptedDialogs dialogs_;
     std::unique_ptr<MainWindow> window_;
@@ -106,6 +109,19 @@ void TestMainWindow::showActive()
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
 }
 
+void TestMainWindow::startWith(const QString& text, int from, int to)
+{
+    editor()->setPlainText(text);
+    QTextCursor cursor = editor()->textCursor();
+    if (from < 0) {
+        cursor.movePosition(QTextCursor::End);
+    } else {
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+    }
+    editor()->setTextCursor(cursor);
+}
+
 void TestMainWindow::chooseFromList(QComboBox* combo, int index)
 {
     combo->showPopup();
@@ -122,8 +138,8 @@ void TestMainWindow::chooseFromList(QComboBox* combo, int index)
 void TestMainWindow::startupState()
 {
     QCOMPARE(window()->windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
-    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
-    QVERIFY(window()->state().docpath.isEmpty());
+    QCOMPARE(window()->document().state(), documents::Document::State::Fresh);
+    QVERIFY(window()->document().path().isEmpty());
     QCOMPARE(window()->commonDialog().owner(), window());
 
     FlexGrid* grid = window()->MSFlexGrid1();
@@ -366,11 +382,7 @@ void TestMainWindow::paletteClick()
 void TestMainWindow::paletteClickReplacesSelection()
 {
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abcd"), 1, 3);
     clickCell(window()->MSFlexGrid1(), 4, 29); // code 200
     settle();
     QCOMPARE(editor()->toPlainText(), QStringLiteral("a") + nq::toChar(200) + QStringLiteral("d"));
@@ -382,8 +394,7 @@ void TestMainWindow::paletteDoubleClickInsertsTwice()
 {
     // Two quick clicks are two clicks: Qt reports the second as a double click.
     showActive();
-    editor()->setPlainText(QStringLiteral("ab"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("ab"));
     FlexGrid* grid = window()->MSFlexGrid1();
     const QRect cell = grid->visualRect(grid->model()->index(4, 29)); // code 200
     const QPoint at = grid->viewport()->mapTo(window(), cell.center());
@@ -406,11 +417,7 @@ void TestMainWindow::lineBreakCells()
     QFETCH(int, row);
     QFETCH(int, col);
     showActive();
-    editor()->setPlainText(QStringLiteral("abXYcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(2);
-    cursor.setPosition(4, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abXYcd"), 2, 4);
     clickCell(window()->MSFlexGrid1(), row, col);
     settle();
     // The selection became one line break; the marker's code never reaches the text.
@@ -425,24 +432,42 @@ void TestMainWindow::lineBreakCells()
     QCOMPARE(editor()->toPlainText(), QStringLiteral("ab\necd"));
 }
 
-void TestMainWindow::queuedBackspaceGoesToTheFocusedWidget()
+void TestMainWindow::commandsActOnTheEditorWhateverHasTheFocus_data()
 {
-    // The Backspace is queued for whichever widget has the focus when it runs: here focus
-    // moves to the size list before the queue is processed, so the list loses a character
-    // and the editor keeps both breaks.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("blocks");
+    QTest::newRow("palette line break") << "linebreak" << "ab\n" << 2;
+    QTest::newRow("right button") << "right" << "a" << 1;
+    QTest::newRow("Undo") << "undo" << "" << 1;
+}
+
+void TestMainWindow::commandsActOnTheEditorWhateverHasTheFocus()
+{
+    // The command has done its whole work in the editor when it returns: moving the focus
+    // to the size list right after it neither changes the list nor leaves the edit undone.
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(int, blocks);
     showActive();
-    editor()->setPlainText(QStringLiteral("ab"));
-    editor()->moveCursor(QTextCursor::End);
-    window()->MSFlexGrid1()->setRow(5);
-    window()->MSFlexGrid1()->setCol(25);
-    window()->MSFlexGrid1_Click();
-    QCOMPARE(QApplication::focusWidget(), editor());
+    editor()->setFocus();
+    QTest::keyClicks(editor(), QStringLiteral("ab"));
+    if (command == QLatin1String("linebreak")) {
+        window()->MSFlexGrid1()->setRow(5);
+        window()->MSFlexGrid1()->setCol(25);
+        window()->MSFlexGrid1_Click();
+    } else if (command == QLatin1String("right")) {
+        window()->RichTextBox1_MouseDown(Qt::RightButton);
+    } else {
+        window()->undo_Click();
+    }
+    QCOMPARE(editor()->toPlainText(), text);
+    QCOMPARE(editor()->document()->blockCount(), blocks);
     window()->Combo1()->setFocus();
     window()->Combo1()->lineEdit()->end(false);
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("16"));
     settle();
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("1"));
-    QCOMPARE(editor()->document()->blockCount(), 3);
+    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("16"));
+    QCOMPARE(editor()->toPlainText(), text);
 }
 
 // ---- Typing and the mouse --------------------------------------------------------------
@@ -556,8 +581,7 @@ void TestMainWindow::rightButton()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     QWidget* viewport = editor()->viewport();
     QTest::mouseClick(viewport, Qt::RightButton, modifiers, QPoint(5, 5));
@@ -578,8 +602,7 @@ void TestMainWindow::rightButtonDoublePress()
 {
     // A quick second press is a press too: one Backspace each.
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     // Through the window, so that Qt itself recognises the double click.
     const QPoint at = editor()->viewport()->mapTo(window(), QPoint(5, 5));
@@ -591,8 +614,7 @@ void TestMainWindow::rightButtonDoublePress()
 void TestMainWindow::otherButtonsDoNotDelete()
 {
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(300, 5));
     QTest::mouseClick(editor()->viewport(), Qt::MiddleButton, {}, QPoint(300, 5));
@@ -603,21 +625,26 @@ void TestMainWindow::otherButtonsDoNotDelete()
 void TestMainWindow::selectionChangesMarkTheDocument()
 {
     showActive();
-    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
+    QCOMPARE(window()->document().state(), documents::Document::State::Fresh);
     // Giving the editor the focus moves nothing.
     editor()->setFocus();
     settle();
-    QVERIFY(!window()->state().isChanged());
+    QVERIFY(!window()->document().isChanged());
     QTest::keyClick(editor(), 'a');
-    QVERIFY(window()->state().isChanged());
+    QVERIFY(window()->document().isChanged());
 
-    window()->state().docstate = DocumentState::kSettled;
+    window()->document().markAsked();
     QTest::keyClick(editor(), Qt::Key_Left);
-    QVERIFY2(window()->state().isChanged(), "a caret move alone marks the document");
+    QVERIFY2(window()->document().isChanged(), "a caret move alone marks the document");
 
-    window()->state().docstate = DocumentState::kSettled;
+    window()->document().markAsked();
     QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(200, 5));
-    QVERIFY2(window()->state().isChanged(), "a click into the text marks the document");
+    QVERIFY2(window()->document().isChanged(), "a click into the text marks the document");
+
+    window()->document().markAsked();
+    QTest::mouseClick(editor()->viewport(), Qt::RightButton, {}, QPoint(200, 5));
+    QCOMPARE(editor()->toPlainText(), QString());
+    QVERIFY2(window()->document().isChanged(), "a right-button deletion marks the document");
 }
 
 // ---- The size and font-name lists --------------------------------------------------------
@@ -683,12 +710,8 @@ void TestMainWindow::typingIntoAListChangesNothing()
     QFETCH(bool, sizes);
     QFETCH(QString, leave);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
-    const QTextCharFormat before = cursor.charFormat();
+    startWith(QStringLiteral("abcd"), 1, 3);
+    const QTextCharFormat before = editor()->textCursor().charFormat();
 
     QComboBox* box = sizes ? window()->Combo1() : window()->Combo2();
     // An entry's text, not the current one: Qt would pick it as chosen.
@@ -726,11 +749,7 @@ void TestMainWindow::choosingASizeAppliesIt()
 {
     QFETCH(bool, byKeys);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abcd"), 1, 3);
     QComboBox* sizes = window()->Combo1();
     if (byKeys) {
         sizes->setFocus();
@@ -760,11 +779,7 @@ void TestMainWindow::fontNameAppliesToTheSelectionOnly()
     const int index = names->findText(QStringLiteral("NQ")) == 0 ? 1 : 0;
     QVERIFY(names->count() > index);
     const QString chosen = names->itemText(index);
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abcd"), 1, 3);
     chooseFromList(names, index);
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
@@ -872,8 +887,7 @@ void TestMainWindow::shortcutsWinInTheEditor()
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     // The commands run for real: answer their questions and cancel their dialogs.
     if (item == QLatin1String("new") || item == QLatin1String("open"))

@@ -3,7 +3,7 @@
 
 #include "window_fixture.h"
 
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "formatting/size_options.h"
 #include "scripted_dialogs.h"
 
@@ -31,8 +31,8 @@ static QStringList entries(QComboBox* combo)
 
 void TestStartupFont::checkCommonStartup(MainWindow& window)
 {
-    QCOMPARE(window.windowTitle(), DocumentState::kTitle + DocumentState::kUnsavedLabel);
-    QCOMPARE(window.state().docstate, DocumentState::kFresh);
+    QCOMPARE(window.windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
+    QCOMPARE(window.document().state(), documents::Document::State::Fresh);
     QCOMPARE(window.Combo1()->currentText(), QStringLiteral("16"));
     QCOMPARE(window.Combo1()->count(), 37);
     QCOMPARE(window.MSFlexGrid1()->textAt(0, 0), QStringLiteral("A"));

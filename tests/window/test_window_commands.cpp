@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_messages.h"
 #include "formatting/toolbar.h"
 
@@ -64,7 +64,7 @@ void TestWindowCommands::makeChanged()
 {
     window_->RichTextBox1()->setFocus();
     QTest::keyClicks(window_->RichTextBox1(), QStringLiteral("kmr"));
-    QVERIFY(window_->state().isChanged());
+    QVERIFY(window_->document().isChanged());
 }
 
 void TestWindowCommands::exitCommand_data()

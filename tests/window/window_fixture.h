@@ -48,7 +48,7 @@ inline void clickCell(FlexGrid* grid, int row, int col, Qt::MouseButton button =
     QTest::mouseClick(grid->viewport(), button, {}, cell.center());
 }
 
-// Lets queued key strokes run.
+// Lets posted events run.
 inline void settle()
 {
     QCoreApplication::processEvents();
