@@ -424,7 +424,7 @@ void MainWindow::open_Click() { fileCommands_->open_Click(); }
 void MainWindow::openFile(const QString& path) { fileCommands_->openPath(path); }
 void MainWindow::save_Click() { fileCommands_->save_Click(); }
 void MainWindow::saveas_Click() { fileCommands_->saveas_Click(); }
-void MainWindow::print_Click() { ::print_Click(*richTextBox1_, *commonDialog1_, this, state_->docpath); }
+void MainWindow::print_Click() { ::print_Click(*richTextBox1_, *commonDialog1_, this, document_->path()); }
 
 void MainWindow::exit_Click()
 {
