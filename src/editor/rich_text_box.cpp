@@ -2,6 +2,7 @@
 
 #include "editor/clipboard.h"
 #include "nq/glyph_code.h"
+#include "nqtext/nq_runs.h"
 #include "platform/window_shortcuts.h"
 #include "rtf/rtf.h"
 
@@ -313,7 +314,8 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
             emit KeyPress(keyAscii);
             if (keyAscii > 0 && keyAscii <= 0xFF) {
                 QTextCursor cursor = textCursor();
-                cursor.insertText(QString(nq::toChar(static_cast<unsigned char>(keyAscii))));
+                cursor.insertText(QString(nqtext::typedCharacter(static_cast<unsigned char>(keyAscii),
+                                                                 cursor.charFormat(), *document())));
                 setTextCursor(cursor);
                 ensureCursorVisible();
             }
