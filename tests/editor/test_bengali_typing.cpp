@@ -1,7 +1,9 @@
 // Unicode Bengali typed into the editor, from a Bengali keyboard layout or an input method,
 // becomes the NQ codes that pasting the same word gives, in whatever pieces it arrives.
-// Under a real X server (QT_QPA_PLATFORM=xcb) the layout path types with xdotool on the
-// `bd` keyboard layout.
+// Under a real X server (QT_QPA_PLATFORM=xcb) the X path types real key events with
+// xdotool after asking for the `bd` keyboard layout; where the server keeps its own layout
+// (Xvfb here does, though setxkbmap reports success), xdotool binds each Bengali keysym to a
+// spare key, and the events reach the editor as a Bengali layout's do: with Bengali text.
 #include "../bridge/nq_notation.h"
 
 #include "editor/clipboard.h"
@@ -22,7 +24,7 @@
 
 namespace {
 
-enum class Path { KeysOneByOne, CommitsOneByOne, CommitWhole, PreeditThenCommit, XLayout };
+enum class Path { KeysOneByOne, CommitsOneByOne, CommitWhole, PreeditThenCommit, XKeyEvents };
 
 QString uni(const char16_t* s)
 {
@@ -49,7 +51,7 @@ bool onX11()
 class TestBengaliTyping : public QObject {
     Q_OBJECT
     RichTextBox* box_ = nullptr;
-    bool bdLayout_ = false;
+    bool xdotool_ = false;
 
     void restart()
     {
@@ -86,13 +88,14 @@ private slots:
         box_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(box_));
         box_->setFocus();
-        if (onX11() && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
-            bdLayout_ = QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("bd")}) == 0;
+        xdotool_ = onX11() && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
+        if (xdotool_)
+            QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("bd")});
     }
 
     void cleanupTestCase()
     {
-        if (bdLayout_)
+        if (xdotool_)
             QProcess::execute(QStringLiteral("setxkbmap"), {QStringLiteral("us")});
         delete box_;
     }
@@ -109,7 +112,7 @@ private slots:
             {"commits", Path::CommitsOneByOne},
             {"whole commit", Path::CommitWhole},
             {"preedit, commit", Path::PreeditThenCommit},
-            {"X bd layout", Path::XLayout},
+            {"X key events", Path::XKeyEvents},
         };
         const QList<std::tuple<const char*, QString, QString>> words = {
             {"ki", uni(u"কি"), nqText("ik")},
@@ -173,11 +176,11 @@ private slots:
             commit(word);
             QCOMPARE(box_->textCursor().block().layout()->preeditAreaText(), QString());
             break;
-        case Path::XLayout: {
+        case Path::XKeyEvents: {
             if (!onX11())
                 QSKIP("needs an X server (QT_QPA_PLATFORM=xcb)");
-            if (!bdLayout_)
-                QSKIP("needs setxkbmap with the bd layout and xdotool");
+            if (!xdotool_)
+                QSKIP("needs xdotool");
             box_->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(box_));
             QProcess xdotool;
