@@ -1,11 +1,14 @@
 #include "editor/rich_text_box.h"
 
+#include "editor/bengali_input.h"
 #include "editor/clipboard.h"
 #include "nq/glyph_code.h"
+#include "nqtext/nq_runs.h"
 #include "platform/window_shortcuts.h"
 #include "rtf/rtf.h"
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -325,6 +328,14 @@ bool RichTextBox::event(QEvent* e)
 
 void RichTextBox::keyPressEvent(QKeyEvent* e)
 {
+    if (!isReadOnly() && bengali_input::typesBengali(*e)) {
+        QTextCursor cursor = textCursor();
+        bengali_input::typeKey(cursor, *e);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        e->accept();
+        return;
+    }
     const QString text = e->text();
     const bool typed = text.size() == 1 && text[0].isPrint()
         && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
@@ -334,7 +345,8 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
             emit KeyPress(keyAscii);
             if (keyAscii > 0 && keyAscii <= 0xFF) {
                 QTextCursor cursor = textCursor();
-                cursor.insertText(QString(nq::toChar(static_cast<unsigned char>(keyAscii))));
+                cursor.insertText(QString(nqtext::typedCharacter(static_cast<unsigned char>(keyAscii),
+                                                                 cursor.charFormat(), *document())));
                 setTextCursor(cursor);
                 ensureCursorVisible();
             }
@@ -343,6 +355,24 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
         }
     }
     QTextEdit::keyPressEvent(e);
+}
+
+void RichTextBox::inputMethodEvent(QInputMethodEvent* e)
+{
+    if (isReadOnly() || !bengali_input::commitsBengali(*e)) {
+        QTextEdit::inputMethodEvent(e);
+        return;
+    }
+    // The preedit is put back after the commit, at the caret where the commit left it.
+    if (QTextLayout* layout = textCursor().block().layout())
+        layout->setPreeditArea(-1, QString());
+    QTextCursor cursor = textCursor();
+    bengali_input::commit(cursor, *e);
+    setTextCursor(cursor);
+    QInputMethodEvent composing(e->preeditString(), e->attributes());
+    QTextEdit::inputMethodEvent(&composing);
+    ensureCursorVisible();
+    e->accept();
 }
 
 void RichTextBox::emitMouseDown(QMouseEvent* e)

@@ -54,6 +54,8 @@ private slots:
     void pastedPlainUnicodeBecomesNq();
     void pastedHtmlConvertsOnlyForeignBengali();
     void copyThenPasteKeepsCodes();
+    void pastedNqCodesAreHeld_data();
+    void pastedNqCodesAreHeld();
     void pasteIsOneUndoStep();
     void unicodeDocumentKeepsFormatting();
     void charactersWithoutCounterpartAreCounted();
@@ -186,6 +188,38 @@ void TestClipboardBridge::copyThenPasteKeepsCodes()
     QCOMPARE(runs.size(), 1);
     QCOMPARE(runs[0].first, nqText("Aim baMlay gan gaI."));
     QCOMPARE(runs[0].second, QStringLiteral("NQ"));
+}
+
+// NQ text from elsewhere (LibreOffice's HTML, a terminal's plain text) names codes by their
+// cp1252 characters; in the editor they take the form it holds them in, so that lines and
+// words do not break at them. Outside the NQ face the characters stay what they are.
+void TestClipboardBridge::pastedNqCodesAreHeld_data()
+{
+    QTest::addColumn<bool>("html");
+    QTest::addColumn<QString>("typingFamily");
+    QTest::addColumn<QString>("expected");
+    const QString keys = QStringLiteral("]Dr^zhain km^ta");
+    QTest::newRow("HTML in the NQ face") << true << QStringLiteral("Times New Roman") << nqText("]Dr^zhain km^ta");
+    QTest::newRow("plain text typed into NQ") << false << QStringLiteral("NQ") << nqText("]Dr^zhain km^ta");
+    QTest::newRow("plain text into another face") << false << QStringLiteral("Times New Roman") << keys;
+}
+
+void TestClipboardBridge::pastedNqCodesAreHeld()
+{
+    QFETCH(bool, html);
+    QFETCH(QString, typingFamily);
+    QFETCH(QString, expected);
+    BridgedEdit edit;
+    edit.setCurrentCharFormat(face(typingFamily));
+    auto* mime = new QMimeData;
+    const QString keys = QStringLiteral("]Dr^zhain km^ta");
+    if (html)
+        mime->setHtml(QStringLiteral("<p><span style=\"font-family:'NQ'\">%1</span></p>").arg(keys));
+    else
+        mime->setText(keys);
+    QApplication::clipboard()->setMimeData(mime);
+    edit.paste();
+    QCOMPARE(edit.toPlainText(), expected);
 }
 
 void TestClipboardBridge::pasteIsOneUndoStep()

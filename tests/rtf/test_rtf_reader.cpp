@@ -84,7 +84,9 @@ void TestRtfReader::text_data()
     QTest::newRow("font name in its own charset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 \\'c0\\'e1;}}\\f0 x}") << u"x"_qs;
 
     QTest::newRow("NQ bytes become glyph codes") << "{\\rtf1" + kNqFontTable + "\\f1 a\\'80\\'81\\'ad\\'a0\\'ff}" << u"a\u20ac\u0081\uf0ad\u00a0\u00ff"_qs;
-    QTest::newRow("NQ under fcharset2") << "{\\rtf1" + kNqFontTable + "\\f2 \\'ad\\'b7}" << u"\uf0ad\u00b7"_qs;
+    QTest::newRow("NQ under fcharset2") << "{\\rtf1" + kNqFontTable + "\\f2 \\'ad\\'b7}" << u"\uf0ad\uf0b7"_qs;
+    // Quote and dash control words stand for the bytes 0x91-0x97, glyph codes in an NQ run.
+    QTest::newRow("NQ quote and dash words") << "{\\rtf1" + kNqFontTable + "\\f1 \\lquote\\emdash}" << u"\uf091\u2014"_qs;
     QTest::newRow("NQ ~ and -") << "{\\rtf1" + kNqFontTable + "\\f1 \\~\\-}" << u"\u00a0\uf0ad"_qs;
     QTest::newRow("other fonts ~ - _") << "{\\rtf1" + kNqFontTable + "\\f0 \\~\\-\\_}" << u"\u00a0\u00ad\u2011"_qs;
     QTest::newRow("NQ private-use forms") << "{\\rtf1" + kNqFontTable + "\\f1\\u61825\\'81\\u61613\\'3f\\u61537\\'3f\\u61952?}" << u"\u0081\uf0ada\uf200"_qs;

@@ -108,7 +108,7 @@ std::unique_ptr<QTextDocument> richDocument()
     all.setFontUnderline(true);
     all.setForeground(QColor(Qt::blue));
     all.setBackground(QColor(Qt::green));
-    run(QStringLiteral("{x}\\"), all);
+    run(nq::toText("{x}\\"), all);
 
     QTextBlockFormat right;
     right.setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
@@ -210,7 +210,7 @@ void TestRtfRoundTrip::writerOutput_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("NQ bytes as hex") << "NQ" << QString(QChar(0x20AC)) + QChar(0x81) + QChar(0xF0AD) + QChar(0xA0) << QByteArray("\\'80\\'81\\'ad\\'a0");
-    QTest::newRow("NQ ascii literal, specials escaped") << "NQ" << "a{b}\\" << QByteArray(" a\\{b\\}\\\\");
+    QTest::newRow("NQ ascii literal, specials escaped") << "NQ" << nq::toText("a{b}\\") << QByteArray(" a\\{b\\}\\\\");
     QTest::newRow("cp1252 as hex") << "Arial" << u"caf\u00e9 \u20ac"_qs << QByteArray("caf\\'e9 \\'80");
     QTest::newRow("outside cp1252 as \\u with ?") << "Arial" << u"\u0995\u03b1"_qs << QByteArray("\\u2453\\'3f\\u945\\'3f");
     QTest::newRow("private use as negative \\u") << "Arial" << u"\uf0ad"_qs << QByteArray("\\u-3923\\'3f");
