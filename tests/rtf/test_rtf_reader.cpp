@@ -28,6 +28,8 @@ private slots:
     void errors_data();
     void errors();
     void deepButAllowedNestingReads();
+    void documentAllowance_data();
+    void documentAllowance();
 };
 
 namespace {
@@ -347,6 +349,37 @@ void TestRtfReader::deepButAllowedNestingReads()
     const auto result = readRtf("{\\rtf1 " + QByteArray(9998, '{') + "deep" + QByteArray(9998, '}') + " after}");
     QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
     QCOMPARE(result.document->toPlainText(), u"deep after"_qs);
+}
+
+// What the document may take in memory holds wherever its text comes from, notes read
+// again after the body included.
+void TestRtfReader::documentAllowance_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<bool>("fits");
+    QByteArray paragraphs;
+    for (int i = 0; i < 20000; ++i)
+        paragraphs += "x\\par ";
+    QTest::newRow("small body") << QByteArray("{\\rtf1 a\\par b{\\footnote note}}") << true;
+    QTest::newRow("large body") << "{\\rtf1 " + paragraphs + "}" << false;
+    QTest::newRow("large footnote") << "{\\rtf1 a{\\footnote " + paragraphs + "}b}" << false;
+    QTest::newRow("large footnote in a file cut short") << "{\\rtf1 a{\\footnote " + paragraphs << false;
+}
+
+void TestRtfReader::documentAllowance()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(bool, fits);
+    QTextDocument document;
+    rtf::ReadLimits limits;
+    limits.documentBytes = 256 * 1024;
+    const auto error = rtf::read(rtf, document, nullptr, limits);
+    if (fits) {
+        QVERIFY2(!error, qPrintable(error ? error->toString() : QString()));
+        return;
+    }
+    QVERIFY(error);
+    QCOMPARE(error->cause, u"there is not enough memory to open it"_qs);
 }
 
 QTEST_MAIN(TestRtfReader)
