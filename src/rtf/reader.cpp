@@ -46,14 +46,16 @@ Reader::Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& l
     place(Destination::LegacyAfter, legacyLists_);
 }
 
-std::optional<ReadError> Reader::errorAt(qsizetype offset, const QString& cause) const
+std::optional<Failure> Reader::failure(FailureKind kind, qsizetype offset) const
 {
-    ReadError error{cause};
-    Tokenizer::lineAndColumn(data_, offset, error.line, error.column);
-    return error;
+    Failure failure;
+    failure.kind = kind;
+    if (offset >= 0)
+        Tokenizer::lineAndColumn(data_, offset, failure.line, failure.column);
+    return failure;
 }
 
-std::optional<ReadError> Reader::read(ReadNotes& notes)
+std::optional<Failure> Reader::read(ReadNotes& notes)
 {
     pictures_.setNotes(notes);
     qsizetype start = 0;
@@ -62,20 +64,24 @@ std::optional<ReadError> Reader::read(ReadNotes& notes)
     while (start < data_.size() && QChar::isSpace(uchar(data_[start])))
         ++start;
     if (start >= data_.size())
-        return ReadError{QStringLiteral("the file is empty")};
+        return failure(FailureKind::Empty);
     qsizetype word = start + 1;
     while (word < data_.size() && QChar::isSpace(uchar(data_[word])))
         ++word;
     if (data_[start] != '{' || !data_.sliced(word).startsWith("\\rtf"))
-        return ReadError{QStringLiteral("this is not an RTF file: it does not begin with {\\rtf")};
+        return failure(FailureKind::NotRtf);
     // The document group opens here; blanks before \rtf are no text.
     openGroup();
     tokenizer_.skipTo(word);
 
     if (auto error = readTokens(data_.size()))
         return error;
-    if (!tokenizer_.error().isEmpty())
-        return errorAt(tokenizer_.errorOffset(), tokenizer_.error());
+    if (const auto& cut = tokenizer_.cutShort()) {
+        auto error = failure(FailureKind::BinaryCutShort, cut->offset);
+        error->announced = cut->announced;
+        error->available = cut->available;
+        return error;
+    }
 
     // A file cut short of its closing braces keeps what it holds, and says so.
     if (!documentEnded_)
@@ -86,13 +92,13 @@ std::optional<ReadError> Reader::read(ReadNotes& notes)
     return finishDocument();
 }
 
-std::optional<ReadError> Reader::readTokens(qsizetype end)
+std::optional<Failure> Reader::readTokens(qsizetype end)
 {
     // The notes are read again after the document group has closed: only `end` stops them.
     const bool afterDocument = documentEnded_;
     while (afterDocument || !documentEnded_) {
         if (builder_.overAllowance())
-            return ReadError{QStringLiteral("there is not enough memory to open it")};
+            return failure(FailureKind::OverMemoryAllowance);
         const Token token = tokenizer_.next();
         if (token.kind == TokenKind::End || token.offset >= end)
             break;
@@ -102,7 +108,7 @@ std::optional<ReadError> Reader::readTokens(qsizetype end)
     return std::nullopt;
 }
 
-std::optional<ReadError> Reader::readGroup(qsizetype begin, qsizetype end, const GroupState& state)
+std::optional<Failure> Reader::readGroup(qsizetype begin, qsizetype end, const GroupState& state)
 {
     const size_t depth = stack_.size();
     state_ = state;
@@ -116,12 +122,12 @@ std::optional<ReadError> Reader::readGroup(qsizetype begin, qsizetype end, const
     return std::nullopt;
 }
 
-std::optional<ReadError> Reader::dispatch(const Token& token)
+std::optional<Failure> Reader::dispatch(const Token& token)
 {
     if (skipDepth_ > 0) {
         if (token.kind == TokenKind::GroupStart) {
             if (int(stack_.size()) + skipDepth_ >= kMaxGroupDepth)
-                return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
+                return failure(FailureKind::NestedTooDeep, token.offset);
             ++skipDepth_;
         } else if (token.kind == TokenKind::GroupEnd && --skipDepth_ == 0) {
             footnotes_.skipEnded(token.offset);
@@ -132,7 +138,7 @@ std::optional<ReadError> Reader::dispatch(const Token& token)
     switch (token.kind) {
     case TokenKind::GroupStart:
         if (int(stack_.size()) >= kMaxGroupDepth)
-            return errorAt(token.offset, QStringLiteral("groups are nested more than %1 deep").arg(kMaxGroupDepth));
+            return failure(FailureKind::NestedTooDeep, token.offset);
         openGroup();
         break;
     case TokenKind::GroupEnd:
@@ -148,7 +154,7 @@ std::optional<ReadError> Reader::dispatch(const Token& token)
     return std::nullopt;
 }
 
-std::optional<ReadError> Reader::finishDocument()
+std::optional<Failure> Reader::finishDocument()
 {
     if (!footnotes_.empty()) {
         if (auto error = footnotes_.append(body_, state_, *this))

@@ -28,15 +28,16 @@ inline constexpr int kMaxGroupDepth = 10000;
 class Reader final : private GroupReader {
 public:
     Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& limits = ReadLimits());
-    std::optional<ReadError> read(ReadNotes& notes);
+    std::optional<Failure> read(ReadNotes& notes);
 
 private:
-    std::optional<ReadError> errorAt(qsizetype offset, const QString& cause) const;
+    // `offset` >= 0: where in the input, given as line and column.
+    std::optional<Failure> failure(FailureKind kind, qsizetype offset = -1) const;
     // The guarded loop: reads tokens up to `end`, or up to the end of the document group.
-    std::optional<ReadError> readTokens(qsizetype end);
-    std::optional<ReadError> readGroup(qsizetype begin, qsizetype end, const GroupState& state) override;
-    std::optional<ReadError> dispatch(const Token& token);
-    std::optional<ReadError> finishDocument();
+    std::optional<Failure> readTokens(qsizetype end);
+    std::optional<Failure> readGroup(qsizetype begin, qsizetype end, const GroupState& state) override;
+    std::optional<Failure> dispatch(const Token& token);
+    std::optional<Failure> finishDocument();
 
     Room& room() { return *rooms_[size_t(state_.destination)]; }
     void openGroup();

@@ -16,7 +16,7 @@ void Footnotes::skipEnded(qsizetype offset)
         notes_.back().end = offset;
 }
 
-std::optional<ReadError> Footnotes::append(BodyText& body, GroupState& state, GroupReader& reader)
+std::optional<Failure> Footnotes::append(BodyText& body, GroupState& state, GroupReader& reader)
 {
     const std::vector<Note> notes = std::move(notes_);
     notes_.clear();

@@ -3,7 +3,7 @@
 // a paragraph of its own behind a separator: the notes become endnotes.
 
 #include "rtf/reader_state.h"
-#include "rtf/rtf.h"
+#include "rtf/failure.h"
 
 #include <QtGlobal>
 
@@ -18,7 +18,7 @@ class BodyText;
 // of its own that starts with `state`. `end` < 0: up to the end of the input.
 class GroupReader {
 public:
-    virtual std::optional<ReadError> readGroup(qsizetype begin, qsizetype end, const GroupState& state) = 0;
+    virtual std::optional<Failure> readGroup(qsizetype begin, qsizetype end, const GroupState& state) = 0;
 
 protected:
     ~GroupReader() = default;
@@ -36,7 +36,7 @@ public:
     bool empty() const { return notes_.empty(); }
 
     // Appends the notes to the body. `state` is the reader's group state.
-    std::optional<ReadError> append(BodyText& body, GroupState& state, GroupReader& reader);
+    std::optional<Failure> append(BodyText& body, GroupState& state, GroupReader& reader);
 
 private:
     struct Note {

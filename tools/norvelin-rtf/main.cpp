@@ -3,6 +3,7 @@
 
 #include "batch.h"
 #include "conversion.h"
+#include "rtf/failure_text.h"
 
 #include <QGuiApplication>
 
@@ -45,7 +46,7 @@ int main(int argc, char* argv[])
     }
     QStringList notices;
     if (const auto error = rtf_tool::convert(args[0], args[1], options, &notices)) {
-        std::fprintf(stderr, "norvelin-rtf: %s\n", qPrintable(*error));
+        std::fprintf(stderr, "norvelin-rtf: %s\n", qPrintable(rtf::failureText(*error)));
         return 1;
     }
     // The output is written; what the input lacked is told, and it is no failure.
