@@ -1,7 +1,5 @@
 #include "rtf/failure_text.h"
 
-#include "rtf/reader.h"
-
 #include <QCoreApplication>
 #include <QDir>
 

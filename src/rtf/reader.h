@@ -23,8 +23,6 @@
 
 namespace rtf {
 
-inline constexpr int kMaxGroupDepth = 10000;
-
 class Reader final : private GroupReader {
 public:
     Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& limits = ReadLimits());

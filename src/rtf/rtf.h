@@ -18,6 +18,9 @@ namespace rtf {
 // times its size in memory. 1 GiB of RTF still opens.
 inline constexpr qint64 kMaxFileBytes = qint64(1) << 30;
 
+// Groups nested deeper than this are refused (the reader keeps them on a stack of its own).
+inline constexpr int kMaxGroupDepth = 10000;
+
 // What one document's pictures may take in memory once decoded (256 MiB). Pictures beyond
 // it, and pictures Qt cannot decode, stand in the document as grey boxes of their size;
 // their original data is kept, so that saving writes them back unchanged.
