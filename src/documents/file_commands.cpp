@@ -74,16 +74,16 @@ void FileCommands::openPath(const QString& path)
     dialog_.FileName = path;
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
-    QStringList notices;
-    if (const auto error = editor_.LoadFile(path, &notices)) {
-        warn(documents::openFailedText(path, *error));
+    rtf::ReadNotes notes;
+    if (const auto error = editor_.LoadFile(path, &notes)) {
+        warn(documents::openFailedText(*error));
         return;
     }
     document_.opened(path);
     settled();
     // Told once, with the document already in the window behind the box.
-    if (!notices.isEmpty())
-        warn(notices.join(u'\n'));
+    if (!notes.isEmpty())
+        warn(documents::openNoticeText(path, notes));
 }
 
 bool FileCommands::save_Click()
@@ -156,10 +156,14 @@ QString FileCommands::askSavePath()
 
 bool FileCommands::write(const QString& path)
 {
-    if (const auto error = editor_.SaveFile(path)) {
-        warn(documents::saveFailedText(path, *error));
+    rtf::WriteNotes notes;
+    if (const auto error = editor_.SaveFile(path, &notes)) {
+        warn(documents::saveFailedText(*error));
         return false;
     }
+    // Saved without what could not be written: the user hears which part is missing.
+    if (!notes.isEmpty())
+        warn(documents::saveNoticeText(path, notes));
     return true;
 }
 

@@ -2,6 +2,8 @@
 // The texts the file commands show: the save questions and the notices about files.
 
 #include "product/product.h"
+#include "rtf/failure.h"
+#include "rtf/rtf.h"
 
 #include <QString>
 
@@ -18,10 +20,17 @@ inline const QString kOpenSaveTitle = QStringLiteral("Saving confirmation");
 inline const QString kNoticeTitle = product::kName;
 
 // A file could not be read or written: a plain sentence that names the file (a file that
-// is not RTF is said to be so), then, after a blank line, the codec's `reason` with the
-// whole path as the details.
-QString openFailedText(const QString& path, const QString& reason);
-QString saveFailedText(const QString& path, const QString& reason);
+// is not RTF is said to be so), then, after a blank line, the cause with the whole path as
+// the details.
+QString openFailedText(const rtf::Failure& failure);
+QString saveFailedText(const rtf::Failure& failure);
+
+// The recovery copy offered at start-up could not be read.
+QString recoveryCopyFailedText(const rtf::Failure& failure);
+
+// What a document that did open, or did save, should tell; empty when nothing.
+QString openNoticeText(const QString& path, const rtf::ReadNotes& notes);
+QString saveNoticeText(const QString& path, const rtf::WriteNotes& notes);
 
 // Asked before a save replaces a file that is not the document's own.
 QString replaceQuestionText(const QString& path);

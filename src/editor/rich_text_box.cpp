@@ -245,11 +245,11 @@ void RichTextBox::setSelFontSize(double points)
     mergeCurrentCharFormat(format);
 }
 
-std::optional<QString> RichTextBox::LoadFile(const QString& path, QStringList* notices)
+std::optional<rtf::Failure> RichTextBox::LoadFile(const QString& path, rtf::ReadNotes* notes)
 {
     auto* loaded = new QTextDocument(this);
     loaded->setDefaultFont(font());
-    if (auto error = rtf::loadFile(path, *loaded, notices)) {
+    if (auto error = rtf::loadFile(path, *loaded, notes)) {
         delete loaded;
         return error;
     }
@@ -270,9 +270,9 @@ std::optional<QString> RichTextBox::LoadFile(const QString& path, QStringList* n
     return std::nullopt;
 }
 
-std::optional<QString> RichTextBox::SaveFile(const QString& path) const
+std::optional<rtf::Failure> RichTextBox::SaveFile(const QString& path, rtf::WriteNotes* notes) const
 {
-    return rtf::saveFile(path, *document());
+    return rtf::saveFile(path, *document(), notes);
 }
 
 void RichTextBox::clearContent()

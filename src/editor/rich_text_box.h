@@ -2,6 +2,8 @@
 // The editing control: a QTextEdit with the operations the window's handlers use.
 // Sel* operations act on the selection or, when nothing is selected, on the text typed next.
 
+#include "rtf/rtf.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QStringList>
@@ -44,11 +46,11 @@ public:
     void setSelFontSize(double points);
 
     // The whole content as RTF. Loading replaces the content only on success and does not
-    // report a selection change; both return the message for the user on failure. A load
-    // that succeeds may leave `notices` for the user (a file cut short, pictures shown as
-    // boxes).
-    std::optional<QString> LoadFile(const QString& path, QStringList* notices = nullptr);
-    std::optional<QString> SaveFile(const QString& path) const;
+    // report a selection change; both return the failure on failure. A load that succeeds
+    // may leave `notes` for the user (a file cut short, pictures shown as boxes), and so
+    // may a save (pictures that could not be written).
+    std::optional<rtf::Failure> LoadFile(const QString& path, rtf::ReadNotes* notes = nullptr);
+    std::optional<rtf::Failure> SaveFile(const QString& path, rtf::WriteNotes* notes = nullptr) const;
 
     // Empties the document (New).
     void clearContent();

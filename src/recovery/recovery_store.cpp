@@ -1,6 +1,7 @@
 #include "recovery/recovery_store.h"
 
 #include "product/product.h"
+#include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 
 #include <QDir>
@@ -66,9 +67,9 @@ std::optional<QString> RecoveryStore::write(const QTextDocument& document, const
     if (!ensureSession())
         return QStringLiteral("%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
     if (const auto error = rtf::saveBytes(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
-        return error;
+        return rtf::failureText(*error);
     if (const auto error = rtf::saveFile(pathOf(id_, kCopySuffix), document))
-        return error;
+        return rtf::failureText(*error);
     written_ = true;
     return std::nullopt;
 }

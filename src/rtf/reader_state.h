@@ -2,6 +2,7 @@
 // What a group carries: character and paragraph formatting, \uc, and where its text goes.
 // The reader copies it on every { and restores it on the matching }.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace rtf {
@@ -21,6 +22,7 @@ enum class Destination : std::uint8_t {
     LegacyBefore, // \pntxtb
     LegacyAfter,  // \pntxta
 };
+inline constexpr std::size_t kDestinationCount = std::size_t(Destination::LegacyAfter) + 1;
 
 enum class Underline : std::uint8_t { None, Single, Dotted, Dash, DashDot, DashDotDot, Wave };
 enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
@@ -65,6 +67,12 @@ struct GroupState {
     int field = -1;         // the \field this group belongs to
     Destination destination = Destination::Body;
     bool literalLabel = false;  // inside \listtext or \pntext: the paragraph's own list label
+};
+
+// Settings of the whole document, from its header.
+struct DocumentProps {
+    int codePage = 1252;  // \ansicpg and the like
+    int defaultFont = 0;  // \deff
 };
 
 } // namespace rtf

@@ -54,6 +54,7 @@ class Writer {
 public:
     explicit Writer(const QTextDocument& document) : document_(document), defaultFont_(document.defaultFont()) {}
     QByteArray write();
+    const WriteNotes& notes() const { return notes_; }
 
 private:
     int fontIndex(const QString& family);
@@ -87,6 +88,7 @@ private:
     QByteArray body_;
     bool linkOpen_ = false;
     QString openTarget_;
+    WriteNotes notes_;
 };
 
 int Writer::fontIndex(const QString& family)
@@ -341,13 +343,19 @@ void Writer::writeImage(const QTextImageFormat& format)
         image = resource.value<QPixmap>().toImage();
     else if (resource.typeId() == QMetaType::QByteArray)
         image.loadFromData(resource.toByteArray());
-    if (image.isNull())
+    // A picture that cannot be written is left out and counted: the user is told, and the
+    // rest of the document is still saved.
+    if (image.isNull()) {
+        ++notes_.picturesLeftOut;
         return;
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    if (!image.save(&buffer, "PNG")) {
+        ++notes_.picturesLeftOut;
         return;
+    }
     const double width = format.width() > 0 ? format.width() : image.width();
     const double height = format.height() > 0 ? format.height() : image.height();
     body_.append("{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich"
@@ -420,9 +428,13 @@ QByteArray Writer::write()
 
 } // namespace
 
-QByteArray writeDocument(const QTextDocument& document)
+QByteArray writeDocument(const QTextDocument& document, WriteNotes* notes)
 {
-    return Writer(document).write();
+    Writer writer(document);
+    QByteArray bytes = writer.write();
+    if (notes)
+        *notes = writer.notes();
+    return bytes;
 }
 
 } // namespace rtf

@@ -41,7 +41,7 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
         return false;
     }
     if (const auto error = editor.LoadFile(copy.rtfPath)) {
-        dialogs.message(window, QStringLiteral("The recovery copy could not be read.\n\n%1").arg(*error),
+        dialogs.message(window, documents::recoveryCopyFailedText(*error),
                         documents::kNoticeTitle, platform::Buttons::Ok, platform::Icon::Warning);
         return false;
     }

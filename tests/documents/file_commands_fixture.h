@@ -6,6 +6,7 @@
 #include "documents/document.h"
 #include "documents/file_commands.h"
 #include "editor/rich_text_box.h"
+#include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 #include "scripted_dialogs.h"
 
@@ -45,7 +46,7 @@ struct FileCommandsFixture {
         QTextDocument document;
         document.setPlainText(text);
         const auto error = rtf::saveFile(path(name), document);
-        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+        QVERIFY2(!error, qPrintable(error ? rtf::failureText(*error) : QString()));
     }
 
     void writeBytes(const QString& name, const QByteArray& bytes) const
@@ -60,7 +61,7 @@ struct FileCommandsFixture {
     {
         QTextDocument document;
         if (const auto error = rtf::loadFile(path(name), document))
-            return QStringLiteral("<unreadable: %1>").arg(*error);
+            return QStringLiteral("<unreadable: %1>").arg(rtf::failureText(*error));
         return document.toPlainText();
     }
 

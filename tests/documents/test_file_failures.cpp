@@ -2,10 +2,13 @@
 // and a later Save writes to the document's own file, never over the one that failed.
 
 #include "documents/file_messages.h"
+#include "rtf/failure_text.h"
 #include "file_commands_fixture.h"
 
 #include <QTest>
 #include <QTextCursor>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -16,24 +19,39 @@ class TestFileFailures : public QObject {
     Q_OBJECT
 
 private slots:
-    // The warning names the file once, whether or not the reason already does, and keeps
-    // the reason whole.
+    // The warning names the file once, and keeps the cause whole; a file that is not RTF
+    // is said to be so.
     void failureTextNamesFileOnce_data()
     {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("reason names the file") << "/home/a/letter.rtf: No such file or directory";
-        QTest::newRow("reason without the file") << "Permission denied";
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("systemError");
+        QTest::addColumn<QString>("openLead");
+        const QString couldNot = QStringLiteral("\"letter.rtf\" could not be opened.");
+        QTest::newRow("missing") << int(rtf::FailureKind::Unreadable) << ENOENT << couldNot;
+        QTest::newRow("permission denied") << int(rtf::FailureKind::Unreadable) << EACCES << couldNot;
+        QTest::newRow("folder") << int(rtf::FailureKind::Folder) << 0 << couldNot;
+        QTest::newRow("not RTF") << int(rtf::FailureKind::NotRtf) << 0
+                                 << QStringLiteral("\"letter.rtf\" is not a Rich Text Format document.");
     }
 
     void failureTextNamesFileOnce()
     {
-        QFETCH(QString, reason);
-        const QString path = QStringLiteral("/home/a/letter.rtf");
-        for (const QString& text : {documents::openFailedText(path, reason),
-                                    documents::saveFailedText(path, reason)}) {
-            QCOMPARE(text.count(path), 1);
-            QVERIFY2(text.contains(reason), qPrintable(text));
-        }
+        QFETCH(int, kind);
+        QFETCH(int, systemError);
+        QFETCH(QString, openLead);
+        rtf::Failure failure;
+        failure.kind = rtf::FailureKind(kind);
+        failure.path = QStringLiteral("/home/a/letter.rtf");
+        failure.systemError = systemError;
+        const QString cause = rtf::failureText(failure);
+        const QString opened = documents::openFailedText(failure);
+        QCOMPARE(opened, openLead + QStringLiteral("\n\n") + cause);
+        rtf::Failure unwritable = failure;
+        unwritable.kind = rtf::FailureKind::Unwritable;
+        const QString saved = documents::saveFailedText(unwritable);
+        QCOMPARE(saved, QStringLiteral("\"letter.rtf\" could not be saved.\n\n") + rtf::failureText(unwritable));
+        for (const QString& text : {opened, saved})
+            QCOMPARE(text.count(failure.path), 1);
     }
 
     void failedOpenKeepsDocument_data()

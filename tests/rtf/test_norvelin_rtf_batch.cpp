@@ -73,6 +73,8 @@ void TestNorvelinRtfBatch::convertsFolderPastBadFiles()
     QVERIFY2(run.output.contains(QStringLiteral("failed: 2\n")), qPrintable(run.output));
     QVERIFY2(run.output.contains(path(QStringLiteral("archive/2019/broken.rtf")) + QStringLiteral(": ")),
              qPrintable(run.output));
+    // Named once: the cause's sentence names the file, the summary adds no second name.
+    QCOMPARE(run.output.count(path(QStringLiteral("archive/2019/broken.rtf"))), 1);
     QVERIFY2(run.output.contains(QStringLiteral("first.txt is already written from")), qPrintable(run.output));
     QVERIFY2(run.output.contains(QStringLiteral("characters left unconverted: 1 (in 1 files)")),
              qPrintable(run.output));

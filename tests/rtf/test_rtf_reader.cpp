@@ -10,6 +10,8 @@
 
 using rtf_test::readRtf;
 
+Q_DECLARE_METATYPE(rtf::FailureKind)
+
 class TestRtfReader : public QObject {
     Q_OBJECT
 private slots:
@@ -28,6 +30,8 @@ private slots:
     void errors_data();
     void errors();
     void deepButAllowedNestingReads();
+    void documentAllowance_data();
+    void documentAllowance();
 };
 
 namespace {
@@ -134,7 +138,7 @@ void TestRtfReader::text()
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
     const auto result = readRtf(rtf);
-    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QVERIFY2(!result.error, qPrintable(result.error ? rtf::failureText(*result.error) : QString()));
     QString text = rtf_test::rawText(*result.document);
     text.remove(QChar::ObjectReplacementCharacter);
     QCOMPARE(text, expected);
@@ -182,7 +186,7 @@ void TestRtfReader::listLabels()
     QFETCH(QByteArray, body);
     QFETCH(QString, expected);
     const auto result = readRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fnil\\fcharset2 Symbol;}}" + body + "}");
-    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QVERIFY2(!result.error, qPrintable(result.error ? rtf::failureText(*result.error) : QString()));
     QCOMPARE(rtf_test::rawText(*result.document), expected);
 }
 
@@ -319,36 +323,77 @@ void TestRtfReader::pictures()
 
 void TestRtfReader::errors_data()
 {
+    using rtf::FailureKind;
     QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("cause");
+    QTest::addColumn<FailureKind>("kind");
     QTest::addColumn<int>("line");
-    QTest::newRow("empty") << QByteArray("") << "the file is empty" << 0;
-    QTest::newRow("only whitespace") << QByteArray(" \n ") << "the file is empty" << 0;
-    QTest::newRow("plain text") << QByteArray("Hello world") << "this is not an RTF file: it does not begin with {\\rtf" << 0;
-    QTest::newRow("html") << QByteArray("<html>{\\rtf1}</html>") << "this is not an RTF file: it does not begin with {\\rtf" << 0;
-    QTest::newRow("truncated bin") << QByteArray("{\\rtf1\nabc\n{\\pict\\bin100 abc") << "the file is truncated: \\bin100 announces 100 bytes of data but only 3 follow" << 3;
-    QTest::newRow("too deep") << "{\\rtf1\n" + QByteArray(10000, '{') + "deep" << "groups are nested more than 10000 deep" << 2;
-    QTest::newRow("too deep inside a skipped destination") << "{\\rtf1\n{\\*\\x " + QByteArray(10000, '{') << "groups are nested more than 10000 deep" << 2;
+    QTest::addColumn<qint64>("announced");  // \binN: the bytes it announces, then those that follow
+    QTest::addColumn<qint64>("available");
+    QTest::newRow("empty") << QByteArray("") << FailureKind::Empty << 0 << qint64(0) << qint64(0);
+    QTest::newRow("only whitespace") << QByteArray(" \n ") << FailureKind::Empty << 0 << qint64(0) << qint64(0);
+    QTest::newRow("plain text") << QByteArray("Hello world") << FailureKind::NotRtf << 0 << qint64(0) << qint64(0);
+    QTest::newRow("html") << QByteArray("<html>{\\rtf1}</html>") << FailureKind::NotRtf << 0 << qint64(0) << qint64(0);
+    QTest::newRow("truncated bin") << QByteArray("{\\rtf1\nabc\n{\\pict\\bin100 abc") << FailureKind::BinaryCutShort << 3
+                                   << qint64(100) << qint64(3);
+    QTest::newRow("too deep") << "{\\rtf1\n" + QByteArray(10000, '{') + "deep" << FailureKind::NestedTooDeep << 2
+                              << qint64(0) << qint64(0);
+    QTest::newRow("too deep inside a skipped destination") << "{\\rtf1\n{\\*\\x " + QByteArray(10000, '{')
+                                                           << FailureKind::NestedTooDeep << 2 << qint64(0) << qint64(0);
 }
 
 void TestRtfReader::errors()
 {
     QFETCH(QByteArray, rtf);
-    QFETCH(QString, cause);
+    QFETCH(rtf::FailureKind, kind);
     QFETCH(int, line);
+    QFETCH(qint64, announced);
+    QFETCH(qint64, available);
     const auto result = readRtf(rtf);
     QVERIFY(result.error);
-    QCOMPARE(result.error->cause, cause);
+    QCOMPARE(result.error->kind, kind);
     QCOMPARE(result.error->line, line);
-    if (line > 0)
-        QVERIFY(result.error->toString().contains(QStringLiteral("line %1, column").arg(line)));
+    QCOMPARE(result.error->column > 0, line > 0);
+    QCOMPARE(result.error->announced, announced);
+    QCOMPARE(result.error->available, available);
+    QVERIFY(result.error->path.isEmpty());
 }
 
 void TestRtfReader::deepButAllowedNestingReads()
 {
     const auto result = readRtf("{\\rtf1 " + QByteArray(9998, '{') + "deep" + QByteArray(9998, '}') + " after}");
-    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QVERIFY2(!result.error, qPrintable(result.error ? rtf::failureText(*result.error) : QString()));
     QCOMPARE(result.document->toPlainText(), u"deep after"_qs);
+}
+
+// What the document may take in memory holds wherever its text comes from, notes read
+// again after the body included.
+void TestRtfReader::documentAllowance_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<bool>("fits");
+    QByteArray paragraphs;
+    for (int i = 0; i < 20000; ++i)
+        paragraphs += "x\\par ";
+    QTest::newRow("small body") << QByteArray("{\\rtf1 a\\par b{\\footnote note}}") << true;
+    QTest::newRow("large body") << "{\\rtf1 " + paragraphs + "}" << false;
+    QTest::newRow("large footnote") << "{\\rtf1 a{\\footnote " + paragraphs + "}b}" << false;
+    QTest::newRow("large footnote in a file cut short") << "{\\rtf1 a{\\footnote " + paragraphs << false;
+}
+
+void TestRtfReader::documentAllowance()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(bool, fits);
+    QTextDocument document;
+    rtf::ReadLimits limits;
+    limits.documentBytes = 256 * 1024;
+    const auto error = rtf::read(rtf, document, nullptr, limits);
+    if (fits) {
+        QVERIFY2(!error, qPrintable(error ? rtf::failureText(*error) : QString()));
+        return;
+    }
+    QVERIFY(error);
+    QCOMPARE(error->kind, rtf::FailureKind::OverMemoryAllowance);
 }
 
 QTEST_MAIN(TestRtfReader)

@@ -201,8 +201,11 @@ void TestWindowCommands::messageBoxes_data()
         << ToolbarCommands::kGotoWordText << QString();
     const QString reason =
         QStringLiteral("/home/a/notes.txt: this is not an RTF file: it does not begin with {\\rtf");
+    rtf::Failure notRtf;
+    notRtf.kind = rtf::FailureKind::NotRtf;
+    notRtf.path = QStringLiteral("/home/a/notes.txt");
     QTest::newRow("not an RTF file")
-        << documents::openFailedText(QStringLiteral("/home/a/notes.txt"), reason)
+        << documents::openFailedText(notRtf)
         << QStringLiteral("Norvelin")
         << QStringLiteral("\"notes.txt\" is not a Rich Text Format document.") << reason;
 }

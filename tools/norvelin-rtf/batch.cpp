@@ -1,6 +1,7 @@
 #include "batch.h"
 
 #include "command_line.h"
+#include "rtf/failure_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -92,7 +93,7 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
     for (const BatchItem& item : items)
         QDir().mkpath(QFileInfo(item.output).path());
 
-    std::vector<std::optional<QString>> errors(items.size());
+    std::vector<std::optional<rtf::Failure>> errors(items.size());
     std::vector<int> unconverted(items.size(), 0);
     std::vector<QStringList> notices(items.size());
     std::atomic<qsizetype> next{0};
@@ -110,7 +111,7 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
     BatchResult result;
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (errors[i]) {
-            result.failures.append({items[i].input, *errors[i]});
+            result.failures.append({items[i].input, QString(), errors[i]});
             continue;
         }
         ++result.converted;
@@ -126,8 +127,11 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
 QString batchSummary(const BatchResult& result)
 {
     QString text = QStringLiteral("converted: %1\nfailed: %2\n").arg(result.converted).arg(result.failures.size());
+    // The codec's sentence names the file already.
     for (const BatchFailure& failure : result.failures)
-        text += QStringLiteral("  %1: %2\n").arg(QDir::toNativeSeparators(failure.input), failure.reason);
+        text += QStringLiteral("  %1\n").arg(failure.failure ? rtf::failureText(*failure.failure)
+                                                           : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(failure.input),
+                                                                                          failure.reason));
     if (!result.notices.isEmpty()) {
         text += QStringLiteral("converted with notices: %1\n").arg(result.notices.size());
         for (const BatchFailure& notice : result.notices)

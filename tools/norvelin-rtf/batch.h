@@ -5,10 +5,14 @@
 
 #include "conversion.h"
 
+#include "rtf/failure.h"
+
 #include <QCommandLineParser>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace rtf_tool {
 
@@ -20,7 +24,8 @@ struct BatchItem {
 
 struct BatchFailure {
     QString input;
-    QString reason;
+    QString reason;                       // the batch's own reason, when `failure` is empty
+    std::optional<rtf::Failure> failure;  // why the codec could not convert it
 };
 
 struct BatchResult {

@@ -2,6 +2,8 @@
 // The conversion behind norvelin-rtf, kept apart from argument handling so that options
 // (such as a Unicode bridge for NQ text) can be added in one place.
 
+#include "rtf/failure.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,12 +31,14 @@ struct ConversionOptions {
 // NQ glyph codes as their cp1252 characters.
 QByteArray plainText(const QTextDocument& document);
 
-// Reads `input` and writes `output`; the message names the file and the cause on failure.
-// `notices` receives what the user should know of a document that did open (rtf::loadFile).
+// Reads `input` and writes `output`; on failure, why (rtf/failure_text.h words it).
+// `notices` receives the sentences the user should read about a conversion that did
+// happen: an input cut short or with pictures shown as placeholders, pictures left out of
+// the output.
 // `unconverted`, when given, receives how many characters the Unicode bridge had no
 // counterpart for (always 0 without --unicode).
 // Output is written atomically: a failed write leaves an existing file as it was.
-std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options,
+std::optional<rtf::Failure> convert(const QString& input, const QString& output, const ConversionOptions& options,
                                QStringList* notices = nullptr, int* unconverted = nullptr);
 
 } // namespace rtf_tool

@@ -30,16 +30,17 @@ void registerNqFont()
 
 } // namespace
 
-std::optional<QString> writePdf(QTextDocument& document, const QString& output, const QString& title,
+std::optional<rtf::Failure> writePdf(QTextDocument& document, const QString& output, const QString& title,
                                 QStringList* notices)
 {
     registerNqFont();
     QString notice;
     const std::optional<QByteArray> pdf = printout::printPdf(document, title, &notice);
     if (!pdf)
-        return QStringLiteral("%1: the document could not be printed").arg(output);
+        return rtf::Failure{rtf::FailureKind::Unwritable, output, 0,
+                            QCoreApplication::translate("NorvelinRtf", "the document could not be printed")};
     if (!notice.isEmpty() && notices)
-        notices->append(QStringLiteral("%1: %2").arg(output, notice));
+        notices->append(QCoreApplication::translate("NorvelinRtf", "%1: %2").arg(output, notice));
     return rtf::saveBytes(output, *pdf);
 }
 

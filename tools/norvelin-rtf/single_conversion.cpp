@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "conversion.h"
+#include "rtf/failure_text.h"
 
 #include <QCoreApplication>
 
@@ -36,7 +37,7 @@ int runSingleConversion(const QCommandLineParser& line)
     }
     QStringList notices;
     if (const auto error = convert(files[0], files[1], options, &notices)) {
-        std::fprintf(stderr, "norvelin-rtf: %s\n", qPrintable(*error));
+        std::fprintf(stderr, "norvelin-rtf: %s\n", qPrintable(rtf::failureText(*error)));
         return 1;
     }
     // The output is written; what the input lacked is told, and it is no failure.
