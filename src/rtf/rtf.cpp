@@ -3,9 +3,11 @@
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 
+#include "files/native_path.h"
+#include "files/safe_save.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -55,7 +57,10 @@ QString tooLarge(qint64 size)
 // is read, on the name and again on the open descriptor (the name may change between).
 std::optional<QString> readRegularFile(const QString& path, QByteArray& data)
 {
-    const QByteArray native = QFile::encodeName(path);
+    const files::NativePath resolved = files::nativePath(path);
+    if (resolved.ambiguous)
+        return cannotRead(path, files::describe(files::failureOf(files::SaveFailureKind::AmbiguousName)));
+    const QByteArray& native = resolved.bytes;
     struct stat info {};
     if (::stat(native.constData(), &info) != 0)
         return cannotRead(path, systemError(errno));
@@ -188,35 +193,8 @@ std::optional<QString> loadFile(const QString& path, QTextDocument& document, QS
 
 std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes)
 {
-    const auto failed = [&path](const QString& reason) {
-        return std::optional<QString>(
-            QStringLiteral("%1: cannot be written: %2").arg(QDir::toNativeSeparators(path), reason));
-    };
-    QSaveFile file(path);
-    // Unbuffered: a write that fails (a full disk, a size limit) fails here, where it is
-    // seen. Buffered, it would fail inside commit(), which then still puts the incomplete
-    // file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
-    // The temporary file goes with `file`; the old one stays as it was.
-    const auto abandon = [&file, &failed](const QString& reason) {
-        file.cancelWriting();
-        return failed(reason);
-    };
-    // A short write is retried, so that the failing call is the one that says why.
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return abandon(file.errorString());
-        written += qsizetype(count);
-    }
-    if (!file.flush())
-        return abandon(file.errorString());
-    // Some file systems report a lack of space only when the data goes to the disk.
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return abandon(systemError(errno));
-    if (!file.commit())
-        return failed(file.errorString());
+    if (const auto failure = files::safeSave(path, bytes))
+        return QStringLiteral("%1: cannot be written: %2").arg(QDir::toNativeSeparators(path), files::describe(*failure));
     return std::nullopt;
 }
 
