@@ -24,6 +24,8 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
                           Buttons buttons, Icon icon)
 {
     QMessageBox box(parent);
+    // Messages name files, and a file's name may look like markup: never read it as such.
+    box.setTextFormat(Qt::PlainText);
     const qsizetype details = text.indexOf(QLatin1String("\n\n"));
     if (details < 0) {
         box.setText(text);
