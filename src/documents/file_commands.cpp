@@ -49,6 +49,7 @@ void FileCommands::new_Click()
     }
     editor_.clearContent();
     state_.docpath.clear();
+    diskCheck_.forget();
     // Only now: emptying the editor reports a selection change.
     state_.docstate = DocumentState::kSettled;
     state_.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
@@ -79,10 +80,12 @@ void FileCommands::openPath(const QString& path)
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
     QStringList notices;
+    const auto before = files::identityOf(path);
     if (const auto error = editor_.LoadFile(path, &notices)) {
         warn(documents::openFailedText(path, *error));
         return;
     }
+    diskCheck_.remember(path, before);
     state_.docpath = path;
     state_.setCaption(DocumentState::kOpenTitle + state_.docpath);
     settled();
@@ -99,6 +102,9 @@ bool FileCommands::save_Click()
         if (path.isEmpty())
             return false;
     }
+    path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
+    if (path.isEmpty())
+        return false;
     dialog_.FileName = path;
     if (!write(path))
         return false;
@@ -111,7 +117,9 @@ bool FileCommands::save_Click()
 
 void FileCommands::saveas_Click()
 {
-    const QString path = askSavePath();
+    QString path = askSavePath();
+    if (!path.isEmpty())
+        path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
     if (path.isEmpty() || !write(path))
         return;
     state_.docpath = path;
@@ -169,6 +177,7 @@ bool FileCommands::write(const QString& path)
         warn(documents::saveFailedText(path, *error));
         return false;
     }
+    diskCheck_.remember(path);
     return true;
 }
 

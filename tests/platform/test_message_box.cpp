@@ -39,6 +39,9 @@ void TestMessageBox::leaving_data()
     QTest::newRow("yes/no: No") << Buttons::YesNo << "&No" << Answer::No << 2;
     QTest::newRow("yes/no/cancel: Esc cancels") << Buttons::YesNoCancel << "esc" << Answer::Cancel << 3;
     QTest::newRow("yes/no/cancel: No") << Buttons::YesNoCancel << "&No" << Answer::No << 3;
+    QTest::newRow("overwrite/elsewhere/cancel: Overwrite") << Buttons::OverwriteElsewhereCancel << "&Overwrite" << Answer::Yes << 3;
+    QTest::newRow("overwrite/elsewhere/cancel: Save Elsewhere") << Buttons::OverwriteElsewhereCancel << "Save &Elsewhere..." << Answer::No << 3;
+    QTest::newRow("overwrite/elsewhere/cancel: Esc cancels") << Buttons::OverwriteElsewhereCancel << "esc" << Answer::Cancel << 3;
     QTest::newRow("notice: Esc is Ok") << Buttons::Ok << "esc" << Answer::Ok << 1;
 }
 
