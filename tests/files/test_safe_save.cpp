@@ -16,13 +16,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include <dirent.h>
 
 #include <fcntl.h>
 #include <grp.h>
 #include <sys/file.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -128,6 +131,7 @@ private slots:
     void neverReplacesWhatIsNotAFile();
     void longestNamesSaveAgainAndAgain();
     void failedInPlaceWriteKeepsTheOldContent();
+    void fullDiskInPlaceKeepsTheOldContent();
     void killAtAnyMomentLeavesOneWholeFile();
     void leftoversOfKilledSavesAreRemoved();
     void namesThatAreNotUtf8();
@@ -362,6 +366,42 @@ void TestSafeSave::failedInPlaceWriteKeepsTheOldContent()
     QCOMPARE(contentOf(native(path)), QByteArray("the old document"));
     QCOMPARE(contentOf(native(other)), QByteArray("the old document"));
     QCOMPARE(leftovers(dir.path()), QStringList());
+}
+
+// A hard-linked file on a disk that is really full: the checked copy goes elsewhere, the
+// write fails before the file is touched, and nothing is left behind. Needs the right to
+// mount; skipped without.
+void TestSafeSave::fullDiskInPlaceKeepsTheOldContent()
+{
+    QTemporaryDir dir;
+    const QString mountPoint = dir.filePath(QStringLiteral("full"));
+    QVERIFY(QDir().mkpath(mountPoint));
+    const QByteArray point = native(mountPoint);
+    if (::mount("tmpfs", point.constData(), "tmpfs", 0, "size=64k") != 0)
+        QSKIP(qPrintable(QStringLiteral("cannot mount a small tmpfs here (%1)").arg(QString::fromLocal8Bit(strerror(errno)))));
+    const auto unmount = qScopeGuard([&point] { ::umount2(point.constData(), MNT_DETACH); });
+    const QString path = mountPoint + QStringLiteral("/doc.rtf");
+    const QString other = mountPoint + QStringLiteral("/link.rtf");
+    put(path, QByteArray(8000, 'o'));
+    QCOMPARE(::link(native(path).constData(), native(other).constData()), 0);
+    {
+        QFile filler(mountPoint + QStringLiteral("/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+    }
+
+    const auto failure = files::safeSave(path, QByteArray(40000, 'n'));
+
+    QVERIFY(failure);
+    QCOMPARE(failure->kind, files::SaveFailureKind::System); // the copy was made, the write refused
+    QCOMPARE(failure->systemError, ENOSPC);
+    QCOMPARE(contentOf(native(path)), QByteArray(8000, 'o'));
+    QCOMPARE(contentOf(native(other)), QByteArray(8000, 'o'));
+    QCOMPARE(leftovers(mountPoint), QStringList());
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QCOMPARE(leftovers(cache), QStringList());
 }
 
 // Saves killed at random moments: the document always reads whole, as the old or the new
