@@ -48,6 +48,7 @@ void FileCommands::new_Click()
             return;
     }
     document_.startNew();
+    diskCheck_.forget();
     settled();
 }
 
@@ -75,10 +76,12 @@ void FileCommands::openPath(const QString& path)
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
     rtf::ReadNotes notes;
+    const auto before = files::identityOf(path);
     if (const auto error = editor_.LoadFile(path, &notes)) {
         warn(documents::openFailedText(*error));
         return;
     }
+    diskCheck_.remember(path, before);
     document_.opened(path);
     settled();
     // Told once, with the document already in the window behind the box.
@@ -94,6 +97,9 @@ bool FileCommands::save_Click()
         if (path.isEmpty())
             return false;
     }
+    path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
+    if (path.isEmpty())
+        return false;
     dialog_.FileName = path;
     if (!write(path))
         return false;
@@ -104,7 +110,9 @@ bool FileCommands::save_Click()
 
 void FileCommands::saveas_Click()
 {
-    const QString path = askSavePath();
+    QString path = askSavePath();
+    if (!path.isEmpty())
+        path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
     if (path.isEmpty() || !write(path))
         return;
     document_.savedAs(path);
@@ -164,6 +172,7 @@ bool FileCommands::write(const QString& path)
     // Saved without what could not be written: the user hears which part is missing.
     if (!notes.isEmpty())
         warn(documents::saveNoticeText(path, notes));
+    diskCheck_.remember(path);
     return true;
 }
 

@@ -4,6 +4,8 @@
 // where that would lose work: a Save that is cancelled or fails stops the command that ran
 // it, and files that cannot be read or written are reported.
 
+#include "documents/disk_change_check.h"
+
 #include <QString>
 #include <functional>
 
@@ -45,4 +47,5 @@ private:
     CommonDialog& dialog_;
     QWidget* window_;
     std::function<void()> settled_;
+    documents::DiskChangeCheck diskCheck_;
 };

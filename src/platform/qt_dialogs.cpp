@@ -2,6 +2,7 @@
 
 #include <QPushButton>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -24,6 +25,8 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
                           Buttons buttons, Icon icon)
 {
     QMessageBox box(parent);
+    // Messages name files, and a file's name may look like markup: never read it as such.
+    box.setTextFormat(Qt::PlainText);
     const qsizetype details = text.indexOf(QLatin1String("\n\n"));
     if (details < 0) {
         box.setText(text);
@@ -56,6 +59,13 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
     }
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
+    case Buttons::OverwriteElsewhereCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Dialogs", "&Overwrite"));
+        box.button(QMessageBox::No)->setText(QCoreApplication::translate("Dialogs", "Save &Elsewhere..."));
+        box.setDefaultButton(QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     }

@@ -10,7 +10,12 @@
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QTextDocument>
+#include <QStringDecoder>
 #include <QUuid>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace recovery {
 namespace {
@@ -18,6 +23,36 @@ namespace {
 constexpr const char* kCopySuffix = ".rtf";
 constexpr const char* kPathSuffix = ".path";
 constexpr const char* kLockSuffix = ".lock";
+constexpr qsizetype kMaxPathBytes = 4096; // PATH_MAX
+
+// What a copy's .path file names, when it is one clean absolute path of a sane length
+// (the file may have been damaged or written by someone else); else nothing.
+QString recordedPath(const QByteArray& bytes)
+{
+    if (bytes.size() > kMaxPathBytes || !bytes.startsWith('/'))
+        return {};
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString path = decoder(bytes);
+    if (decoder.hasError() || path != QDir::cleanPath(path))
+        return {};
+    for (const QChar c : path)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return {};
+    return path;
+}
+
+// Keeps the folder private to the user, but never changes the mode of what a link named
+// as the folder points to.
+void makePrivate(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_uid == ::geteuid())
+        ::fchmod(fd, S_IRWXU);
+    ::close(fd);
+}
 
 } // namespace
 
@@ -50,7 +85,7 @@ bool RecoveryStore::ensureSession()
         return true;
     if (!QDir().mkpath(folder_))
         return false;
-    QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    makePrivate(folder_);
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces);
     auto lock = std::make_unique<QLockFile>(pathOf(id, kLockSuffix));
     // Never stale while this program runs.
@@ -110,7 +145,7 @@ QList<LeftCopy> RecoveryStore::leftCopies() const
         copy.rtfPath = pathOf(id, kCopySuffix);
         QFile original(pathOf(id, kPathSuffix));
         if (original.open(QIODevice::ReadOnly))
-            copy.originalPath = QString::fromUtf8(original.read(64 * 1024));
+            copy.originalPath = recordedPath(original.read(kMaxPathBytes + 1));
         copy.written = QFileInfo(copy.rtfPath).lastModified();
         copies.append(copy);
     }

@@ -3,8 +3,11 @@
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 
+#include "files/native_path.h"
+#include "files/safe_save.h"
+
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -56,7 +59,14 @@ Failure tooLarge(const QString& path, qint64 size)
 // is read, on the name and again on the open descriptor (the name may change between).
 std::optional<Failure> readRegularFile(const QString& path, QByteArray& data)
 {
-    const QByteArray native = QFile::encodeName(path);
+    const files::NativePath resolved = files::nativePath(path);
+    if (resolved.ambiguous)
+        {
+        Failure result = failure(FailureKind::Unreadable, path);
+        result.detail = files::describe(files::failureOf(files::SaveFailureKind::AmbiguousName));
+        return result;
+    }
+    const QByteArray& native = resolved.bytes;
     struct stat info {};
     if (::stat(native.constData(), &info) != 0)
         return failure(FailureKind::Unreadable, path, errno);
@@ -157,39 +167,11 @@ std::optional<Failure> loadFile(const QString& path, QTextDocument& document, Re
 
 std::optional<Failure> saveBytes(const QString& path, const QByteArray& bytes)
 {
-    const auto failed = [&path](const QString& reason) {
+    if (const auto saveFailure = files::safeSave(path, bytes)) {
         Failure result = failure(FailureKind::Unwritable, path);
-        result.detail = reason;
-        return std::optional<Failure>(result);
-    };
-    QSaveFile file(path);
-    // Unbuffered: a write that fails (a full disk, a size limit) fails here, where it is
-    // seen. Buffered, it would fail inside commit(), which then still puts the incomplete
-    // file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
-    // The temporary file goes with `file`; the old one stays as it was.
-    const auto abandon = [&file, &failed](const QString& reason) {
-        file.cancelWriting();
-        return failed(reason);
-    };
-    // A short write is retried, so that the failing call is the one that says why.
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return abandon(file.errorString());
-        written += qsizetype(count);
+        result.detail = files::describe(*saveFailure);
+        return result;
     }
-    if (!file.flush())
-        return abandon(file.errorString());
-    // Some file systems report a lack of space only when the data goes to the disk.
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS) {
-        const int error = errno;
-        file.cancelWriting();
-        return failure(FailureKind::Unwritable, path, error);
-    }
-    if (!file.commit())
-        return failed(file.errorString());
     return std::nullopt;
 }
 
