@@ -1,11 +1,14 @@
 #include "app/command_line.h"
+#include "app/termination_signals.h"
 #include "platform/dialogs.h"
+#include "recovery/autosave.h"
 #include "window/editing_probe.h"
 #include "window/main_window.h"
 #include "window/startup_probe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QSessionManager>
 #include <QTimer>
 
 #include <cstdio>
@@ -56,13 +59,23 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(name);
     StartupProbe::installIfRequested(window, sinceMain);
     EditingProbe::installIfRequested(window, sinceMain);
+
+    // Ended from outside (a signal, a logout, the X server gone): the changes since the
+    // last recovery copy go into it, and the next start offers it.
+    const auto keepWork = [&window] { window.autosave().writeNow(); };
+    app::TerminationSignals signals_([&keepWork](int signal) {
+        keepWork();
+        app::TerminationSignals::endBy(signal);
+    });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window,
+                     [&keepWork](QSessionManager&) { keepWork(); });
+    const app::ExitGuard exitGuard(keepWork);
+
     window.show();
-    if (!line.file.isEmpty()) {
+    if (!line.file.isEmpty())
         window.openFile(line.file);
-    } else {
-        // Asked once the window stands, so the question has its document window behind it.
-        // A start with a file keeps any left copy for a start without one.
-        QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
-    }
+    // Asked once the window stands, so the question has its document window behind it; after
+    // a file named on the command line too, which a restored copy then replaces in the window.
+    QTimer::singleShot(0, &window, [&window] { window.offerRecovery(); });
     return application.exec();
 }

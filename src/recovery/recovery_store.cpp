@@ -1,5 +1,7 @@
 #include "recovery/recovery_store.h"
 
+#include "recovery/document_snapshot.h"
+
 #include "product/product.h"
 #include "rtf/failure_text.h"
 #include "rtf/rtf.h"
@@ -99,6 +101,16 @@ bool RecoveryStore::ensureSession()
 
 std::optional<QString> RecoveryStore::write(const QTextDocument& document, const QString& originalPath)
 {
+    return writeWith(document, originalPath);
+}
+
+std::optional<QString> RecoveryStore::write(const DocumentSnapshot& snapshot, const QString& originalPath)
+{
+    return writeWith(*snapshot.rebuild(), originalPath);
+}
+
+std::optional<QString> RecoveryStore::writeWith(const QTextDocument& document, const QString& originalPath)
+{
     if (!ensureSession())
         return QStringLiteral("%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
     if (const auto error = rtf::saveBytes(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
@@ -150,6 +162,54 @@ QList<LeftCopy> RecoveryStore::leftCopies() const
         copies.append(copy);
     }
     return copies;
+}
+
+std::unique_ptr<ClaimedCopy> RecoveryStore::claimLeftCopy() const
+{
+    const QStringList names = QDir(folder_).entryList({QStringLiteral("*") + QLatin1String(kCopySuffix)},
+                                                      QDir::Files, QDir::Time);
+    for (const QString& name : names) {
+        const QString id = name.chopped(int(qstrlen(kCopySuffix)));
+        if (id == id_)
+            continue;
+        auto lock = std::make_unique<QLockFile>(pathOf(id, kLockSuffix));
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0))
+            continue; // its program runs, or another start offers it now
+        LeftCopy copy;
+        copy.id = id;
+        copy.rtfPath = pathOf(id, kCopySuffix);
+        // Another start may have taken it between the listing and the lock.
+        if (!QFileInfo::exists(copy.rtfPath))
+            continue;
+        QFile original(pathOf(id, kPathSuffix));
+        if (original.open(QIODevice::ReadOnly))
+            copy.originalPath = QString::fromUtf8(original.read(64 * 1024));
+        copy.written = QFileInfo(copy.rtfPath).lastModified();
+        return std::make_unique<ClaimedCopy>(std::move(copy), std::move(lock));
+    }
+    return nullptr;
+}
+
+ClaimedCopy::ClaimedCopy(LeftCopy copy, std::unique_ptr<QLockFile> lock)
+    : copy_(std::move(copy)), lock_(std::move(lock))
+{
+}
+
+ClaimedCopy::~ClaimedCopy()
+{
+    if (lock_)
+        lock_->unlock();
+}
+
+void ClaimedCopy::remove()
+{
+    // The files go while the lock is held, so that no start finds half of them.
+    QFile::remove(copy_.rtfPath);
+    QFile::remove(QFileInfo(copy_.rtfPath).path() + u'/' + copy_.id + QLatin1String(kPathSuffix));
+    if (lock_)
+        lock_->unlock();
+    lock_.reset();
 }
 
 void RecoveryStore::remove(const LeftCopy& copy) const

@@ -1,6 +1,7 @@
 #include "window/editing_probe.h"
 
 #include "editor/rich_text_box.h"
+#include "recovery/autosave.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -32,9 +33,9 @@ double median(QList<double> values)
 
 } // namespace
 
-EditingProbe::EditingProbe(QWidget& window, RichTextBox& editor, const QElapsedTimer& sinceMain, int keys,
+EditingProbe::EditingProbe(MainWindow& window, RichTextBox& editor, const QElapsedTimer& sinceMain, int keys,
                            double pasteMb)
-    : QObject(&window), editor_(editor), sinceMain_(sinceMain), keys_(keys), pasteMb_(pasteMb)
+    : QObject(&window), window_(window), editor_(editor), sinceMain_(sinceMain), keys_(keys), pasteMb_(pasteMb)
 {
 }
 
@@ -102,7 +103,9 @@ void EditingProbe::typeOneKey(int left, const char* where, const std::function<v
     if (!laidOut())
         ++stillLayingOut_;
     timeToRepaint(
-        [this] {
+        [this, left] {
+            if (beforeKey_)
+                beforeKey_(left);
             QKeyEvent press(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, QStringLiteral("k"));
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_K, Qt::NoModifier, QStringLiteral("k"));
             QApplication::sendEvent(&editor_, &press);
@@ -133,10 +136,37 @@ void EditingProbe::typeInTheMiddle()
     editor_.ensureCursorVisible();
     QTimer::singleShot(200, this, [this] {
         typeKeys("in the middle", [this] {
-            if (pasteMb_ > 0)
-                paste();
-            else
-                finish();
+            typeWithRecoveryCopies([this] {
+                if (pasteMb_ > 0)
+                    paste();
+                else
+                    finish();
+            });
+        });
+    });
+}
+
+void EditingProbe::typeWithRecoveryCopies(const std::function<void()>& next)
+{
+    if (!qEnvironmentVariableIsSet(kRecoveryVariable)) {
+        next();
+        return;
+    }
+    // Every tenth key starts a copy, as a timer that falls due just then would.
+    recovery::Autosave& autosave = window_.autosave();
+    beforeKey_ = [&autosave](int left) {
+        if (left % 10 == 0)
+            autosave.writeInBackground();
+    };
+    typeKeys("a recovery copy started with the key", [this, &autosave, next] {
+        autosave.waitForWorker();
+        beforeKey_ = [&autosave](int left) {
+            if (left % 10 == 0)
+                autosave.writeNow();
+        };
+        typeKeys("the copy written whole on the window's thread", [this, next] {
+            beforeKey_ = nullptr;
+            next();
         });
     });
 }

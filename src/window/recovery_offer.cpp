@@ -18,10 +18,11 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
                    RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
                    platform::Dialogs& dialogs, QWidget* window)
 {
-    const QList<recovery::LeftCopy> copies = store.leftCopies();
-    if (copies.isEmpty())
+    // Held while the question is open, so that a second start does not offer it too.
+    const std::unique_ptr<recovery::ClaimedCopy> claim = store.claimLeftCopy();
+    if (!claim)
         return false;
-    const recovery::LeftCopy& copy = copies.first();
+    const recovery::LeftCopy& copy = claim->copy();
     const QString what = copy.originalPath.isEmpty()
         ? QStringLiteral("an unsaved document")
         : QDir::toNativeSeparators(copy.originalPath);
@@ -35,7 +36,7 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
     case platform::Answer::Yes:
         break;
     case platform::Answer::No:
-        store.remove(copy);
+        claim->remove();
         return false;
     default:
         return false;
@@ -50,7 +51,7 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
     dialog.FileName = copy.originalPath;
     // This run's own copy replaces the left one before that goes.
     if (autosave.writeNow(true))
-        store.remove(copy);
+        claim->remove();
     return true;
 }
 

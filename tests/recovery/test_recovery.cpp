@@ -6,6 +6,7 @@
 #include "editor/rich_text_box.h"
 #include "manual_clock.h"
 #include "recovery/autosave.h"
+#include "recovery/document_snapshot.h"
 #include "recovery/recovery_store.h"
 #include "rtf/rtf.h"
 #include "scripted_dialogs.h"
@@ -73,6 +74,9 @@ private slots:
     void autosaveCoversTypingWithoutAPause_data();
     void autosaveCoversTypingWithoutAPause();
     void failingWritesAreReportedOnce();
+    void backgroundCopyHoldsTheDocumentAsTaken();
+    void snapshotWritesAsTheDocument_data();
+    void snapshotWritesAsTheDocument();
     void killedBetweenTwoWritesLeavesACompleteCopy();
     void windowCycle_data();
     void windowCycle();
@@ -125,8 +129,10 @@ void TestRecovery::autosaveWritesAfterAQuietMomentAndGoesWhenSettled()
 
     autosave.documentChanged();
     clock.advance(Autosave::kQuietMs - 1);
+    autosave.waitForWorker();
     QVERIFY2(!store.hasCopy(), "written before the quiet moment was over");
     clock.advance(1);
+    autosave.waitForWorker();
     QVERIFY2(store.hasCopy(), "no copy after a quiet moment");
 
     autosave.documentSettled();
@@ -157,6 +163,7 @@ void TestRecovery::autosaveCoversTypingWithoutAPause()
     if (copiedBefore) {
         autosave.documentChanged();
         clock.advance(Autosave::kQuietMs);
+        autosave.waitForWorker();
         QVERIFY(store.hasCopy());
         store.discard();
         clock.advance(Autosave::kLatestMs);
@@ -168,6 +175,7 @@ void TestRecovery::autosaveCoversTypingWithoutAPause()
     while (!store.hasCopy() && clock.now() - typingStarts < 2 * Autosave::kLatestMs) {
         autosave.documentChanged();
         clock.advance(step);
+        autosave.waitForWorker();
     }
     QVERIFY2(store.hasCopy(), "typing without a pause must still be copied");
     const qint64 copiedAfter = clock.now() - typingStarts;
@@ -192,6 +200,70 @@ void TestRecovery::failingWritesAreReportedOnce()
     QVERIFY(!autosave.writeNow());
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports[0].contains(u"plain"), qPrintable(reports[0]));
+}
+
+void TestRecovery::backgroundCopyHoldsTheDocumentAsTaken()
+{
+    using recovery::Autosave;
+    QTemporaryDir folder;
+    recovery::RecoveryStore store(folder.path());
+    const QString filler = QString(QStringLiteral("filler ")).repeated(50000);
+    QTextDocument document(QStringLiteral("first ") + filler);
+    ManualClock clock;
+    Autosave autosave(store, {[&] { return &document; }, [] { return QString(); }}, clock);
+
+    // Changed while the worker writes: the copy holds the document as it was taken, whole,
+    // and the change makes another copy due.
+    autosave.documentChanged();
+    clock.advance(Autosave::kQuietMs);
+    document.setPlainText(QStringLiteral("second ") + filler);
+    autosave.documentChanged();
+    autosave.waitForWorker();
+    const QStringList copies = QDir(folder.path()).entryList({QStringLiteral("*.rtf")}, QDir::Files);
+    QCOMPARE(copies.size(), 1);
+    const QString copy = folder.filePath(copies[0]);
+    QCOMPARE(textOf(copy), QStringLiteral("first ") + filler);
+    clock.advance(Autosave::kQuietMs);
+    autosave.waitForWorker();
+    QCOMPARE(textOf(copy), QStringLiteral("second ") + filler);
+
+    // Saved while a copy is under way: that copy must not outlive the save.
+    document.setPlainText(QStringLiteral("third"));
+    autosave.documentChanged();
+    clock.advance(Autosave::kQuietMs);
+    autosave.documentSettled();
+    QTest::qWait(50); // anything still queued from the worker runs
+    QVERIFY(!store.hasCopy());
+    QVERIFY(QDir(folder.path()).entryList({QStringLiteral("*.rtf")}, QDir::Files).isEmpty());
+}
+
+void TestRecovery::snapshotWritesAsTheDocument_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::newRow("plain paragraphs") << QByteArray("{\\rtf1 one\\par two\\par\\par three}");
+    QTest::newRow("formatted runs and alignments")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 NQ;}{\\f1 Arial;}}{\\colortbl;\\red200\\green0\\blue0;}"
+                      "\\qc\\f0\\fs36 iktab {\\b\\cf1 bold} {\\i\\ul italic}\\par"
+                      "\\pard\\qr\\f1\\fs20 right\\par\\pard\\f0\\fs48\\par}");
+    QTest::newRow("empty paragraphs keep their face and size")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 NQ;}{\\f1 Arial;}}\\f1\\fs40\\par\\f0\\fs16\\par}");
+    QTest::newRow("picture") << QByteArray(
+        "{\\rtf1 before {\\pict\\pngblip\\picw1\\pich1\\picwgoal300\\pichgoal300 "
+        "89504e470d0a1a0a0000000d49484452000000020000000108020000007b40e8"
+        "dd0000000d49444154789c63f8cf0004ff01070001ffe2239e590000000049454e44ae426082} after\\par}");
+    QTest::newRow("undecodable picture kept as data")
+        << QByteArray("{\\rtf1 a{\\pict\\wmetafile8\\picw100\\pich100 0102030405}b\\par}");
+    QTest::newRow("link") << QByteArray(
+        "{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"https://example.org/\"}{\\fldrslt here}} now\\par}");
+}
+
+void TestRecovery::snapshotWritesAsTheDocument()
+{
+    QFETCH(QByteArray, rtf);
+    QTextDocument document;
+    QVERIFY(!rtf::read(rtf, document));
+    const auto rebuilt = recovery::DocumentSnapshot::of(document).rebuild();
+    QCOMPARE(QString::fromUtf8(rtf::write(*rebuilt)), QString::fromUtf8(rtf::write(document)));
 }
 
 void TestRecovery::killedBetweenTwoWritesLeavesACompleteCopy()
@@ -256,7 +328,14 @@ void TestRecovery::windowCycle()
     dialogs.answers << answer;
     MainWindow next(dialogs, QCoreApplication::applicationDirPath());
     next.show();
+    // Another start while this one asks finds nothing to offer: the copy is held.
+    bool secondOffered = true;
+    dialogs.whileAsking = [&] {
+        MainWindow second(dialogs, QCoreApplication::applicationDirPath());
+        secondOffered = second.offerRecovery();
+    };
     QCOMPARE(next.offerRecovery(), restored);
+    QVERIFY2(!secondOffered, "a copy offered by one start was offered by another");
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.messages[0].text.contains(QStringLiteral("/home/writer/chapter.rtf")));
     QVERIFY(dialogs.unexpected.isEmpty());

@@ -1,11 +1,11 @@
 #include "batch.h"
 
+#include "batch_inputs.h"
 #include "command_line.h"
 #include "rtf/failure_text.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QThread>
@@ -37,54 +37,57 @@ QString outputPath(const QString& outDir, const QString& relative, OutputFormat 
     return QDir(outDir).absoluteFilePath(dir + info.completeBaseName() + u'.' + suffixFor(format));
 }
 
-bool isUnder(const QString& path, const QString& dir)
-{
-    return path.startsWith(dir + u'/');
-}
-
 } // namespace
 
-QList<BatchItem> collectBatch(const QStringList& paths, const QString& outDir, OutputFormat format,
-                              QList<BatchFailure>& failures)
+BatchPlan planBatch(const QStringList& paths, const QString& outDir, OutputFormat format)
 {
-    const QString outRoot = QFileInfo(outDir).absoluteFilePath();
-    QList<BatchItem> items;
-    QHash<QString, QString> claimed; // output -> the input that writes it
-    const auto add = [&](const QString& input, const QString& relative) {
-        const QString output = outputPath(outRoot, relative, format);
-        const QString absoluteInput = QFileInfo(input).absoluteFilePath();
-        if (output == absoluteInput) {
-            failures.append({input, QStringLiteral("the output would replace the input")});
-        } else if (const auto it = claimed.constFind(output); it != claimed.cend()) {
-            failures.append({input, QStringLiteral("%1 is already written from %2")
-                                        .arg(QDir::toNativeSeparators(output), *it)});
-        } else {
-            claimed.insert(output, input);
-            items.append({input, output});
-        }
-    };
+    BatchPlan plan;
+    QList<FoundDocument> found;
     for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (!info.isDir()) {
+        if (QFileInfo(path).isDir()) {
+            QList<InputProblem> problems;
+            findDocuments(path, found, problems);
+            for (const InputProblem& problem : std::as_const(problems))
+                plan.failures.append({problem.path, problem.reason});
+        } else {
             // Even a path that names nothing goes on: convert() gives the reason.
-            add(path, info.fileName());
-            continue;
+            found.append({path, QFileInfo(path).fileName()});
         }
-        const QDir root(info.absoluteFilePath());
-        QStringList found;
-        QDirIterator walk(root.path(), {QStringLiteral("*.rtf"), QStringLiteral("*.RTF")},
-                          QDir::Files, QDirIterator::Subdirectories);
-        while (walk.hasNext()) {
-            const QString file = walk.next();
-            // A second run must not take the first run's results for input.
-            if (!isUnder(file, outRoot))
-                found.append(file);
-        }
-        found.sort();
-        for (const QString& file : found)
-            add(QDir(path).filePath(root.relativeFilePath(file)), root.relativeFilePath(file));
     }
-    return items;
+
+    // Every input, by where it lies and by what it is, so that no result lands on one:
+    // whatever the output folder holds may be a document of this batch, not an old result.
+    QHash<QString, QString> inputAt;        // place -> input
+    QHash<QPair<quint64, quint64>, QString> inputIs; // device, inode -> input
+    for (const FoundDocument& document : std::as_const(found)) {
+        inputAt.insert(placeOf(document.path), document.path);
+        if (const auto identity = identityOf(document.path))
+            inputIs.insert({quint64(identity->device), quint64(identity->inode)}, document.path);
+    }
+
+    const QString outRoot = QFileInfo(outDir).absoluteFilePath();
+    QHash<QString, QString> claimed; // place of an output -> the input that writes it
+    for (const FoundDocument& document : std::as_const(found)) {
+        const QString output = outputPath(outRoot, document.relative, format);
+        const QString place = placeOf(output);
+        QString replaced = inputAt.value(place);
+        if (const auto identity = replaced.isEmpty() ? identityOf(output) : std::nullopt)
+            replaced = inputIs.value({quint64(identity->device), quint64(identity->inode)});
+        if (!replaced.isEmpty()) {
+            const QString reason = replaced == document.path
+                ? QCoreApplication::translate("NorvelinRtf", "the output would replace the input")
+                : QCoreApplication::translate("NorvelinRtf", "the output %1 would replace %2, an input of this batch")
+                      .arg(QDir::toNativeSeparators(output), QDir::toNativeSeparators(replaced));
+            plan.conflicts.append({document.path, reason});
+        } else if (const auto it = claimed.constFind(place); it != claimed.cend()) {
+            plan.failures.append({document.path, QCoreApplication::translate("NorvelinRtf", "%1 is already written from %2")
+                                                      .arg(QDir::toNativeSeparators(output), *it)});
+        } else {
+            claimed.insert(place, document.path);
+            plan.items.append({document.path, output});
+        }
+    }
+    return plan;
 }
 
 BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& options, int jobs)
@@ -166,14 +169,25 @@ int runBatchCommand(const QCommandLineParser& line)
     }
     if (options.unicode == UnicodeMode::ToUnicode && *format != OutputFormat::Text && *format != OutputFormat::Html)
         return usageError(QCoreApplication::translate("NorvelinRtf", "--unicode writes txt or html"));
-    if (!QDir().mkpath(outDir))
-        return usageError(QCoreApplication::translate("NorvelinRtf", "%1: the output folder cannot be made").arg(outDir));
     options.format = *format;
 
-    QList<BatchFailure> refused;
-    const QList<BatchItem> items = collectBatch(paths, outDir, *format, refused);
-    BatchResult result = runBatch(items, options, jobs);
-    result.failures = refused + result.failures;
+    // Checked before anything is made or written: a conflict stops the whole batch.
+    const BatchPlan plan = planBatch(paths, outDir, *format);
+    if (!plan.conflicts.isEmpty()) {
+        BatchResult refused;
+        refused.failures = plan.conflicts;
+        std::fputs(batchSummary(refused).toUtf8().constData(), stdout);
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "NorvelinRtf", "norvelin-rtf: nothing was written: results would replace documents of "
+                                      "this batch; choose an output folder outside the inputs\n")),
+                   stderr);
+        return 1;
+    }
+    if (!QDir().mkpath(outDir))
+        return usageError(QCoreApplication::translate("NorvelinRtf", "%1: the output folder cannot be made").arg(outDir));
+
+    BatchResult result = runBatch(plan.items, options, jobs);
+    result.failures = plan.failures + result.failures;
     const QString summary = batchSummary(result);
     std::fputs(summary.toUtf8().constData(), stdout);
     return result.failures.isEmpty() ? 0 : 1;

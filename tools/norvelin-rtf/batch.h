@@ -36,11 +36,17 @@ struct BatchResult {
     int filesWithUnconverted = 0;
 };
 
-// Files given by name, and the .rtf files below each folder (recursively, in name order),
-// each with its output in `outDir`: a file by its own name, a folder's files by their path
-// below it. Paths that name nothing and outputs claimed twice become failures.
-QList<BatchItem> collectBatch(const QStringList& paths, const QString& outDir, OutputFormat format,
-                              QList<BatchFailure>& failures);
+struct BatchPlan {
+    QList<BatchItem> items;
+    QList<BatchFailure> failures;  // cannot be converted; the others go on
+    QList<BatchFailure> conflicts; // results that would replace an input: nothing may be written
+};
+
+// Files given by name, and every .rtf below each folder (batch_inputs.h), each with its
+// output in `outDir`: a file by its own name, a folder's files by their path below it.
+// Outputs claimed twice become failures; outputs that would land on any input, by path
+// or by identity, become conflicts.
+BatchPlan planBatch(const QStringList& paths, const QString& outDir, OutputFormat format);
 
 // Converts every item with `jobs` threads.
 BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& options, int jobs);
