@@ -4,9 +4,10 @@ set -euo pipefail
 NORVELIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 NORVELIN_BUILD=${NORVELIN_BUILD:-$NORVELIN_ROOT/build}
 
-# What building needs (the NQ font is generated from Noto Sans Bengali at build time).
+# What building needs (the NQ font is generated from Noto Sans Bengali at build time, the
+# spelling dictionary from hunspell-bn's word list; the checker links libhunspell).
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-noto-core python3-fonttools libharfbuzz-bin fontconfig)
+  fonts-noto-core python3-fonttools libharfbuzz-bin fontconfig hunspell-bn libhunspell-dev)
 # What running the editor needs beyond the build.
 RUN_PACKAGES=(qt6-qpa-plugins libqt6printsupport6)
 
