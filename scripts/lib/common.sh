@@ -9,7 +9,7 @@ NORVELIN_BUILD=${NORVELIN_BUILD:-$NORVELIN_ROOT/build}
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-noto-core python3-fonttools libharfbuzz-bin fontconfig hunspell-bn libhunspell-dev)
 # What running the editor needs beyond the build.
-RUN_PACKAGES=(qt6-qpa-plugins libqt6printsupport6)
+RUN_PACKAGES=(qt6-qpa-plugins libqt6printsupport6 libhunspell-1.7-0)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
