@@ -3,6 +3,7 @@
 
 #include "batch.h"
 #include "conversion.h"
+#include "spell_mode.h"
 
 #include <QGuiApplication>
 
@@ -15,6 +16,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
+    if (args.size() == 2 && args[0] == QLatin1String("--spell"))
+        return rtf_tool::runSpellCommand(args[1]);
     if (rtf_tool::isBatchCommand(args))
         return rtf_tool::runBatchCommand(args);
     rtf_tool::ConversionOptions options;
@@ -29,6 +32,7 @@ int main(int argc, char* argv[])
         std::fputs("usage: norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html\n"
                    "       norvelin-rtf --unicode IN.rtf OUT.txt|OUT.html\n"
                    "       norvelin-rtf --from-unicode IN.txt OUT.rtf\n"
+                   "       norvelin-rtf --spell IN.rtf\n"
                    "       norvelin-rtf [--unicode] --to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER...\n", stderr);
         return 2;
     }
