@@ -1,12 +1,11 @@
 #include "spell_mode.h"
 
 #include "nq/unicode_bridge.h"
-#include "nqtext/nq_runs.h"
 #include "rtf/rtf.h"
 #include "spelling/dictionary_files.h"
+#include "spelling/document_words.h"
 #include "spelling/nq_speller.h"
 #include "spelling/spell_engine.h"
-#include "spelling/word_splitter.h"
 
 #include <QCoreApplication>
 #include <QTextBlock>
@@ -18,22 +17,6 @@ namespace rtf_tool {
 namespace {
 
 constexpr int kSuggestions = 3;
-
-// The block's text with everything outside NQ runs blanked, so that a word split by a change of
-// format stays one word and Latin text is never checked.
-QString nqTextOf(const QTextBlock& block, const QTextDocument& document)
-{
-    QString text = block.text();
-    for (auto it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment fragment = it.fragment();
-        if (fragment.isValid() && !nqtext::isNqRun(fragment.charFormat(), document)) {
-            const int start = fragment.position() - block.position();
-            for (int i = start; i < start + fragment.length() && i < text.size(); ++i)
-                text[i] = u' ';
-        }
-    }
-    return text;
-}
 
 } // namespace
 
@@ -48,9 +31,9 @@ std::optional<QString> spellReport(const QTextDocument& document, const QString&
     int paragraph = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         ++paragraph;
-        const QString text = nqTextOf(block, document);
-        for (const spelling::WordSpan& span : spelling::splitNqWords(text)) {
-            const QString word = text.mid(span.start, span.length);
+        const spelling::BlockWords found = spelling::nqWordsOf(block, document);
+        for (const spelling::WordSpan& span : found.words) {
+            const QString word = found.text.mid(span.start, span.length);
             if (speller.isCorrect(word))
                 continue;
             QStringList shown;
