@@ -22,6 +22,7 @@
 #include "window/combo_key_filter.h"
 #include "window/list_boxes.h"
 #include "window/recovery_offer.h"
+#include "window/spelling_controls.h"
 #include "window/toolbar_icons.h"
 #include "window/toolbar_style.h"
 #include "window/window_layout.h"
@@ -142,6 +143,9 @@ void MainWindow::createMenus()
     }
     richTextBox1_->setWindowShortcuts(shortcuts);
     comboKeys_ = new ComboKeyFilter(shortcuts, this);
+    spelling_ = new SpellingControls(*richTextBox1_, *menuActions_.value(QStringLiteral("tools"))->menu(), programDir_, this);
+    for (QAction* item : spelling_->actions())
+        menuActions_.insert(item->objectName(), item);
 
     const auto wire = [this](const char* name, void (MainWindow::*handler)()) {
         connect(menuActions_.value(QString::fromLatin1(name)), &QAction::triggered, this, handler);

@@ -21,6 +21,7 @@ class QRadioButton;
 class QToolBar;
 class RichTextBox;
 namespace documents { class Document; }
+class SpellingControls;
 namespace platform { class Dialogs; }
 namespace recovery { class Autosave; class RecoveryStore; }
 
@@ -44,6 +45,7 @@ public:
     QRadioButton* Option4() const { return option(4); }
     QPushButton* Command2() const { return command2_; }
     QToolBar* Toolbar1() const { return toolbar1_; }
+    SpellingControls& spelling() const { return *spelling_; }
 
     // A menu item by its name ("new", "open", ..., "about"), or a top-level menu's
     // action ("file", "edit", "tools", "help"); nullptr for any other name.
@@ -138,6 +140,7 @@ private:
     std::array<QRadioButton*, 4> options_{};
     QPushButton* command2_ = nullptr;
     ComboKeyFilter* comboKeys_ = nullptr;
+    SpellingControls* spelling_ = nullptr;
 
     QHash<QString, QAction*> menuActions_;
     QHash<QString, QAction*> toolbarButtons_;

@@ -39,6 +39,9 @@ void TestInstall::filesLandInPlace_data()
     QTest::newRow("converter") << "bin/norvelin-rtf";
     QTest::newRow("font") << "share/norvelin/nq.ttf";
     QTest::newRow("font licence") << "share/norvelin/nq-OFL.txt";
+    QTest::newRow("spelling affixes") << "share/norvelin/spelling/bn.aff";
+    QTest::newRow("spelling words") << "share/norvelin/spelling/bn.dic";
+    QTest::newRow("spelling licence") << "share/norvelin/spelling/COPYING";
     QTest::newRow("desktop entry") << "share/applications/" + id + ".desktop";
     QTest::newRow("metainfo") << "share/metainfo/" + id + ".metainfo.xml";
     for (int size : {16, 32, 48})

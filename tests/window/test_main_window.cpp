@@ -233,6 +233,8 @@ void TestMainWindow::menus_data()
     QTest::newRow("exit") << "exit" << "file" << "&Exit" << QKeySequence();
     QTest::newRow("undo") << "undo" << "edit" << "&Undo" << QKeySequence();
     QTest::newRow("option") << "option" << "tools" << "&Option" << QKeySequence(QStringLiteral("Ctrl+P"));
+    QTest::newRow("spelling") << "spelling" << "tools" << "&Spelling…" << QKeySequence(QStringLiteral("F7"));
+    QTest::newRow("suggestions") << "suggestions" << "tools" << "Spelling Su&ggestions" << QKeySequence(QStringLiteral("Alt+F7"));
     QTest::newRow("helps") << "helps" << "help" << "&Help" << QKeySequence(QStringLiteral("F1"));
     QTest::newRow("about") << "about" << "help" << "&About" << QKeySequence(QStringLiteral("Ctrl+A"));
 }
@@ -265,7 +267,8 @@ void TestMainWindow::menuOrder()
         }
     }
     QCOMPARE(seen, QStringList({"&File", "new", "open", "save", "saveas", "print", "exit",
-                                "&Edit", "undo", "Tools", "option", "&Help", "helps", "about"}));
+                                "&Edit", "undo", "Tools", "option", "spellcheck", "spelling",
+                                "suggestions", "&Help", "helps", "about"}));
     QVERIFY(!window()->action(QStringLiteral("bold")));
 }
 

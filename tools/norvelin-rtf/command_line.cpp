@@ -1,4 +1,5 @@
 #include "command_line.h"
+#include "spell_mode.h"
 
 #include "batch.h"
 #include "single_conversion.h"
@@ -40,6 +41,8 @@ QList<QCommandLineOption> options()
         {opt::jobs,
          QCoreApplication::translate("NorvelinRtf", "Batch: documents converted at once (default: one per core)."),
          QCoreApplication::translate("NorvelinRtf", "threads")},
+        {opt::spell,
+         QCoreApplication::translate("NorvelinRtf", "Lists the misspelled Bengali words of the NQ text, with suggestions.")},
         {{QStringLiteral("h"), opt::help}, QCoreApplication::translate("NorvelinRtf", "Shows this help.")},
     };
 }
@@ -63,6 +66,18 @@ QList<Mode> modes()
          {opt::unicode, opt::to, opt::outDir, opt::jobs},
          [](const QCommandLineParser& line) { return line.isSet(opt::to) || line.isSet(opt::outDir); },
          runBatchCommand},
+        {{QCoreApplication::translate("NorvelinRtf", "--spell IN.rtf")},
+         QCoreApplication::translate("NorvelinRtf",
+                                     "Checks the spelling of the document's Bengali: one line per flagged word, "
+                                     "PARAGRAPH<TAB>WORD<TAB>SUGGESTIONS, in Unicode."),
+         {opt::spell},
+         [](const QCommandLineParser& line) { return line.isSet(opt::spell); },
+         [](const QCommandLineParser& line) {
+             const QStringList files = line.positionalArguments();
+             if (files.size() != 1)
+                 return usageError();
+             return runSpellCommand(files[0]);
+         }},
     };
 }
 

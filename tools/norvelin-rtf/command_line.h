@@ -19,6 +19,7 @@ inline const QString fromUnicode = QStringLiteral("from-unicode");
 inline const QString to = QStringLiteral("to");
 inline const QString outDir = QStringLiteral("o");
 inline const QString jobs = QStringLiteral("j");
+inline const QString spell = QStringLiteral("spell");
 inline const QString help = QStringLiteral("help");
 } // namespace opt
 
