@@ -6,9 +6,9 @@ NORVELIN_BUILD=${NORVELIN_BUILD:-$NORVELIN_ROOT/build}
 
 # What building needs (the NQ font is generated from Noto Sans Bengali at build time).
 BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqpdf-dev pkgconf
-  fonts-noto-core python3-fonttools libharfbuzz-bin fontconfig)
+  fonts-noto-core python3-fonttools libharfbuzz-bin fontconfig qt6-l10n-tools)
 # What running the editor needs beyond the build.
-RUN_PACKAGES=(qt6-qpa-plugins libqt6printsupport6 libqpdf29)
+RUN_PACKAGES=(qt6-qpa-plugins libqt6printsupport6 libqpdf29 fonts-noto-core)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "language/interface_language.h"
 #include "platform/dialogs.h"
 #include "window/editing_probe.h"
 #include "window/main_window.h"
@@ -37,10 +38,15 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceMain;
     sinceMain.start();
     // Answered before QApplication, which needs a display.
-    if (const QStringList raw = rawArguments(argc, argv); app::asksHelpOrVersion(raw))
+    if (const QStringList raw = rawArguments(argc, argv); app::asksHelpOrVersion(raw)) {
+        QCoreApplication core(argc, argv);
+        language::installTranslations(core);
         return answer(app::parseCommandLine(raw));
+    }
 
     QApplication application(argc, argv);
+    language::installTranslations(application);
+    language::applyInterfaceFont();
     const app::CommandLine line = app::parseCommandLine(QCoreApplication::arguments());
     if (line.action != app::CommandLine::Action::Run)
         return answer(line);

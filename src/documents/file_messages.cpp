@@ -1,5 +1,6 @@
 #include "documents/file_messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,7 +37,7 @@ QString saveFailedText(const QString& path, const QString& reason)
 
 QString replaceQuestionText(const QString& path)
 {
-    return QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+    return QCoreApplication::translate("documents", "\"%1\" already exists.\nDo you want to replace it?")
         .arg(QDir::toNativeSeparators(path));
 }
 

@@ -3,6 +3,7 @@
 #include "product/product.h"
 #include "rtf/rtf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -64,7 +65,7 @@ bool RecoveryStore::ensureSession()
 std::optional<QString> RecoveryStore::write(const QTextDocument& document, const QString& originalPath)
 {
     if (!ensureSession())
-        return QStringLiteral("%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
+        return QCoreApplication::translate("recovery", "%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
     if (const auto error = rtf::saveBytes(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
         return error;
     if (const auto error = rtf::saveFile(pathOf(id_, kCopySuffix), document))

@@ -53,9 +53,9 @@ QList<BatchItem> collectBatch(const QStringList& paths, const QString& outDir, O
         const QString output = outputPath(outRoot, relative, format);
         const QString absoluteInput = QFileInfo(input).absoluteFilePath();
         if (output == absoluteInput) {
-            failures.append({input, QStringLiteral("the output would replace the input")});
+            failures.append({input, QCoreApplication::translate("NorvelinRtf", "the output would replace the input")});
         } else if (const auto it = claimed.constFind(output); it != claimed.cend()) {
-            failures.append({input, QStringLiteral("%1 is already written from %2")
+            failures.append({input, QCoreApplication::translate("NorvelinRtf", "%1 is already written from %2")
                                         .arg(QDir::toNativeSeparators(output), *it)});
         } else {
             claimed.insert(output, input);

@@ -37,7 +37,7 @@ std::optional<QString> writePdf(QTextDocument& document, const QString& output, 
     QString notice;
     const std::optional<QByteArray> pdf = printout::printPdf(document, title, &notice);
     if (!pdf)
-        return QStringLiteral("%1: the document could not be printed").arg(output);
+        return QCoreApplication::translate("NorvelinRtf", "%1: the document could not be printed").arg(output);
     if (!notice.isEmpty() && notices)
         notices->append(QStringLiteral("%1: %2").arg(output, notice));
     return rtf::saveBytes(output, *pdf);
