@@ -214,6 +214,10 @@ Press ESC to cancel</source>
 <context>
     <name>QFileDialog</name>
     <message>
+        <source>Show </source>
+        <translation>দেখান: </translation>
+    </message>
+    <message>
         <source>Back</source>
         <translation>পেছনে</translation>
     </message>
