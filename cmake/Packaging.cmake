@@ -50,4 +50,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${NORVELIN_HOMEPAGE})
 # The libraries the binaries link, as dpkg-shlibdeps finds them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Bengali interface is drawn in the system's Bengali face.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-core")
 include(CPack)

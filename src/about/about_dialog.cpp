@@ -15,17 +15,32 @@
 
 namespace {
 
-const QString kDescription = QStringLiteral(
-    "A small word processor for writing Bengali in its own single-byte font, NQ, with a "
-    "palette of every glyph.\nMade by the Norvelin developers; reach them through the "
-    "project's issue tracker.");
-const QString kCredits = QStringLiteral(
-    "Written by the Norvelin developers in C++ with Qt 6. The NQ editing font is generated "
-    "from Noto Sans Bengali by the Noto Project Authors.");
-const QString kFontCredit = QStringLiteral("Font design: Noto Sans Bengali");
-const QString kRights = QStringLiteral(
-    "\u00A9 the Norvelin developers. The NQ font is licensed under the SIL Open Font "
-    "License 1.1.");
+QString description()
+{
+    return frmAbout::tr(
+        "A small word processor for writing Bengali in its own single-byte font, NQ, with a "
+        "palette of every glyph.\nMade by the Norvelin developers; reach them through the "
+        "project's issue tracker.");
+}
+
+QString credits()
+{
+    return frmAbout::tr(
+        "Written by the Norvelin developers in C++ with Qt 6. The NQ editing font is generated "
+        "from Noto Sans Bengali by the Noto Project Authors.");
+}
+
+QString fontCredit()
+{
+    return frmAbout::tr("Font design: Noto Sans Bengali");
+}
+
+QString rights()
+{
+    return frmAbout::tr(
+        "\u00A9 the Norvelin developers. The NQ font is licensed under the SIL Open Font "
+        "License 1.1.");
+}
 
 constexpr qreal kBodyPointSize = 8.0;
 constexpr qreal kSmallestPointSize = 6.0;
@@ -91,19 +106,19 @@ void frmAbout::buildControls()
     picIcon->setPixmap(about::drawEmblem(56));
     picIcon->setAlignment(Qt::AlignCenter);
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setGeometry(twipsRect(4440, 2880, 1260, 345));
     // Enter presses it as the default button; Esc closes the dialog through reject().
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
 
-    cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setGeometry(twipsRect(6120, 2880, 1245, 345));
     cmdSysInfo->setAutoDefault(false);
 
-    Label2 = addLabel(this, kFontCredit, twipsRect(4320, 2040, 2535, 255), false);
-    Label1 = addLabel(this, kCredits, twipsRect(4320, 840, 4335, 975), true);
-    lblDescription = addLabel(this, kDescription, twipsRect(960, 960, 3165, 1410), true);
+    Label2 = addLabel(this, fontCredit(), twipsRect(4320, 2040, 2535, 255), false);
+    Label1 = addLabel(this, credits(), twipsRect(4320, 840, 4335, 975), true);
+    lblDescription = addLabel(this, description(), twipsRect(960, 960, 3165, 1410), true);
     setTextColour(lblDescription, Qt::black);
 
     lblTitle = addLabel(this, product::kName, twipsRect(1080, 240, 3045, 705), false);
@@ -114,7 +129,7 @@ void frmAbout::buildControls()
     setTextColour(lblTitle, Qt::black);
 
     lblVersion = addLabel(this, QString(), twipsRect(4320, 480, 1245, 225), false);
-    lblDisclaimer = addLabel(this, kRights, twipsRect(255, 2865, 3870, 585), true);
+    lblDisclaimer = addLabel(this, rights(), twipsRect(255, 2865, 3870, 585), true);
     setTextColour(lblDisclaimer, Qt::black);
 
     setTabOrder(cmdOK, cmdSysInfo);
@@ -126,8 +141,8 @@ void frmAbout::buildControls()
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + product::kName);
-    lblVersion->setText(QStringLiteral("Version ") + product::version());
+    setWindowTitle(tr("About %1").arg(product::kName));
+    lblVersion->setText(tr("Version %1").arg(product::version()));
     lblTitle->setText(product::kName);
     fitText(lblVersion);
 }

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/termination_signals.h"
+#include "language/interface_language.h"
 #include "platform/dialogs.h"
 #include "recovery/autosave.h"
 #include "window/editing_probe.h"
@@ -40,10 +41,15 @@ int main(int argc, char* argv[])
     QElapsedTimer sinceMain;
     sinceMain.start();
     // Answered before QApplication, which needs a display.
-    if (const QStringList raw = rawArguments(argc, argv); app::asksHelpOrVersion(raw))
+    if (const QStringList raw = rawArguments(argc, argv); app::asksHelpOrVersion(raw)) {
+        QCoreApplication core(argc, argv);
+        language::installTranslations(core);
         return answer(app::parseCommandLine(raw));
+    }
 
     QApplication application(argc, argv);
+    language::installTranslations(application);
+    language::applyInterfaceFont();
     const app::CommandLine line = app::parseCommandLine(QCoreApplication::arguments());
     if (line.action != app::CommandLine::Action::Run)
         return answer(line);

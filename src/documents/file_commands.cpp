@@ -40,7 +40,7 @@ void FileCommands::new_Click()
 {
     if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
-            window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
+            window_, documents::saveChangesText(), documents::saveChangesTitle(), Buttons::YesNo,
             Icon::Question);
         // Emptying the editor after a Save that did not happen, or after the question was
         // dismissed, would lose the document.
@@ -56,7 +56,7 @@ void FileCommands::open_Click()
 {
     if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
-            window_, documents::kOpenSaveText, documents::kOpenSaveTitle, Buttons::YesNo,
+            window_, documents::openSaveText(), documents::openSaveTitle(), Buttons::YesNo,
             Icon::Question);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
             return;
@@ -121,8 +121,8 @@ void FileCommands::saveas_Click()
 
 bool FileCommands::exit_Click()
 {
-    switch (dialog_.dialogs().message(window_, documents::kSaveChangesText,
-                                      documents::kSaveChangesTitle, Buttons::YesNoCancel,
+    switch (dialog_.dialogs().message(window_, documents::saveChangesText(),
+                                      documents::saveChangesTitle(), Buttons::YesNoCancel,
                                       Icon::Question)) {
     case Answer::Yes:
         // A Save that did not happen keeps the program, and the document, open.
@@ -137,7 +137,7 @@ bool FileCommands::exit_Click()
 bool FileCommands::queryClose()
 {
     const Answer answer = dialog_.dialogs().message(
-        window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
+        window_, documents::saveChangesText(), documents::saveChangesTitle(), Buttons::YesNo,
         Icon::Question);
     switch (answer) {
     case Answer::Yes: return save_Click();

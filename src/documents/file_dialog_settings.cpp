@@ -6,7 +6,7 @@ namespace documents {
 
 void prepareFileDialog(CommonDialog& dialog)
 {
-    dialog.Filter = kRtfFilter;
+    dialog.Filter = rtfFilter();
 }
 
 } // namespace documents

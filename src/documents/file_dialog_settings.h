@@ -1,13 +1,15 @@
 #pragma once
 // What Open, Save and Save As assign to the shared dialog each time before showing it.
 
+#include <QCoreApplication>
 #include <QString>
 
 class CommonDialog;
 
 namespace documents {
 
-inline const QString kRtfFilter = QStringLiteral("Rich Text Format files|*.rtf");
+// "Description|*.ext": the description is shown in the dialog's list of file types.
+inline QString rtfFilter() { return QCoreApplication::translate("documents", "Rich Text Format files|*.rtf"); }
 
 // The filter. FileName is left alone: it carries the last path chosen or assigned into
 // the next dialog.

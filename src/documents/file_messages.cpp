@@ -50,7 +50,7 @@ QString saveNoticeText(const QString& path, const rtf::WriteNotes& notes)
 
 QString replaceQuestionText(const QString& path)
 {
-    return QStringLiteral("\"%1\" already exists.\nDo you want to replace it?")
+    return QCoreApplication::translate("documents", "\"%1\" already exists.\nDo you want to replace it?")
         .arg(QDir::toNativeSeparators(path));
 }
 

@@ -5,16 +5,17 @@
 #include "rtf/failure.h"
 #include "rtf/rtf.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace documents {
 
 // New, Exit and the closing of the window.
-inline const QString kSaveChangesText = QStringLiteral("Do you save change of this Document?");
-inline const QString kSaveChangesTitle = QStringLiteral("Saving Confirmation");
+inline QString saveChangesText() { return QCoreApplication::translate("documents", "Do you save change of this Document?"); }
+inline QString saveChangesTitle() { return QCoreApplication::translate("documents", "Saving Confirmation"); }
 // Open words its question differently (and writes "confirmation" in lower case).
-inline const QString kOpenSaveText = QStringLiteral("Do you want to save this document?");
-inline const QString kOpenSaveTitle = QStringLiteral("Saving confirmation");
+inline QString openSaveText() { return QCoreApplication::translate("documents", "Do you want to save this document?"); }
+inline QString openSaveTitle() { return QCoreApplication::translate("documents", "Saving confirmation"); }
 
 // Title of the warnings about files.
 inline const QString kNoticeTitle = product::kName;

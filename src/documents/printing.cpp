@@ -7,6 +7,7 @@
 #include "printout/pdf_printout.h"
 #include "product/product.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QTextDocument>
@@ -17,9 +18,9 @@ namespace {
 QString describe(const QPrinter& printer)
 {
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QStringLiteral("Cannot print to the file \"%1\": it could not be written.")
+        return QCoreApplication::translate("documents", "Cannot print to the file \"%1\": it could not be written.")
             .arg(printer.outputFileName());
-    return QStringLiteral("Cannot print on the printer \"%1\".").arg(printer.printerName());
+    return QCoreApplication::translate("documents", "Cannot print on the printer \"%1\".").arg(printer.printerName());
 }
 
 void setError(QString* error, const QString& text)
@@ -34,7 +35,7 @@ bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, 
 {
     // A printer object left without a printer falls back to a PDF file with no name.
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
-        setError(error, QStringLiteral("There is no printer to print on."));
+        setError(error, QCoreApplication::translate("documents", "There is no printer to print on."));
         return false;
     }
     if (!printer.isValid()) {

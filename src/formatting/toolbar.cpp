@@ -6,12 +6,29 @@
 
 #include <utility>
 
-const QString ToolbarCommands::kGotoWordText = QStringLiteral(
-    "This Version doesn't have this feature.\n\rSave the file and open it under Microsoft Wrod "
-    "for further edit");
-const QString ToolbarCommands::kGotoWordTitle = QString();
-const QString ToolbarCommands::kHelpText = QStringLiteral("You do not need any help. Do you??");
-const QString ToolbarCommands::kHelpTitle = QStringLiteral("Help ");
+QString ToolbarCommands::gotoWordText()
+{
+    return QCoreApplication::translate(
+        "ToolbarCommands",
+        "This Version doesn't have this feature.\n\rSave the file and open it under Microsoft Wrod "
+        "for further edit");
+}
+
+QString ToolbarCommands::gotoWordTitle()
+{
+    return QString();
+}
+
+QString ToolbarCommands::helpText()
+{
+    return QCoreApplication::translate("ToolbarCommands", "You do not need any help. Do you??");
+}
+
+QString ToolbarCommands::helpTitle()
+{
+    //: The message box's title; the blank after the word is kept.
+    return QCoreApplication::translate("ToolbarCommands", "Help ");
+}
 
 ToolbarCommands::ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
                                  ToolbarHandlers handlers)
@@ -24,35 +41,34 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
     using K = ToolbarSlot::Kind;
     using Command = void (*)(ToolbarCommands&);
     auto button = [](const char* key, const char* tip, const char* icon, Command command) {
-        return ToolbarSlot{K::Button, QString::fromLatin1(key), QString::fromLatin1(tip),
-                           QString::fromLatin1(icon), 0, command};
+        return ToolbarSlot{K::Button, QString::fromLatin1(key), tip, QString::fromLatin1(icon), 0, command};
     };
-    auto placeholder = [](K kind, double width) { return ToolbarSlot{kind, {}, {}, {}, width, nullptr}; };
+    auto placeholder = [](K kind, double width) { return ToolbarSlot{kind, {}, nullptr, {}, width, nullptr}; };
     const ToolbarSlot separator{};
     static const QList<ToolbarSlot> all = {
-        button("new", "New", "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
-        button("open", "Open", "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
-        button("save", "Save", "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
-        button("print", "Print", "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
+        button("new", QT_TRANSLATE_NOOP("ToolbarSlot", "New"), "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
+        button("open", QT_TRANSLATE_NOOP("ToolbarSlot", "Open"), "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
+        button("save", QT_TRANSLATE_NOOP("ToolbarSlot", "Save"), "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
+        button("print", QT_TRANSLATE_NOOP("ToolbarSlot", "Print"), "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
         placeholder(K::Placeholder, 0),
-        button("cut", "Cut", "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
-        button("copy", "Copy", "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
-        button("paste", "Paste", "edit-paste", [](ToolbarCommands& t) { t.paste(); }),
+        button("cut", QT_TRANSLATE_NOOP("ToolbarSlot", "Cut"), "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
+        button("copy", QT_TRANSLATE_NOOP("ToolbarSlot", "Copy"), "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
+        button("paste", QT_TRANSLATE_NOOP("ToolbarSlot", "Paste"), "edit-paste", [](ToolbarCommands& t) { t.paste(); }),
         placeholder(K::Lists, 2700),
-        button("bold", "Bold", "format-text-bold", [](ToolbarCommands& t) { t.toggleBold(); }),
-        button("italic", "Italic", "format-text-italic", [](ToolbarCommands& t) { t.toggleItalic(); }),
-        button("underline", "Underline", "format-text-underline", [](ToolbarCommands& t) { t.toggleUnderline(); }),
+        button("bold", QT_TRANSLATE_NOOP("ToolbarSlot", "Bold"), "format-text-bold", [](ToolbarCommands& t) { t.toggleBold(); }),
+        button("italic", QT_TRANSLATE_NOOP("ToolbarSlot", "Italic"), "format-text-italic", [](ToolbarCommands& t) { t.toggleItalic(); }),
+        button("underline", QT_TRANSLATE_NOOP("ToolbarSlot", "Underline"), "format-text-underline", [](ToolbarCommands& t) { t.toggleUnderline(); }),
         separator,
-        button("left", "Left", "format-justify-left", [](ToolbarCommands& t) { t.alignLeft(); }),
-        button("center", "Center", "format-justify-center", [](ToolbarCommands& t) { t.alignCenter(); }),
-        button("right", "Right", "format-justify-right", [](ToolbarCommands& t) { t.alignRight(); }),
+        button("left", QT_TRANSLATE_NOOP("ToolbarSlot", "Left"), "format-justify-left", [](ToolbarCommands& t) { t.alignLeft(); }),
+        button("center", QT_TRANSLATE_NOOP("ToolbarSlot", "Center"), "format-justify-center", [](ToolbarCommands& t) { t.alignCenter(); }),
+        button("right", QT_TRANSLATE_NOOP("ToolbarSlot", "Right"), "format-justify-right", [](ToolbarCommands& t) { t.alignRight(); }),
         separator,
-        button("gotoword", "Goto Word", "norvelin-goto-word", [](ToolbarCommands& t) { t.gotoWord(); }),
-        button("color", "Font Color", "norvelin-text-color", [](ToolbarCommands& t) { t.pickColor(); }),
-        button("help", "Help", "help-contents", [](ToolbarCommands& t) { t.helps_Click(); }),
+        button("gotoword", QT_TRANSLATE_NOOP("ToolbarSlot", "Goto Word"), "norvelin-goto-word", [](ToolbarCommands& t) { t.gotoWord(); }),
+        button("color", QT_TRANSLATE_NOOP("ToolbarSlot", "Font Color"), "norvelin-text-color", [](ToolbarCommands& t) { t.pickColor(); }),
+        button("help", QT_TRANSLATE_NOOP("ToolbarSlot", "Help"), "help-contents", [](ToolbarCommands& t) { t.helps_Click(); }),
         separator,
-        button("about", "About", "help-about", [](ToolbarCommands& t) { run(t.handlers_.about_Click); }),
-        button("exit", "Exit", "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exit_Click); }),
+        button("about", QT_TRANSLATE_NOOP("ToolbarSlot", "About"), "help-about", [](ToolbarCommands& t) { run(t.handlers_.about_Click); }),
+        button("exit", QT_TRANSLATE_NOOP("ToolbarSlot", "Exit"), "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exit_Click); }),
     };
     return all;
 }
@@ -123,7 +139,7 @@ void ToolbarCommands::alignRight()
 
 void ToolbarCommands::gotoWord()
 {
-    dialog_.dialogs().message(window_, kGotoWordText, kGotoWordTitle, platform::Buttons::Ok,
+    dialog_.dialogs().message(window_, gotoWordText(), gotoWordTitle(), platform::Buttons::Ok,
                               platform::Icon::Information);
 }
 
@@ -142,6 +158,6 @@ void ToolbarCommands::undo_Click()
 
 void ToolbarCommands::helps_Click()
 {
-    dialog_.dialogs().message(window_, kHelpText, kHelpTitle, platform::Buttons::Ok,
+    dialog_.dialogs().message(window_, helpText(), helpTitle(), platform::Buttons::Ok,
                               platform::Icon::Information);
 }

@@ -3,6 +3,7 @@
 // cut/copy/paste buttons use instead of the system clipboard, character and paragraph
 // formatting of the editor's selection, and the small Edit/Help menu handlers.
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -19,10 +20,16 @@ struct ToolbarSlot {
     enum class Kind { Button, Placeholder, Lists, Separator };
     Kind kind = Kind::Separator;
     QString key;        // what Toolbar1_ButtonClick receives
-    QString toolTip;
+    const char* toolTipSource = nullptr; // English, translated in the context "ToolbarSlot"
     QString iconName;   // freedesktop icon name; the bundled theme has each one too
     double widthTwips = 0; // placeholders and the lists only
     void (*command)(ToolbarCommands&) = nullptr;
+
+    // The tool tip in the interface's language.
+    QString toolTip() const
+    {
+        return toolTipSource ? QCoreApplication::translate("ToolbarSlot", toolTipSource) : QString();
+    }
 };
 
 // The commands that belong to other parts of the window; the tool bar only passes on.
@@ -52,10 +59,10 @@ public:
     QString copybuffer() const { return copybuffer_; }
 
     // Message texts shown by the "gotoword" and "help" buttons.
-    static const QString kGotoWordText;
-    static const QString kGotoWordTitle;
-    static const QString kHelpText;
-    static const QString kHelpTitle;
+    static QString gotoWordText();
+    static QString gotoWordTitle();
+    static QString helpText();
+    static QString helpTitle();
 
 private:
     void cut();

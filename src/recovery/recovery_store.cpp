@@ -6,6 +6,7 @@
 #include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -112,7 +113,7 @@ std::optional<QString> RecoveryStore::write(const DocumentSnapshot& snapshot, co
 std::optional<QString> RecoveryStore::writeWith(const QTextDocument& document, const QString& originalPath)
 {
     if (!ensureSession())
-        return QStringLiteral("%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
+        return QCoreApplication::translate("recovery", "%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
     if (const auto error = rtf::saveBytes(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
         return rtf::failureText(*error);
     if (const auto error = rtf::saveFile(pathOf(id_, kCopySuffix), document))

@@ -12,6 +12,7 @@
 #include "entry/palette_insertion.h"
 #include "formatting/size_options.h"
 #include "formatting/toolbar.h"
+#include "language/interface_language.h"
 #include "nq/face.h"
 #include "platform/dialogs.h"
 #include "platform/font_registration.h"
@@ -55,7 +56,8 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, const QString& programDir, QW
     : QMainWindow(parent), dialogs_(dialogs), programDir_(programDir),
       commonDialog1_(std::make_unique<CommonDialog>(dialogs, this))
 {
-    setWindowTitle(QStringLiteral("Form2"));
+    //: The window's name in the designer, shown until the start-up sets the caption.
+    setWindowTitle(tr("Form2"));
     setWindowIcon(toolbar_icons::windowIcon());
     createControls();
     document_ = new documents::Document(*richTextBox1_, this);
@@ -127,13 +129,13 @@ void MainWindow::createMenus()
     QList<QKeySequence> shortcuts;
     for (const layout::MenuItem& item : layout::menuItems()) {
         if (item.topLevel) {
-            menu = menuBar()->addMenu(item.caption);
+            menu = menuBar()->addMenu(tr(item.captionSource));
             menu->setObjectName(item.name);
             menu->menuAction()->setObjectName(item.name);
             menuActions_.insert(item.name, menu->menuAction());
             continue;
         }
-        QAction* action = menu->addAction(item.caption);
+        QAction* action = menu->addAction(tr(item.captionSource));
         action->setObjectName(item.name);
         if (!item.shortcut.isEmpty()) {
             action->setShortcut(item.shortcut);
@@ -209,8 +211,8 @@ void MainWindow::createToolbar()
             const QIcon icon = slot.key == QLatin1String("color")
                 ? toolbar_icons::colorSwatch(Qt::black)
                 : toolbar_icons::themed(slot.iconName);
-            QAction* button = toolbar1_->addAction(icon, slot.toolTip);
-            button->setToolTip(slot.toolTip);
+            QAction* button = toolbar1_->addAction(icon, slot.toolTip());
+            button->setToolTip(slot.toolTip());
             button->setData(slot.key);
             button->setObjectName(QStringLiteral("Toolbar1_") + slot.key);
             toolbar1_->widgetForAction(button)->setFixedSize(
@@ -234,8 +236,10 @@ void MainWindow::createToolbar()
             edit->installEventFilter(comboKeys_);
         list_boxes::applyOnlyChosenEntries(combo);
     }
-    combo2_->setEditText(QStringLiteral("Combo2"));
-    combo1_->setEditText(QStringLiteral("Combo1"));
+    //: The font list's name in the designer, its text until the start-up fills it.
+    combo2_->setEditText(tr("Combo2"));
+    //: The size list's name in the designer, its text until the start-up fills it.
+    combo1_->setEditText(tr("Combo1"));
 
     // Not docked: it keeps its place between the palette and the editor, at its own width
     // (widened only where this style draws the buttons larger than the design).
@@ -247,29 +251,30 @@ void MainWindow::createToolbar()
 
 void MainWindow::createOptionsFrame()
 {
-    frame1_ = new QGroupBox(QStringLiteral(" Options "), client_);
+    //: The Options panel's frame; the blanks around the word are kept.
+    frame1_ = new QGroupBox(tr(" Options "), client_);
     frame1_->setObjectName(QStringLiteral("Frame1"));
     // A panel over the editor: opaque, in the design's small dialog font.
     frame1_->setAutoFillBackground(true);
     QFont panelFont(QStringLiteral("MS Sans Serif"));
     panelFont.setPointSizeF(8.25);
-    frame1_->setFont(panelFont);
+    frame1_->setFont(language::interfaceFont(panelFont));
     place(frame1_, layout::kFrame1);
 
     // Created in the design's order; the tab order is set apart.
-    options_[3] = new QRadioButton(QStringLiteral("Extra large"), frame1_);
-    command2_ = new QPushButton(QStringLiteral("OK"), frame1_);
-    options_[2] = new QRadioButton(QStringLiteral("Large"), frame1_);
-    options_[1] = new QRadioButton(QStringLiteral("Medium"), frame1_);
-    options_[0] = new QRadioButton(QStringLiteral("Small"), frame1_);
-    label1_ = new QLabel(QStringLiteral("Font size:"), frame1_);
+    options_[3] = new QRadioButton(tr("Extra large"), frame1_);
+    command2_ = new QPushButton(tr("OK"), frame1_);
+    options_[2] = new QRadioButton(tr("Large"), frame1_);
+    options_[1] = new QRadioButton(tr("Medium"), frame1_);
+    options_[0] = new QRadioButton(tr("Small"), frame1_);
+    label1_ = new QLabel(tr("Font size:"), frame1_);
 
     command2_->setObjectName(QStringLiteral("Command2"));
     label1_->setObjectName(QStringLiteral("Label1"));
     QFont labelFont(QStringLiteral("MS Sans Serif"));
     labelFont.setPointSizeF(13.5);
     labelFont.setBold(true);
-    label1_->setFont(labelFont);
+    label1_->setFont(language::interfaceFont(labelFont));
 
     place(command2_, layout::kCommand2);
     place(label1_, layout::kLabel1);
@@ -385,8 +390,8 @@ void MainWindow::setUpRecovery()
     fileCommands_->setSettledHandler([this] { autosave_->documentSettled(); });
     connect(autosave_, &recovery::Autosave::failed, this, [this](const QString& reason) {
         dialogs_.message(this,
-                         QStringLiteral("Recovery copies of this document cannot be written. "
-                                        "Save the document to keep it safe.\n\n%1").arg(reason),
+                         tr("Recovery copies of this document cannot be written. "
+                            "Save the document to keep it safe.\n\n%1").arg(reason),
                          product::kName, platform::Buttons::Ok, platform::Icon::Warning);
     });
 }

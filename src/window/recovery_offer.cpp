@@ -9,6 +9,7 @@
 #include "recovery/autosave.h"
 #include "recovery/recovery_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -24,11 +25,12 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
         return false;
     const recovery::LeftCopy& copy = claim->copy();
     const QString what = copy.originalPath.isEmpty()
-        ? QStringLiteral("an unsaved document")
+        ? QCoreApplication::translate("window_recovery", "an unsaved document")
         : QDir::toNativeSeparators(copy.originalPath);
-    const QString text = QStringLiteral("Restore the document you were writing when %1 last "
-                                        "stopped without closing?\n\nA recovery copy of %2 was "
-                                        "kept (%3). No discards the copy.")
+    const QString text = QCoreApplication::translate("window_recovery",
+                                                     "Restore the document you were writing when %1 last "
+                                                     "stopped without closing?\n\nA recovery copy of %2 was "
+                                                     "kept (%3). No discards the copy.")
                              .arg(product::kName, what,
                                   QLocale().toString(copy.written, QLocale::ShortFormat));
     switch (dialogs.message(window, text, product::kName, platform::Buttons::YesNo,

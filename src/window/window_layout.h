@@ -47,7 +47,7 @@ QList<QRect> optionPlaces(const QList<QRect>& design, const QList<QSize>& needed
 
 struct MenuItem {
     QString name;       // objectName of the QAction (or QMenu for a top-level menu)
-    QString caption;
+    const char* captionSource = nullptr; // English, translated in the context "MainWindow"
     QKeySequence shortcut;
     bool topLevel = false;
 };

@@ -193,7 +193,7 @@ void TestAboutDialog::systemInfoButton()
     f.launcher.startable.clear();
     f.about->cmdSysInfo->click();
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QCOMPARE(f.dialogs.messages[0].text, about::kSysInfoUnavailable);
+    QCOMPARE(f.dialogs.messages[0].text, about::sysInfoUnavailableText());
 }
 
 QTEST_MAIN(TestAboutDialog)

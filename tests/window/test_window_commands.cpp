@@ -197,8 +197,8 @@ void TestWindowCommands::messageBoxes_data()
     QTest::addColumn<QString>("details"); // below it, in smaller type
     // Qt names a window without a title after the program; this box has an empty title bar.
     QTest::newRow("Goto Word, no title")
-        << ToolbarCommands::kGotoWordText << ToolbarCommands::kGotoWordTitle
-        << ToolbarCommands::kGotoWordText << QString();
+        << ToolbarCommands::gotoWordText() << ToolbarCommands::gotoWordTitle()
+        << ToolbarCommands::gotoWordText() << QString();
     const QString reason =
         QStringLiteral("/home/a/notes.txt: this is not an RTF file: it does not begin with {\\rtf");
     rtf::Failure notRtf;

@@ -2,6 +2,7 @@
 // the modes; `norvelin-rtf --help` prints them).
 
 #include "command_line.h"
+#include "language/interface_language.h"
 
 #include <QGuiApplication>
 
@@ -11,5 +12,6 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    language::installTranslations(app);
     return rtf_tool::runCommandLine(QCoreApplication::arguments());
 }
