@@ -1,5 +1,6 @@
 // Copy and paste between NQ text and Unicode Bengali through the editing control.
 #include "nq_notation.h"
+#include "faced_runs.h"
 
 #include "editor/clipboard.h"
 #include "editor/rich_text_box.h"
@@ -30,16 +31,6 @@ QTextCharFormat face(const QString& family, bool bold = false)
 QString uni(const char16_t* s)
 {
     return QString::fromUtf16(s);
-}
-
-// Each character of the document with the family it is drawn in.
-QList<QPair<QString, QString>> facedRuns(const QTextDocument& doc)
-{
-    QList<QPair<QString, QString>> runs;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            runs.append({it.fragment().text(), nqtext::effectiveFamily(it.fragment().charFormat(), doc)});
-    return runs;
 }
 
 } // namespace

@@ -3,30 +3,13 @@
 // U+FFFD), names that look like markup.
 
 #include "file_commands_fixture.h"
+#include "raw_names.h"
 
 #include <QScopeGuard>
 #include <QTest>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
-
-namespace {
-
-QList<QByteArray> rawNames(const QByteArray& folder)
-{
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(folder.constData());
-    while (const dirent* entry = dir ? ::readdir(dir) : nullptr)
-        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
-            names.append(entry->d_name);
-    if (dir)
-        ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-} // namespace
 
 class TestFileNames : public QObject {
     Q_OBJECT

@@ -4,7 +4,8 @@
 // xdotool after asking for the `bd` keyboard layout; where the server keeps its own layout
 // (Xvfb here does, though setxkbmap reports success), xdotool binds each Bengali keysym to a
 // spare key, and the events reach the editor as a Bengali layout's do: with Bengali text.
-#include "../bridge/nq_notation.h"
+#include "nq_notation.h"
+#include "faced_runs.h"
 
 #include "editor/clipboard.h"
 #include "editor/rich_text_box.h"
@@ -29,16 +30,6 @@ enum class Path { KeysOneByOne, CommitsOneByOne, CommitWhole, PreeditThenCommit,
 QString uni(const char16_t* s)
 {
     return QString::fromUtf16(s);
-}
-
-// Each run of the document with the family it is drawn in.
-QList<QPair<QString, QString>> facedRuns(const QTextDocument& doc)
-{
-    QList<QPair<QString, QString>> runs;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            runs.append({it.fragment().text(), nqtext::effectiveFamily(it.fragment().charFormat(), doc)});
-    return runs;
 }
 
 bool onX11()

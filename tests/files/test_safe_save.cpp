@@ -7,6 +7,7 @@
 #include "files/native_path.h"
 #include "files/safe_save.h"
 #include "files/temporary_files.h"
+#include "raw_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +21,6 @@
 #include <csignal>
 #include <cstring>
 
-#include <dirent.h>
 
 #include <fcntl.h>
 #include <grp.h>
@@ -78,19 +78,6 @@ QMap<QByteArray, QByteArray> attributesOf(const QString& path)
         result.insert(names + at, QByteArray(value, int(qMax<ssize_t>(length, 0))));
     }
     return result;
-}
-
-// The names in `folder` as the system spells them.
-QList<QByteArray> rawNames(const QByteArray& folder)
-{
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(folder.constData());
-    while (const dirent* entry = dir ? ::readdir(dir) : nullptr)
-        if (qstrcmp(entry->d_name, ".") != 0 && qstrcmp(entry->d_name, "..") != 0)
-            names.append(entry->d_name);
-    if (dir)
-        ::closedir(dir);
-    return names;
 }
 
 // Hidden files a save leaves in `folder`: temporaries and backups.

@@ -1,6 +1,6 @@
 // Words of NQ text: where they start and end, what separates them, what is left out.
 
-#include "../bridge/nq_notation.h"
+#include "nq_notation.h"
 #include "spelling/word_splitter.h"
 
 #include <QTest>
