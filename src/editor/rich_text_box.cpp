@@ -259,6 +259,9 @@ std::optional<rtf::Failure> RichTextBox::LoadFile(const QString& path, rtf::Read
     const bool ours = old && old->parent() == this;
     loading_ = true;
     watchDocument(loaded);
+    // Extra selections hold cursors into the old document, which goes now; Qt would read
+    // them on the next change of selections.
+    setExtraSelections({});
     setDocument(loaded);
     moveCursor(QTextCursor::Start);
     loading_ = false;

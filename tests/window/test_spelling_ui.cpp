@@ -62,6 +62,7 @@ private slots:
     void initTestCase();
     void waveMarksFlaggedWordsOnly();
     void waveFollowsEditsAndSwitch();
+    void waveOutlivesALoadedDocument();
     void sessionCommands();
     void sessionWrapsAroundFromTheCaret();
     void dialogChangesTheWord();
@@ -122,6 +123,32 @@ void TestSpellingUi::waveFollowsEditsAndSwitch()
     QTRY_COMPARE_WITH_TIMEOUT(waved(editor), QStringList{QStringLiteral("আকাসে")}, 20000);
     underliner.setEnabled(false);
     QVERIFY(editor.extraSelections().isEmpty());
+}
+
+// Opening a file (or restoring a recovery copy) replaces the editor's document: waves over
+// the old one must not outlive it (they used to crash the next refresh).
+void TestSpellingUi::waveOutlivesALoadedDocument()
+{
+    RichTextBox editor;
+    editor.resize(600, 300);
+    editor.show();
+    SpellService service(folder_, personalPath());
+    SpellUnderliner underliner(editor, service);
+    underliner.setEnabled(true);
+    fill(*editor.document(), QStringLiteral("আকাসে মেঘ"));
+    QTRY_COMPARE_WITH_TIMEOUT(waved(editor), QStringList{QStringLiteral("আকাসে")}, 20000);
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("next.rtf"));
+    QTextDocument next;
+    fill(next, QStringLiteral("পৃথিবি গোল"));
+    QVERIFY(!rtf::saveFile(file, next));
+    for (int load = 0; load < 2; ++load) { // the control's own document, then one it was given
+        QVERIFY(!editor.LoadFile(file));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        underliner.refresh();
+        QTRY_COMPARE_WITH_TIMEOUT(waved(editor), QStringList{QStringLiteral("পৃথিবি")}, 20000);
+    }
 }
 
 void TestSpellingUi::sessionCommands()
