@@ -136,6 +136,18 @@ bool RecoveryStore::hasCopy() const
     return written_ && QFileInfo::exists(pathOf(id_, kCopySuffix));
 }
 
+LeftCopy RecoveryStore::leftCopy(const QString& id) const
+{
+    LeftCopy copy;
+    copy.id = id;
+    copy.rtfPath = pathOf(id, kCopySuffix);
+    QFile original(pathOf(id, kPathSuffix));
+    if (original.open(QIODevice::ReadOnly))
+        copy.originalPath = recordedPath(original.read(kMaxPathBytes + 1));
+    copy.written = QFileInfo(copy.rtfPath).lastModified();
+    return copy;
+}
+
 QList<LeftCopy> RecoveryStore::leftCopies() const
 {
     QList<LeftCopy> copies;
@@ -153,14 +165,7 @@ QList<LeftCopy> RecoveryStore::leftCopies() const
         if (!lock.tryLock(0))
             continue;
         lock.unlock();
-        LeftCopy copy;
-        copy.id = id;
-        copy.rtfPath = pathOf(id, kCopySuffix);
-        QFile original(pathOf(id, kPathSuffix));
-        if (original.open(QIODevice::ReadOnly))
-            copy.originalPath = recordedPath(original.read(kMaxPathBytes + 1));
-        copy.written = QFileInfo(copy.rtfPath).lastModified();
-        copies.append(copy);
+        copies.append(leftCopy(id));
     }
     return copies;
 }
@@ -177,17 +182,10 @@ std::unique_ptr<ClaimedCopy> RecoveryStore::claimLeftCopy() const
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0))
             continue; // its program runs, or another start offers it now
-        LeftCopy copy;
-        copy.id = id;
-        copy.rtfPath = pathOf(id, kCopySuffix);
         // Another start may have taken it between the listing and the lock.
-        if (!QFileInfo::exists(copy.rtfPath))
+        if (!QFileInfo::exists(pathOf(id, kCopySuffix)))
             continue;
-        QFile original(pathOf(id, kPathSuffix));
-        if (original.open(QIODevice::ReadOnly))
-            copy.originalPath = QString::fromUtf8(original.read(64 * 1024));
-        copy.written = QFileInfo(copy.rtfPath).lastModified();
-        return std::make_unique<ClaimedCopy>(std::move(copy), std::move(lock));
+        return std::make_unique<ClaimedCopy>(leftCopy(id), std::move(lock));
     }
     return nullptr;
 }

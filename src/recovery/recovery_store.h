@@ -76,6 +76,9 @@ public:
     std::unique_ptr<ClaimedCopy> claimLeftCopy() const;
 
 private:
+    // What the files of the copy `id` say: where it lies, the document's recorded path
+    // (checked: one clean absolute path, else none), when it was written.
+    LeftCopy leftCopy(const QString& id) const;
     bool ensureSession();
     std::optional<QString> writeWith(const QTextDocument& document, const QString& originalPath);
     QString pathOf(const QString& id, const char* suffix) const;

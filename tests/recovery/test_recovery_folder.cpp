@@ -51,6 +51,10 @@ private slots:
         const QList<recovery::LeftCopy> left = recovery::RecoveryStore(folder.path()).leftCopies();
         QCOMPARE(left.size(), 1);
         QCOMPARE(left[0].originalPath, expected);
+        // The copy the start offers, held while it asks, reads the same.
+        const auto claimed = recovery::RecoveryStore(folder.path()).claimLeftCopy();
+        QVERIFY(claimed);
+        QCOMPARE(claimed->copy().originalPath, expected);
     }
 
     void folderModes_data()
