@@ -291,8 +291,12 @@ QTextCharFormat BodyText::charFormat(const CharProps& chars)
         && cachedColorChanges_ == colors_.changes())
         return cachedFormat_;
     const FontEntry* font = fonts_.fontOf(chars);
+    // Background index 0 means "no background" even when the table's first entry is a real
+    // colour (AbiWord and mail clients write black first): reading it as a colour paints every
+    // run black on black.
+    const QColor background = chars.background > 0 ? colors_.colorAt(chars.background) : QColor();
     cachedFormat_ = toCharFormat(chars, font ? font->name : QString(), colors_.colorAt(chars.foreground),
-                                 colors_.colorAt(chars.background), fields_.link(chars.link));
+                                 background, fields_.link(chars.link));
     cachedProps_ = chars;
     cachedFontChanges_ = fonts_.changes();
     cachedColorChanges_ = colors_.changes();

@@ -32,7 +32,7 @@ struct CharProps {
     int font = -1;          // font table number; -1: the \deff font
     int halfPoints = 24;
     int foreground = 0;     // colour table index; 0: automatic
-    int background = 0;
+    int background = 0;     // colour table index; 0: none, whatever the table's first entry
     int link = -1;          // index of a hyperlink target
     bool bold = false;
     bool italic = false;

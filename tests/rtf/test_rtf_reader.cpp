@@ -21,6 +21,8 @@ private slots:
     void listLabels();
     void characterFormatting_data();
     void characterFormatting();
+    void backgroundOnlyWhenAsked_data();
+    void backgroundOnlyWhenAsked();
     void paragraphFormatting_data();
     void paragraphFormatting();
     void fontFamilyIsExplicitOnEveryRun();
@@ -236,6 +238,39 @@ void TestRtfReader::characterFormatting()
     QTextCursor cursor(result.document.get());
     cursor.setPosition(position + 1);
     QCOMPARE(rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont()), expected);
+}
+
+void TestRtfReader::backgroundOnlyWhenAsked_data()
+{
+    QTest::addColumn<QByteArray>("colorTable");
+    QTest::addColumn<QByteArray>("run");
+    QTest::addColumn<QString>("background");
+    const QByteArray blackFirst = "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue0;}";
+    const QByteArray redFirst = "{\\colortbl\\red255\\green0\\blue0;}";
+    QTest::newRow("black first, nothing asked") << blackFirst << QByteArray("Hello") << "";
+    QTest::newRow("red first, nothing asked") << redFirst << QByteArray("Hello") << "";
+    QTest::newRow("highlight 0 is none") << blackFirst << QByteArray("\\highlight0 Hello") << "";
+    QTest::newRow("cb 0 is none") << redFirst << QByteArray("\\cb0 Hello") << "";
+    QTest::newRow("chcbpat 0 is none") << redFirst << QByteArray("\\chcbpat0 Hello") << "";
+    QTest::newRow("highlight asked") << blackFirst << QByteArray("\\highlight1 Hello") << "#ffff00";
+    QTest::newRow("chcbpat asked") << blackFirst << QByteArray("\\chcbpat1 Hello") << "#ffff00";
+    QTest::newRow("asked then reset") << blackFirst << QByteArray("\\highlight1\\highlight0 Hello") << "";
+}
+
+void TestRtfReader::backgroundOnlyWhenAsked()
+{
+    QFETCH(QByteArray, colorTable);
+    QFETCH(QByteArray, run);
+    QFETCH(QString, background);
+    const auto result = readRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}" + colorTable + run + "\\par}");
+    QVERIFY(!result.error);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(2);
+    const QTextCharFormat format = cursor.charFormat();
+    const QString found = format.background().style() == Qt::NoBrush ? QString() : format.background().color().name();
+    QCOMPARE(found, background);
+    // A save must not invent one either (LibreOffice would show it).
+    QCOMPARE(rtf::write(*result.document).contains("\\highlight"), !background.isEmpty());
 }
 
 void TestRtfReader::paragraphFormatting_data()
