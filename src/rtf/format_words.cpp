@@ -34,6 +34,10 @@ constexpr FormatWord<CharSetter> kCharacterFormat[] = {
          c.link = link;
      }},
     {"b", [](CharProps& c, const Token& t) { c.bold = on(t); }},
+    {"af", [](CharProps& c, const Token& t) { c.scriptFont = t.param; }},
+    {"afs", [](CharProps& c, const Token& t) { if (t.param > 0) c.scriptHalfPoints = std::min(t.param, kMaxHalfPoints); }},
+    {"ab", [](CharProps& c, const Token& t) { c.scriptBold = on(t) ? 1 : 0; }},
+    {"ai", [](CharProps& c, const Token& t) { c.scriptItalic = on(t) ? 1 : 0; }},
     {"i", [](CharProps& c, const Token& t) { c.italic = on(t); }},
     {"strike", [](CharProps& c, const Token& t) { c.strike = on(t); }},
     {"striked", [](CharProps& c, const Token& t) { c.strike = on(t); }},

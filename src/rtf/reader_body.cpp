@@ -1,6 +1,7 @@
 #include "rtf/reader_body.h"
 
 #include "nq/glyph_code.h"
+#include "rtf/complex_script.h"
 #include "rtf/format_mapping.h"
 #include "rtf/list_numbering.h"
 #include "rtf/reader_colors.h"
@@ -213,7 +214,14 @@ void BodyText::emitRun()
     if (runText_.isEmpty())
         return;
     replaceUnpairedSurrogates(runText_);
-    builder_.insertText(runText_, charFormat(runProps_));
+    if (!hasComplexScriptValues(runProps_)) {
+        builder_.insertText(runText_, charFormat(runProps_));
+    } else {
+        const CharProps scriptProps = complexScriptProps(runProps_);
+        for (const ScriptPiece& piece : splitByScript(runText_))
+            builder_.insertText(runText_.mid(piece.start, piece.length),
+                                charFormat(piece.complex ? scriptProps : runProps_));
+    }
     runText_.clear();
 }
 

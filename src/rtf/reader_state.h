@@ -40,6 +40,11 @@ struct CharProps {
     bool hidden = false;
     Underline underline = Underline::None;
     VerticalPosition position = VerticalPosition::Normal;
+    // \af \afs \ab \ai for complex-script text; -1: as \f \fs \b \i.
+    int scriptFont = -1;
+    int scriptHalfPoints = -1;
+    std::int8_t scriptBold = -1;
+    std::int8_t scriptItalic = -1;
     bool operator==(const CharProps&) const = default;
 };
 

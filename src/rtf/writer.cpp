@@ -280,13 +280,22 @@ void Writer::writeParagraphProperties(const QTextBlockFormat& format)
 
 void Writer::writeCharacterProperties(const QTextCharFormat& format, bool withPosition)
 {
-    body_.append("\\plain\\f");
-    body_.append(QByteArray::number(fontIndex(nqtext::effectiveFamily(format, defaultFont_))));
-    body_.append("\\fs");
-    body_.append(QByteArray::number(int(std::lround(effectivePointSize(format, defaultFont_) * 2))));
-    if (format.fontWeight() >= QFont::Bold)
+    // The associated words (\af \afs \ab \ai) repeat the run's face, size, bold and italic
+    // for complex-script text: other programs format Unicode Bengali by them alone, and read
+    // them under \rtlch, as Word writes them.
+    const QByteArray font = QByteArray::number(fontIndex(nqtext::effectiveFamily(format, defaultFont_)));
+    const QByteArray size = QByteArray::number(int(std::lround(effectivePointSize(format, defaultFont_) * 2)));
+    const bool bold = format.fontWeight() >= QFont::Bold;
+    const bool italic = format.fontItalic();
+    body_.append("\\plain\\rtlch\\af" + font + "\\afs" + size);
+    if (bold)
+        body_.append("\\ab");
+    if (italic)
+        body_.append("\\ai");
+    body_.append("\\ltrch\\f" + font + "\\fs" + size);
+    if (bold)
         body_.append("\\b");
-    if (format.fontItalic())
+    if (italic)
         body_.append("\\i");
     switch (format.underlineStyle()) {
     case QTextCharFormat::NoUnderline: break;

@@ -60,7 +60,7 @@ void TestNorvelinRtfTool::converts_data()
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("text") << "out.txt" << QByteArray("caf\xc3\xa9 bold\n\xc2\xad\xc3\xa0\xc2\x81\nx\n");
     QTest::newRow("html") << "out.html" << QByteArray("font-weight:700;\">bold</span>");
-    QTest::newRow("rtf") << "out.rtf" << QByteArray("{\\plain\\f2\\fs24 \\'ad\\'e0\\'81\\line x}\\par");
+    QTest::newRow("rtf") << "out.rtf" << QByteArray("{\\plain\\rtlch\\af2\\afs24\\ltrch\\f2\\fs24 \\'ad\\'e0\\'81\\line x}\\par");
 }
 
 void TestNorvelinRtfTool::converts()

@@ -344,6 +344,11 @@ void TestRtfLibreOffice::addFormattingRows()
     QTest::newRow("face") << "Sans" << "style:font-name" << "Liberation Sans";
     QTest::newRow("NQ face") << "Glyph" << "style:font-name" << "NQ";
     QTest::newRow("NQ bold") << "Glyph" << "fo:font-weight" << "bold";
+    // The same formatting for complex-script text (Unicode Bengali, Arabic, Hebrew).
+    QTest::newRow("complex bold") << "Bold" << "style:font-weight-complex" << "bold";
+    QTest::newRow("complex plain") << "plain" << "style:font-weight-complex" << "";
+    QTest::newRow("complex italic") << "Italic" << "style:font-style-complex" << "italic";
+    QTest::newRow("complex size") << "Big" << "style:font-size-complex" << "28pt";
 }
 
 void TestRtfLibreOffice::formattingInFlatOdt_data() { addFormattingRows(); }
@@ -376,9 +381,10 @@ void TestRtfLibreOffice::libreOfficeRtfReadsBack()
     const QTextBlockFormat block = cursor.blockFormat();
     const Qt::Alignment alignment = block.alignment() & Qt::AlignHorizontal_Mask;
     QString actual;
-    if (attribute == u"fo:font-weight")
+    // One format holds both: a complex-script attribute reads back as its Latin twin.
+    if (attribute == u"fo:font-weight" || attribute == u"style:font-weight-complex")
         actual = chars.fontWeight() >= QFont::Bold ? QStringLiteral("bold") : QString();
-    else if (attribute == u"fo:font-style")
+    else if (attribute == u"fo:font-style" || attribute == u"style:font-style-complex")
         actual = chars.fontItalic() ? QStringLiteral("italic") : QString();
     else if (attribute == u"style:text-underline-style")
         actual = QHash<int, QString>{{QTextCharFormat::SingleUnderline, QStringLiteral("solid")},
@@ -398,7 +404,7 @@ void TestRtfLibreOffice::libreOfficeRtfReadsBack()
         actual = chars.foreground().color().name();
     else if (attribute == u"fo:background-color")
         actual = chars.background().style() == Qt::NoBrush ? QString() : chars.background().color().name();
-    else if (attribute == u"fo:font-size")
+    else if (attribute == u"fo:font-size" || attribute == u"style:font-size-complex")
         actual = QStringLiteral("%1pt").arg(chars.fontPointSize());
     else if (attribute == u"fo:text-align")
         actual = (alignment & Qt::AlignHCenter) ? QStringLiteral("center") : (alignment & Qt::AlignRight) ? QStringLiteral("end")

@@ -21,6 +21,8 @@ private slots:
     void listLabels();
     void characterFormatting_data();
     void characterFormatting();
+    void complexScriptFormatting_data();
+    void complexScriptFormatting();
     void backgroundOnlyWhenAsked_data();
     void backgroundOnlyWhenAsked();
     void paragraphFormatting_data();
@@ -238,6 +240,49 @@ void TestRtfReader::characterFormatting()
     QTextCursor cursor(result.document.get());
     cursor.setPosition(position + 1);
     QCOMPARE(rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont()), expected);
+}
+
+void TestRtfReader::complexScriptFormatting_data()
+{
+    QTest::addColumn<QByteArray>("run");
+    QTest::addColumn<QString>("bengali");
+    QTest::addColumn<QString>("latin");
+    // \\u2476 \\u2494 \\u2434 \\u2482 \\u2494: "বাংলা"; the Latin word "ab" beside it.
+    const QByteArray bangla = "\\u2476?\\u2494?\\u2434?\\u2482?\\u2494?";
+    QTest::newRow("associated words alone") << QByteArray("\\rtlch\\ab\\afs40\\ltrch " + bangla + " ab")
+                                            << "Arial 20 b" << "Arial 12";
+    QTest::newRow("both sets, as LibreOffice writes")
+        << QByteArray("\\rtlch\\af1\\afs48\\ab\\ai\\ltrch\\f0\\fs20\\b0 " + bangla + " ab")
+        << "Lohit 24 b i" << "Arial 10";
+    QTest::newRow("Latin words only, complex text follows them")
+        << QByteArray("\\b\\fs32 " + bangla + " ab") << "Arial 16 b" << "Arial 16 b";
+    QTest::newRow("associated off") << QByteArray("\\b\\ab0 " + bangla + " ab") << "Arial 12" << "Arial 12 b";
+    QTest::newRow("plain resets them") << QByteArray("\\ab\\afs40\\plain " + bangla + " ab") << "Arial 12" << "Arial 12";
+    QTest::newRow("weak characters go with the letter before")
+        << QByteArray("\\ab 12 " + bangla + ", ab") << "Arial 12 b" << "Arial 12";
+}
+
+void TestRtfReader::complexScriptFormatting()
+{
+    QFETCH(QByteArray, run);
+    QFETCH(QString, bengali);
+    QFETCH(QString, latin);
+    const auto result = readRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Lohit;}}" + run + "\\par}");
+    QVERIFY(!result.error);
+    const QString text = result.document->toPlainText();
+    const auto describeAt = [&](qsizetype position) {
+        QTextCursor cursor(result.document.get());
+        cursor.setPosition(int(position) + 1);
+        return rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont());
+    };
+    const qsizetype letter = text.indexOf(QChar(0x09AC));
+    QVERIFY(letter >= 0);
+    QCOMPARE(describeAt(letter), bengali);
+    QCOMPARE(describeAt(text.indexOf(u"ab")), latin);
+    if (text.startsWith(u"12"))
+        QCOMPARE(describeAt(0), bengali);   // before any letter: with the first letter after it
+    if (const qsizetype comma = text.indexOf(u','); comma >= 0)
+        QCOMPARE(describeAt(comma), bengali);
 }
 
 void TestRtfReader::backgroundOnlyWhenAsked_data()

@@ -226,7 +226,7 @@ void TestRtfRoundTrip::writerOutput_data()
     QTest::newRow("undefined cp1252 byte as \\u") << "Arial" << u"\u0081"_qs << QByteArray("\\u129\\'3f");
     QTest::newRow("face with a code page in its name") << "Arial Baltic" << u"\u00e6\u0119"_qs << QByteArray("\\u230\\'3f\\u281\\'3f");
     QTest::newRow("tab and line") << "Arial" << u"a\tb\u2028c"_qs << QByteArray("a\\tab b\\line c");
-    QTest::newRow("run in a group of its own") << "Arial" << u"x"_qs << QByteArray("{\\plain\\f1\\fs24\\highlight1 x}\\par");
+    QTest::newRow("run in a group of its own") << "Arial" << u"x"_qs << QByteArray("{\\plain\\rtlch\\af1\\afs24\\ltrch\\f1\\fs24\\highlight1 x}\\par");
     QTest::newRow("Symbol face: Unicode with the face's byte") << "Symbol" << u"\u03b1\u2211(a"_qs << QByteArray("\\u945\\'61\\u8721\\'e5\\u40\\'28\\u97\\'3f");
     QTest::newRow("Wingdings: private use as its byte") << "Wingdings" << u"\uf06c\uf0d8"_qs << QByteArray("\\'6c\\'d8");
     QTest::newRow("symbol faces declared fcharset2") << "Wingdings" << u"\uf06c"_qs << QByteArray("\\fnil\\fcharset2 Wingdings;");
