@@ -3,6 +3,7 @@
 #include "nq/glyph_code.h"
 #include "rtf/complex_script.h"
 #include "rtf/format_mapping.h"
+#include "rtf/list_bullets.h"
 #include "rtf/list_numbering.h"
 #include "rtf/reader_colors.h"
 #include "rtf/reader_fields.h"
@@ -111,8 +112,11 @@ void BodyText::appendText(const QString& text)
         return;
     if (state_.literalLabel) {
         // Held until the paragraph's content: a blank one gives way to the list's own label.
-        literalLabel_ += text;
-        literalLabelProps_ = state_.chars;
+        // Each run keeps its face: a label mixing faces must not take the last one's.
+        if (!literalLabel_.isEmpty() && literalLabel_.last().chars == state_.chars)
+            literalLabel_.last().text += text;
+        else
+            literalLabel_.append({text, state_.chars});
         return;
     }
     if (!(runProps_ == state_.chars)) {
@@ -152,24 +156,39 @@ void BodyText::emitListLabel()
     if (!generated && para.listOverride <= 0 && para.legacyList < 0)
         lists_.paragraphOutsideLists();
 
-    GroupState label = state_;
-    label.literalLabel = false;
-    QString text;
-    if (!literalLabel_.trimmed().isEmpty()) {
-        text = literalLabel_;
-        label.chars = literalLabelProps_;
+    QString literal;
+    for (const LabelPiece& piece : std::as_const(literalLabel_))
+        literal += piece.text;
+    QList<LabelPiece> label;
+    if (!literal.trimmed().isEmpty()) {
+        label = literalLabel_;
     } else if (generated) {
+        CharProps chars = state_.chars;
         if (generated->font >= 0)
-            label.chars.font = generated->font;
-        text = labelText(generated->text, fonts_.fontOf(label.chars));
+            chars.font = generated->font;
+        label.append({labelText(generated->text, fonts_.fontOf(chars)), chars});
     }
     literalLabel_.clear();
-    if (text.isEmpty())
-        return;
-    flushBytes();
-    std::swap(state_, label);
-    appendText(text);
-    std::swap(state_, label);
+    insertLabel(label);
+}
+
+void BodyText::insertLabel(const QList<LabelPiece>& pieces)
+{
+    bool started = false;
+    for (LabelPiece piece : pieces) {
+        if (piece.text.isEmpty())
+            continue;
+        if (!started) {
+            flushBytes();
+            emitRun();
+            started = true;
+        }
+        QTextCharFormat format = charFormat(piece.chars);
+        if (showBulletsAsUnicode(piece.text, fonts_.fontOf(piece.chars), fonts_.scriptFontOf(piece.chars)))
+            format.setFontFamilies({bulletFace()});
+        replaceUnpairedSurrogates(piece.text);
+        builder_.insertText(piece.text, format);
+    }
 }
 
 QString BodyText::labelText(const QString& held, const FontEntry* font)

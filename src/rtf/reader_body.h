@@ -6,6 +6,7 @@
 #include "rtf/reader_room.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -67,9 +68,14 @@ private:
     int cellSeparatorsPending_ = 0;  // one per \cell: empty cells keep their place
     bool pageBreakPending_ = false;
 
+    struct LabelPiece {
+        QString text;
+        CharProps chars;
+    };
+    void insertLabel(const QList<LabelPiece>& pieces);
+
     bool paragraphLabelDone_ = false;
-    QString literalLabel_;         // the paragraph's \listtext or \pntext
-    CharProps literalLabelProps_;
+    QList<LabelPiece> literalLabel_;   // the paragraph's \listtext or \pntext, run by run
 
     // Built once per change of properties: a new format for each of a million paragraphs
     // would be allocated, compared and freed again.

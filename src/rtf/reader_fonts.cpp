@@ -83,6 +83,12 @@ const FontEntry* FontTable::fontOf(const CharProps& chars) const
     return found == fonts_.end() ? nullptr : &found->second;
 }
 
+const FontEntry* FontTable::scriptFontOf(const CharProps& chars) const
+{
+    const auto found = chars.scriptFont < 0 ? fonts_.end() : fonts_.find(chars.scriptFont);
+    return found == fonts_.end() ? nullptr : &found->second;
+}
+
 int FontTable::codePageOf(const FontEntry* font) const
 {
     if (font && font->suffixCodePage > 0)

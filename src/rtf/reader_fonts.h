@@ -35,6 +35,8 @@ public:
 
     // The font of a run: its own, else the \deff font; nullptr when the table has neither.
     const FontEntry* fontOf(const CharProps& chars) const;
+    // The run's \af font; nullptr when it names none the table has.
+    const FontEntry* scriptFontOf(const CharProps& chars) const;
     int codePageOf(const FontEntry* font) const;
     QString decode(const FontEntry* font, const QByteArray& bytes) { return decoder_.decode(codePageOf(font), bytes); }
     // Counts the changes that may give a run another face: formats made before are stale.

@@ -2,6 +2,8 @@
 
 #include "rtf_test_support.h"
 
+#include "nq/glyph_code.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QTest>
@@ -21,6 +23,8 @@ private slots:
     void listLabels();
     void characterFormatting_data();
     void characterFormatting();
+    void bulletLabelsShow_data();
+    void bulletLabelsShow();
     void complexScriptFormatting_data();
     void complexScriptFormatting();
     void backgroundOnlyWhenAsked_data();
@@ -240,6 +244,38 @@ void TestRtfReader::characterFormatting()
     QTextCursor cursor(result.document.get());
     cursor.setPosition(position + 1);
     QCOMPARE(rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont()), expected);
+}
+
+void TestRtfReader::bulletLabelsShow_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("face");
+    const QByteArray symbolList = "{\\*\\listtable{\\list\\listsimple{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}\\f1}\\listid1}}"
+                                  "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}";
+    QTest::newRow("Symbol face, literal") << QByteArray("{\\listtext\\f1 \\'b7\\tab}item") << u"\u2022"_qs << "Sans Serif";
+    QTest::newRow("Symbol face, from the list table") << symbolList + "\\pard\\ls1 item" << u"\u2022"_qs << "Sans Serif";
+    QTest::newRow("Symbol named only by \\af, as LibreOffice writes Word's lists")
+        << QByteArray("{\\listtext\\pard\\plain\\rtlch\\af1\\ltrch\\dbch\\af1\\loch\\f0 \\u61623?\\tab}item") << u"\u2022"_qs << "Sans Serif";
+    QTest::newRow("Wingdings square") << QByteArray("{\\listtext\\f2 \\'a7\\tab}item") << u"\u25aa"_qs << "Sans Serif";
+    QTest::newRow("Wingdings as private use") << QByteArray("{\\listtext\\f2 \\u61607?\\tab}item") << u"\u25aa"_qs << "Sans Serif";
+    QTest::newRow("Symbol's bullet code in a text face") << QByteArray("{\\listtext\\f0 \\u61623?\\tab}item") << u"\u2022"_qs << "Times";
+    QTest::newRow("NQ's own code stays") << QByteArray("{\\listtext\\f3 \\'b7\\tab}item") << QString(nq::toChar(0xB7)) << "NQ";
+    QTest::newRow("a number stays") << QByteArray("{\\listtext\\f0 1.\\tab}item") << u"1"_qs << "Times";
+}
+
+void TestRtfReader::bulletLabelsShow()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, label);
+    QFETCH(QString, face);
+    const auto result = readRtf("{\\rtf1\\deff0{\\fonttbl{\\f0 Times;}{\\f1\\fnil\\fcharset2 Symbol;}{\\f2 Wingdings;}{\\f3 NQ;}}"
+                                + body + "\\par}");
+    QVERIFY(!result.error);
+    QCOMPARE(result.document->toPlainText().left(1), label);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(1);
+    QCOMPARE(cursor.charFormat().fontFamilies().toStringList().value(0), face);
 }
 
 void TestRtfReader::complexScriptFormatting_data()

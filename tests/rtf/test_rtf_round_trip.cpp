@@ -33,6 +33,8 @@ private slots:
     void typedTextTakesTheDocumentDefaultFont();
     void writerOutput_data();
     void writerOutput();
+    void readFilesComeBackAsRead_data();
+    void readFilesComeBackAsRead();
     void emptyDocumentSurvives();
     void loadFileErrorsNameTheFile_data();
     void loadFileErrorsNameTheFile();
@@ -250,6 +252,40 @@ void TestRtfRoundTrip::writerOutput()
     const auto loaded = readRtf(rtf);
     QVERIFY(!loaded.error);
     QCOMPARE(loaded.document->firstBlock().text(), text);
+}
+
+void TestRtfRoundTrip::readFilesComeBackAsRead_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::newRow("list label mixing faces")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f1 Symbol;}}{\\pntext\\u61520 g\\f1 m}f\\par}");
+    QTest::newRow("Symbol bullet label")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Times;}{\\f1\\fcharset2 Symbol;}}{\\listtext\\f1 \\'b7\\tab}item\\par}");
+    QTest::newRow("bold 24 pt Bengali heading set by the associated words")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Times;}{\\f1 Lohit Bengali;}}\\rtlch\\af1\\afs48\\ab\\ltrch\\f0\\fs24 "
+                      "\\u2476?\\u2494?\\u2434?\\u2482?\\u2494? text\\par}");
+    QTest::newRow("black first in the colour table")
+        << QByteArray("{\\rtf1{\\colortbl\\red0\\green0\\blue0;\\red255\\green0\\blue0;}Hello {\\cf1 red}\\par}");
+}
+
+void TestRtfRoundTrip::readFilesComeBackAsRead()
+{
+    QFETCH(QByteArray, rtf);
+    const auto first = readRtf(rtf);
+    QVERIFY(!first.error);
+    const QByteArray written = rtf::write(*first.document);
+    const auto second = readRtf(written);
+    QVERIFY(!second.error);
+    QCOMPARE(rtf_test::rawText(*second.document), rtf_test::rawText(*first.document));
+    const QString text = first.document->toPlainText();
+    for (int position = 1; position <= text.size(); ++position) {
+        QTextCursor a(first.document.get());
+        QTextCursor b(second.document.get());
+        a.setPosition(position);
+        b.setPosition(position);
+        QCOMPARE(rtf_test::describeChars(b.charFormat(), second.document->defaultFont()),
+                 rtf_test::describeChars(a.charFormat(), first.document->defaultFont()));
+    }
 }
 
 void TestRtfRoundTrip::emptyDocumentSurvives()
