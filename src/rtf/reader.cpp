@@ -70,6 +70,7 @@ std::optional<Failure> Reader::read(ReadNotes& notes)
         ++word;
     if (data_[start] != '{' || !data_.sliced(word).startsWith("\\rtf"))
         return failure(FailureKind::NotRtf);
+    footnotes_.scan(data_);
     // The document group opens here; blanks before \rtf are no text.
     openGroup();
     tokenizer_.skipTo(word);
@@ -329,7 +330,7 @@ void Reader::handleWord(const Token& token)
     case Cmd::Row: body_.endRow(); break;
     case Cmd::Page: body_.pageBreak(); break;
     case Cmd::Cell: body_.endCell(); break;
-    case Cmd::FootnoteMark: body_.appendText(QString::number(footnotes_.markNumber())); break;
+    case Cmd::FootnoteMark: body_.appendText(footnotes_.markText()); break;
     case Cmd::UnicodeSkip: state_.unicodeSkip = std::clamp(token.param, 0, kMaxUnicodeSkip); break;
     case Cmd::Unicode:
         if (token.hasParam)

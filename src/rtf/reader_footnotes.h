@@ -4,7 +4,9 @@
 
 #include "rtf/reader_state.h"
 #include "rtf/failure.h"
+#include "rtf/note_numbering.h"
 
+#include <QByteArrayView>
 #include <QtGlobal>
 
 #include <optional>
@@ -31,8 +33,10 @@ public:
     void found(qsizetype begin, const GroupState& state);
     // A skipped group ended at `offset`: the note being skipped, if any, ends there.
     void skipEnded(qsizetype offset);
-    // The number \chftn shows.
-    int markNumber() const { return reading_ > 0 ? reading_ : int(notes_.size()) + 1; }
+    // Finds which notes are endnotes, and how each kind is numbered, before reading.
+    void scan(QByteArrayView data) { numbering_.scan(data); }
+    // What \chftn shows: in the body the mark of the note that follows it.
+    QString markText() const { return numbering_.label(reading_ > 0 ? reading_ - 1 : int(notes_.size())); }
     bool empty() const { return notes_.empty(); }
 
     // Appends the notes to the body. `state` is the reader's group state.
@@ -46,6 +50,7 @@ private:
     };
     std::vector<Note> notes_;
     int reading_ = 0;  // the number of the note being read at the end; 0: the body
+    NoteNumbering numbering_;
 };
 
 } // namespace rtf

@@ -128,6 +128,16 @@ void TestRtfReader::text_data()
     QTest::newRow("nested-table fallback skipped") << QByteArray("{\\rtf1 A{\\*\\nesttableprops\\trowd\\nestrow}{\\nonesttables B\\par}C}") << u"AC"_qs;
     QTest::newRow("object result kept, data skipped") << QByteArray("{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}\\objw10{\\*\\objdata 01050000}{\\result{\\b shown}}}b}") << u"ashownb"_qs;
     QTest::newRow("footnotes become endnotes") << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} One.}, more{\\super\\chftn}{\\*\\footnote{\\super\\chftn} Two\\par second}.\\par end\\par}") << u"Text1, more2.\nend\n----------\n1 One.\n2 Two\nsecond"_qs;
+    QTest::newRow("endnotes numbered apart, lower roman by default")
+        << QByteArray("{\\rtf1 A{\\super\\chftn}{\\footnote\\ftnalt\\pard{\\super\\chftn} E1.} B{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} F1.}"
+                      " C{\\super\\chftn}{\\footnote\\ftnalt{\\super\\chftn} E2.}\\par}")
+        << u"Ai B1 Cii\n----------\ni E1.\n1 F1.\nii E2."_qs;
+    QTest::newRow("numbering words for each kind")
+        << QByteArray("{\\rtf1\\ftnnauc\\aftnnar A{\\chftn}{\\footnote{\\chftn} f}B{\\chftn}{\\footnote\\ftnalt{\\chftn} e}\\par}")
+        << u"AAB1\n----------\nA f\n1 e"_qs;
+    QTest::newRow("Chicago signs")
+        << QByteArray("{\\rtf1\\ftnnchi A{\\chftn}{\\footnote{\\chftn} f}B{\\chftn}{\\footnote{\\chftn} g}\\par}")
+        << u"A*B\u2020\n----------\n* f\n\u2020 g"_qs;
     QTest::newRow("footnote in a file cut short") << QByteArray("{\\rtf1 a{\\footnote{\\b note") << u"a\n----------\nnote"_qs;
     QTest::newRow("table text in order") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\pard\\intbl A2\\cell\\row\\pard after}") << u"A1\tB1\nA2\nafter"_qs;
     QTest::newRow("list text kept") << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}{\\pntext\\'b7\\tab}one\\par{\\listtext 2.\\tab}two}") << u"\u00b7\tone\n2.\ttwo"_qs;
