@@ -322,7 +322,7 @@ QTextCharFormat BodyText::charFormat(const CharProps& chars)
     // colour (AbiWord and mail clients write black first): reading it as a colour paints every
     // run black on black.
     const QColor background = chars.background > 0 ? colors_.colorAt(chars.background) : QColor();
-    cachedFormat_ = toCharFormat(chars, font ? font->name : QString(), colors_.colorAt(chars.foreground),
+    cachedFormat_ = toCharFormat(chars, font ? font->name : unfontedFace(), colors_.colorAt(chars.foreground),
                                  background, fields_.link(chars.link));
     cachedProps_ = chars;
     cachedFontChanges_ = fonts_.changes();

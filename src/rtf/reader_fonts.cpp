@@ -83,6 +83,8 @@ const FontEntry* FontTable::fontOf(const CharProps& chars) const
     return found == fonts_.end() ? nullptr : &found->second;
 }
 
+QString unfontedFace() { return QStringLiteral("Sans Serif"); }
+
 const FontEntry* FontTable::scriptFontOf(const CharProps& chars) const
 {
     const auto found = chars.scriptFont < 0 ? fonts_.end() : fonts_.find(chars.scriptFont);

@@ -23,6 +23,12 @@ struct FontEntry {
     SymbolFont symbol = SymbolFont::None;
 };
 
+// The face of text a file names no font for (no font table, or neither the run's font nor
+// the \deff font in it). Such files come from programs that write Latin text; the NQ files
+// of this program always name NQ in their table. The editor and the converter both show
+// it, and a save names it.
+QString unfontedFace();
+
 class FontTable final : public Room {
 public:
     explicit FontTable(const DocumentProps& document) : document_(document) {}

@@ -23,6 +23,8 @@ private slots:
     void listLabels();
     void characterFormatting_data();
     void characterFormatting();
+    void unfontedTextFace_data();
+    void unfontedTextFace();
     void bulletLabelsShow_data();
     void bulletLabelsShow();
     void complexScriptFormatting_data();
@@ -254,6 +256,29 @@ void TestRtfReader::characterFormatting()
     QTextCursor cursor(result.document.get());
     cursor.setPosition(position + 1);
     QCOMPARE(rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont()), expected);
+}
+
+void TestRtfReader::unfontedTextFace_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("face");
+    // The editor shows a run without a face in NQ: every run must name one.
+    QTest::newRow("no font table") << QByteArray("{\\rtf1\\ansi Dear reader\\par}") << "Sans Serif";
+    QTest::newRow("\\deff names a font the table lacks") << QByteArray("{\\rtf1\\deff3{\\fonttbl{\\f0 Arial;}}Dear\\par}") << "Sans Serif";
+    QTest::newRow("\\deff font") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1\\froman Times New Roman;}}Dear\\par}") << "Times New Roman";
+    QTest::newRow("\\deff font after \\plain") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Times;}}{\\f0\\plain Dear}\\par}") << "Times";
+    QTest::newRow("NQ named") << QByteArray("{\\rtf1\\deff0{\\fonttbl{\\f0 NQ;}}abc\\par}") << "NQ";
+}
+
+void TestRtfReader::unfontedTextFace()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, face);
+    const auto result = readRtf(rtf);
+    QVERIFY(!result.error);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(1);
+    QCOMPARE(cursor.charFormat().fontFamilies().toStringList().value(0), face);
 }
 
 void TestRtfReader::bulletLabelsShow_data()
