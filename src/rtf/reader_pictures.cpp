@@ -1,6 +1,7 @@
 #include "rtf/reader_pictures.h"
 
 #include "rtf/document_builder.h"
+#include "rtf/format_keys.h"
 #include "rtf/hex_digit.h"
 #include "rtf/picture_properties.h"
 #include "rtf/reader_body.h"
@@ -138,6 +139,7 @@ void Pictures::finish()
         format.setName(placeholderImage(QSizeF(format.width(), format.height())));
         format.setProperty(kPictureData, picture.bytes);
         format.setProperty(kPictureHeader, picture.header);
+        setPictureKey(format, picture.bytes);
     } else {
         format.setName(builder_.addImage(image));
     }

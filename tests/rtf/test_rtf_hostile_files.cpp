@@ -32,6 +32,8 @@ private slots:
     void initTestCase();
     void hostileInputs_data();
     void hostileInputs();
+    void readingStaysLinear_data();
+    void readingStaysLinear();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void fullDiskKeepsTheOldFile();
@@ -54,10 +56,14 @@ struct Run {
 // `fileSize` > 0: the child may write files of at most that many bytes; past it a write
 // fails with EFBIG instead of killing it. `addressSpace` > 0: its memory is limited so, and
 // an allocation past it fails.
-Run runTool(const QStringList& arguments, rlim_t fileSize = 0, rlim_t addressSpace = 0)
+Run runTool(const QStringList& arguments, rlim_t fileSize = 0, rlim_t addressSpace = 0, rlim_t cpuSeconds = 0)
 {
     QProcess tool;
-    tool.setChildProcessModifier([fileSize, addressSpace] {
+    tool.setChildProcessModifier([fileSize, addressSpace, cpuSeconds] {
+        if (cpuSeconds > 0) {
+            rlimit limit{cpuSeconds, cpuSeconds};
+            ::setrlimit(RLIMIT_CPU, &limit);
+        }
         if (fileSize > 0) {
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{fileSize, fileSize};
@@ -207,6 +213,37 @@ void TestRtfHostileFiles::hostileInputs()
         QCOMPARE(QString::fromUtf8(contents(output)), text);
     else
         QVERIFY(!QFile::exists(output));
+}
+
+// Files built to make reading slow. Each is read in well under a second; the CPU bound is
+// ten times that and more, and the quadratic reading they used to meet took it many times over.
+void TestRtfHostileFiles::readingStaysLinear_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QByteArray fonts("{\\rtf1{\\fonttbl");
+    QByteArray fontRuns;
+    QByteArray pictures("{\\rtf1 ");
+    for (int i = 0; i < 40000; ++i) {
+        const QByteArray number = QByteArray::number(i);
+        fonts += "{\\f" + number + " Face" + number + ";}";
+        fontRuns += "{\\f" + number + " w }";
+        pictures += "{\\pict\\pngblip " + QByteArray::number(0x10000000 + i, 16) + "}";
+    }
+    QTest::newRow("40,000 distinct faces") << fonts + "}" + fontRuns + "}";
+    QTest::newRow("40,000 distinct undecodable pictures") << pictures + "}";
+    QTest::newRow("a link of 20 million backslashes")
+        << "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"" + QByteArray(20'000'000, '\\') + "\"}{\\fldrslt x}}}";
+}
+
+void TestRtfHostileFiles::readingStaysLinear()
+{
+    QFETCH(QByteArray, content);
+    const QString input = dir_.filePath(QStringLiteral("slow-%1.rtf").arg(QTest::currentDataTag()).replace(u' ', u'-'));
+    QVERIFY(writeFile(input, content));
+    const QString output = input + QStringLiteral(".txt");
+    const Run run = runTool({input, output}, 0, qint64(2) << 30, 10);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    QVERIFY(QFileInfo(output).size() > 0);
 }
 
 // A save that cannot be completed (here: a file size limit, EFBIG) leaves an existing file
