@@ -22,14 +22,23 @@
 namespace rtf {
 namespace {
 
-// What decoding the picture would allocate, from its header alone.
+// What decoding the picture would allocate, from its header alone. Qt unpacks grey,
+// palette and 1-bit pictures into 32 bits a pixel (the header's depth is their file's),
+// and 16-bit ones into up to 64.
 qint64 decodedBytes(const QImageReader& reader)
 {
     const QSize size = reader.size();
     int depth = 32;
     if (reader.imageFormat() != QImage::Format_Invalid)
-        depth = std::max(1, int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel()));
-    return (qint64(size.width()) * depth + 31) / 32 * 4 * size.height();
+        depth = std::max(32, int(QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel()));
+    return qint64(size.width()) * (depth / 8) * size.height();
+}
+
+// The most Qt may allocate for it in any format it decodes into (64 bits a pixel).
+qint64 mostDecodedBytes(const QImageReader& reader)
+{
+    const QSize size = reader.size();
+    return qint64(size.width()) * 8 * size.height();
 }
 
 double clampedPixels(double pixels) { return std::clamp(pixels, 1.0, kMaxPicturePixels); }
@@ -106,8 +115,10 @@ void Pictures::finish()
         // Known before decoding: a small file may unpack into gigabytes.
         const qint64 cost = pixels.isValid() ? decodedBytes(reader) : 0;
         if (pixels.isValid() && cost <= budgetLeft_) {
-            // Qt's own limit, in whole megabytes, must not refuse what the budget allows.
-            reader.setAllocationLimit(int(std::min<qint64>(cost / (1 << 20) + 2, std::numeric_limits<int>::max())));
+            // Qt's own limit, in whole megabytes, must not refuse what the budget allows;
+            // what it took is counted against the budget below.
+            const qint64 most = std::max(cost, mostDecodedBytes(reader));
+            reader.setAllocationLimit(int(std::min<qint64>(most / (1 << 20) + 2, std::numeric_limits<int>::max())));
             image = reader.read();
         }
         if (!image.isNull())

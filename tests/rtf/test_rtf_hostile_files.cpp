@@ -39,6 +39,8 @@ private slots:
     void fullDiskKeepsTheOldFile();
     void picturesPastTheBudgetOrUndecodable_data();
     void picturesPastTheBudgetOrUndecodable();
+    void everyPixelFormatDecodes_data();
+    void everyPixelFormatDecodes();
     void pictureSizesStayValidOnWrite_data();
     void pictureSizesStayValidOnWrite();
 
@@ -332,6 +334,51 @@ void TestRtfHostileFiles::fullDiskKeepsTheOldFile()
 // the picture's size stands in, costs next to nothing, and keeps the picture's data, so
 // that saving writes it back and a reader with room shows it again.
 enum Picture { Decoded, OverBudget, Undecodable };
+
+// An A4 scan at 300 dpi is 8.7 megapixels of grey: Qt decodes grey, palette and 1-bit
+// pictures into more bits a pixel than their files hold, and must be allowed to.
+void TestRtfHostileFiles::everyPixelFormatDecodes_data()
+{
+    QTest::addColumn<int>("pixelFormat");
+    QTest::addColumn<QByteArray>("fileFormat");
+    QTest::addColumn<QSize>("size");
+    const QSize scan(2480, 3508);
+    const QSize small(1000, 700);
+    for (const QSize& size : {small, scan}) {
+        const QByteArray at = " " + QByteArray::number(size.width()) + "x" + QByteArray::number(size.height());
+        QTest::newRow("8-bit grey PNG" + at) << int(QImage::Format_Grayscale8) << QByteArray("PNG") << size;
+        QTest::newRow("16-bit grey PNG" + at) << int(QImage::Format_Grayscale16) << QByteArray("PNG") << size;
+        QTest::newRow("palette PNG" + at) << int(QImage::Format_Indexed8) << QByteArray("PNG") << size;
+        QTest::newRow("1-bit PNG" + at) << int(QImage::Format_Mono) << QByteArray("PNG") << size;
+        QTest::newRow("RGB PNG" + at) << int(QImage::Format_RGB32) << QByteArray("PNG") << size;
+        QTest::newRow("grey JPEG" + at) << int(QImage::Format_Grayscale8) << QByteArray("JPEG") << size;
+        QTest::newRow("RGB JPEG" + at) << int(QImage::Format_RGB32) << QByteArray("JPEG") << size;
+    }
+}
+
+void TestRtfHostileFiles::everyPixelFormatDecodes()
+{
+    QFETCH(int, pixelFormat);
+    QFETCH(QByteArray, fileFormat);
+    QFETCH(QSize, size);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(90, 90, 90));
+    image = image.convertToFormat(QImage::Format(pixelFormat));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(image.save(&buffer, fileFormat.constData()));
+    const QByteArray words = fileFormat == "PNG" ? "\\pngblip" : "\\jpegblip";
+    QTextDocument document;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::read("{\\rtf1 a" + picture(words, bytes) + "b}", document, &notes), std::nullopt);
+    QCOMPARE(notes.picturesUndecodable, 0);
+    QCOMPARE(notes.picturesOverBudget, 0);
+    const QList<Shown> shown = picturesOf(document);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].kept.isEmpty());
+    QCOMPARE(shown[0].image.size(), size);
+}
 
 void TestRtfHostileFiles::picturesPastTheBudgetOrUndecodable_data()
 {
