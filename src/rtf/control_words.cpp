@@ -25,7 +25,8 @@ constexpr std::pair<std::string_view, Cmd> kStructural[] = {
     {"picwgoal", Cmd::PicWidthGoal}, {"pichgoal", Cmd::PicHeightGoal},
     {"picscalex", Cmd::PicScaleX}, {"picscaley", Cmd::PicScaleY},
     {"picw", Cmd::PicWidth}, {"pich", Cmd::PicHeight},
-    {"shppict", Cmd::ShapePicture}, {"object", Cmd::Object}, {"result", Cmd::ObjectResult},
+    {"shppict", Cmd::ShapePicture}, {"shp", Cmd::Shape}, {"shpinst", Cmd::ShapeInstructions},
+    {"sn", Cmd::ShapePropertyName}, {"shprslt", Cmd::ShapeResult}, {"object", Cmd::Object}, {"result", Cmd::ObjectResult},
 
     {"footnote", Cmd::Footnote}, {"chftn", Cmd::FootnoteMark},
 
@@ -75,7 +76,7 @@ constexpr std::pair<std::string_view, Cmd> kStructural[] = {
     {"bkmkstart", Cmd::SkipDestination}, {"bkmkend", Cmd::SkipDestination},
     {"themedata", Cmd::SkipDestination}, {"colorschememapping", Cmd::SkipDestination},
     {"latentstyles", Cmd::SkipDestination}, {"datastore", Cmd::SkipDestination},
-    {"shpinst", Cmd::SkipDestination}, {"picprop", Cmd::SkipDestination},
+    {"picprop", Cmd::SkipDestination},
 };
 
 constexpr ControlWord kUnknown{};

@@ -44,6 +44,8 @@ Reader::Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& l
     place(Destination::LegacyList, legacyLists_);
     place(Destination::LegacyBefore, legacyLists_);
     place(Destination::LegacyAfter, legacyLists_);
+    place(Destination::Shape, dropped_);
+    place(Destination::ShapeName, shapes_);
 }
 
 std::optional<Failure> Reader::failure(FailureKind kind, qsizetype offset) const
@@ -220,7 +222,32 @@ bool Reader::destinationWord(Cmd cmd, bool ignorable, bool first)
     case Cmd::Field: fields_.startField(); return true;
     case Cmd::FieldInstruction: fields_.startInstruction(); return true;
     case Cmd::FieldResult: fields_.startResult(); return true;
+    case Cmd::Shape:
+        if (state_.destination == Destination::Body)
+            shapes_.startShape();
+        return true;
+    case Cmd::ShapeInstructions:
+        if (first && state_.destination == Destination::Body)
+            state_.destination = Destination::Shape;
+        else if (first)
+            startSkipping();
+        return true;
+    case Cmd::ShapePropertyName:
+        if (state_.destination == Destination::Shape) {
+            shapes_.startName();
+            state_.destination = Destination::ShapeName;
+        }
+        return true;
+    case Cmd::ShapeResult:
+        if (first && shapes_.pictureShown())
+            startSkipping();
+        return true;
     case Cmd::Picture:
+        if (state_.destination == Destination::Shape && !shapes_.takesPicture()) {
+            if (first)
+                startSkipping();
+            return true;
+        }
         pictures_.start();
         state_.destination = Destination::Picture;
         return true;

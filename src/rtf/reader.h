@@ -13,6 +13,7 @@
 #include "rtf/reader_footnotes.h"
 #include "rtf/reader_lists.h"
 #include "rtf/reader_pictures.h"
+#include "rtf/reader_shapes.h"
 #include "rtf/reader_state.h"
 #include "rtf/rtf.h"
 #include "rtf/tokenizer.h"
@@ -77,6 +78,7 @@ private:
     Pictures pictures_;
     ListTables listTables_{state_, lists_};
     LegacyLists legacyLists_{state_, lists_};
+    Shapes shapes_;
     Room dropped_;  // \upr's ANSI half, an \object's data: their text shows nowhere
     Footnotes footnotes_;
     std::array<Room*, kDestinationCount> rooms_;

@@ -95,7 +95,8 @@ void Pictures::binary(std::string_view bytes)
 
 void Pictures::groupClosed(GroupState& parent)
 {
-    if (parent.destination == Destination::Body)
+    // Inside a shape's instructions only the shape's own picture gets this far.
+    if (parent.destination == Destination::Body || parent.destination == Destination::Shape)
         finish();
 }
 

@@ -21,8 +21,10 @@ enum class Destination : std::uint8_t {
     LegacyList,   // a \pn group: the paragraph's numbering, no text
     LegacyBefore, // \pntxtb
     LegacyAfter,  // \pntxta
+    Shape,        // a shape's instructions (\shpinst): no text, its picture shows
+    ShapeName,    // a shape property's name (\sn)
 };
-inline constexpr std::size_t kDestinationCount = std::size_t(Destination::LegacyAfter) + 1;
+inline constexpr std::size_t kDestinationCount = std::size_t(Destination::ShapeName) + 1;
 
 enum class Underline : std::uint8_t { None, Single, Dotted, Dash, DashDot, DashDotDot, Wave };
 enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };

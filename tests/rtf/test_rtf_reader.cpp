@@ -23,6 +23,8 @@ private slots:
     void listLabels();
     void characterFormatting_data();
     void characterFormatting();
+    void shapePictures_data();
+    void shapePictures();
     void unfontedTextFace_data();
     void unfontedTextFace();
     void bulletLabelsShow_data();
@@ -256,6 +258,43 @@ void TestRtfReader::characterFormatting()
     QTextCursor cursor(result.document.get());
     cursor.setPosition(position + 1);
     QCOMPARE(rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont()), expected);
+}
+
+void TestRtfReader::shapePictures_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("undecodable");
+    const QByteArray png = "{\\pict\\pngblip\\picw4\\pich2 " + rtf_test::pngBytes(4, 2).toHex() + "}";
+    const QByteArray metafile = "{\\pict\\wmetafile8\\picw4\\pich2 0100ff}";
+    const QString picture(QChar::ObjectReplacementCharacter);
+    QTest::newRow("picture shape, metafile fallback")
+        << "{\\rtf1 a{\\shp{\\*\\shpinst\\shpleft0{\\sp{\\sn shapeType}{\\sv 75}}{\\sp{\\sn pib}{\\sv " + png + "}}}"
+           "{\\shprslt " + metafile + "}}b}" << u'a' + picture + u'b' << 0;
+    QTest::newRow("picture shape, no fallback (LibreOffice)")
+        << "{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv " + png + "}}}}b}" << u'a' + picture + u'b' << 0;
+    QTest::newRow("a fill picture is no content; the fallback shows")
+        << "{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn fillBlip}{\\sv " + png + "}}}{\\shprslt fallback}}b}"
+        << u"afallbackb"_qs << 0;
+    QTest::newRow("text box: its text once, from the fallback")
+        << QByteArray("{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt in box}}{\\shprslt in box}}b}")
+        << u"ain boxb"_qs << 0;
+    QTest::newRow("Word's picture and its fallback for old readers")
+        << "{\\rtf1 a{\\*\\shppict" + png + "}{\\nonshppict" + metafile + "}b}" << u'a' + picture + u'b' << 0;
+}
+
+void TestRtfReader::shapePictures()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, text);
+    QFETCH(int, undecodable);
+    QTextDocument document;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::read(rtf, document, &notes), std::nullopt);
+    QCOMPARE(document.toPlainText(), text);
+    QCOMPARE(notes.picturesUndecodable, undecodable);
+    // Kept on saving, as a picture of its own.
+    QCOMPARE(int(rtf::write(document).count("\\pngblip")), int(text.count(QChar::ObjectReplacementCharacter)));
 }
 
 void TestRtfReader::unfontedTextFace_data()
