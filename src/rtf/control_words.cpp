@@ -73,7 +73,7 @@ constexpr std::pair<std::string_view, Cmd> kStructural[] = {
     {"ftnsep", Cmd::SkipDestination}, {"ftnsepc", Cmd::SkipDestination},
     {"ftncn", Cmd::SkipDestination}, {"aftnsep", Cmd::SkipDestination},
     {"aftnsepc", Cmd::SkipDestination}, {"aftncn", Cmd::SkipDestination},
-    {"bkmkstart", Cmd::SkipDestination}, {"bkmkend", Cmd::SkipDestination},
+    {"bkmkstart", Cmd::BookmarkStart}, {"bkmkend", Cmd::SkipDestination},
     {"themedata", Cmd::SkipDestination}, {"colorschememapping", Cmd::SkipDestination},
     {"latentstyles", Cmd::SkipDestination}, {"datastore", Cmd::SkipDestination},
     {"picprop", Cmd::SkipDestination},

@@ -42,6 +42,8 @@ constexpr FormatWord<CharSetter> kCharacterFormat[] = {
     {"strike", [](CharProps& c, const Token& t) { c.strike = on(t); }},
     {"striked", [](CharProps& c, const Token& t) { c.strike = on(t); }},
     {"v", [](CharProps& c, const Token& t) { c.hidden = on(t); }},
+    {"scaps", [](CharProps& c, const Token& t) { c.smallCaps = on(t); }},
+    {"caps", [](CharProps& c, const Token& t) { c.allCaps = on(t); }},
     {"ul", underline<Underline::Single>},
     {"uldb", underline<Underline::Single>},
     {"ulth", underline<Underline::Single>},
@@ -87,6 +89,8 @@ constexpr FormatWord<ParaSetter> kParagraphFormat[] = {
     {"sl", [](ParaProps& p, const Token& t) { p.lineSpacing = t.param; }},
     {"slmult", [](ParaProps& p, const Token& t) { p.lineMultiple = on(t); }},
     {"pagebb", [](ParaProps& p, const Token& t) { p.pageBreakBefore = on(t); }},
+    {"rtlpar", [](ParaProps& p, const Token&) { p.rightToLeft = true; }},
+    {"ltrpar", [](ParaProps& p, const Token&) { p.rightToLeft = false; }},
     {"ls", [](ParaProps& p, const Token& t) { p.listOverride = t.param; }},
     {"ilvl", [](ParaProps& p, const Token& t) { p.listLevel = std::clamp(t.param, 0, kListLevels - 1); }},
 };

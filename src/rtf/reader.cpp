@@ -46,6 +46,7 @@ Reader::Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& l
     place(Destination::LegacyAfter, legacyLists_);
     place(Destination::Shape, dropped_);
     place(Destination::ShapeName, shapes_);
+    place(Destination::Bookmark, bookmarks_);
 }
 
 std::optional<Failure> Reader::failure(FailureKind kind, qsizetype offset) const
@@ -222,6 +223,14 @@ bool Reader::destinationWord(Cmd cmd, bool ignorable, bool first)
     case Cmd::Field: fields_.startField(); return true;
     case Cmd::FieldInstruction: fields_.startInstruction(); return true;
     case Cmd::FieldResult: fields_.startResult(); return true;
+    case Cmd::BookmarkStart:
+        if (first && state_.destination == Destination::Body) {
+            bookmarks_.start();
+            state_.destination = Destination::Bookmark;
+        } else if (first) {
+            startSkipping();
+        }
+        return true;
     case Cmd::Shape:
         if (state_.destination == Destination::Body)
             shapes_.startShape();

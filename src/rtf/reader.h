@@ -7,6 +7,7 @@
 #include "rtf/document_builder.h"
 #include "rtf/list_numbering.h"
 #include "rtf/reader_body.h"
+#include "rtf/reader_bookmarks.h"
 #include "rtf/reader_colors.h"
 #include "rtf/reader_fields.h"
 #include "rtf/reader_fonts.h"
@@ -79,6 +80,7 @@ private:
     ListTables listTables_{state_, lists_};
     LegacyLists legacyLists_{state_, lists_};
     Shapes shapes_;
+    Bookmarks bookmarks_{body_};
     Room dropped_;  // \upr's ANSI half, an \object's data: their text shows nowhere
     Footnotes footnotes_;
     std::array<Room*, kDestinationCount> rooms_;

@@ -233,7 +233,12 @@ void BodyText::emitRun()
     if (runText_.isEmpty())
         return;
     replaceUnpairedSurrogates(runText_);
-    if (!hasComplexScriptValues(runProps_)) {
+    if (!anchorNames_.isEmpty()) {
+        QTextCharFormat format = charFormat(runProps_);
+        format.setAnchorNames(format.anchorNames() + anchorNames_);
+        anchorNames_.clear();
+        builder_.insertText(runText_, format);
+    } else if (!hasComplexScriptValues(runProps_)) {
         builder_.insertText(runText_, charFormat(runProps_));
     } else {
         const CharProps scriptProps = complexScriptProps(runProps_);

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 
@@ -44,6 +45,8 @@ public:
     void insertImage(const QTextImageFormat& format);
     // The last paragraph takes the properties in force at the document's end.
     void finish();
+    // A bookmark: the next run of text takes the name.
+    void addAnchorName(const QString& name) { anchorNames_.append(name); }
     // Whether the group's text is set in the NQ face.
     bool isNqRun() const;
 
@@ -63,6 +66,7 @@ private:
     ListNumbering& lists_;
 
     QByteArray pendingBytes_;
+    QStringList anchorNames_;
     QString runText_;
     CharProps runProps_;
     int cellSeparatorsPending_ = 0;  // one per \cell: empty cells keep their place

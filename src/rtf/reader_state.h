@@ -23,8 +23,9 @@ enum class Destination : std::uint8_t {
     LegacyAfter,  // \pntxta
     Shape,        // a shape's instructions (\shpinst): no text, its picture shows
     ShapeName,    // a shape property's name (\sn)
+    Bookmark,     // a bookmark's name (\bkmkstart)
 };
-inline constexpr std::size_t kDestinationCount = std::size_t(Destination::ShapeName) + 1;
+inline constexpr std::size_t kDestinationCount = std::size_t(Destination::Bookmark) + 1;
 
 enum class Underline : std::uint8_t { None, Single, Dotted, Dash, DashDot, DashDotDot, Wave };
 enum class VerticalPosition : std::uint8_t { Normal, Super, Sub };
@@ -40,6 +41,8 @@ struct CharProps {
     bool italic = false;
     bool strike = false;
     bool hidden = false;
+    bool smallCaps = false;
+    bool allCaps = false;
     Underline underline = Underline::None;
     VerticalPosition position = VerticalPosition::Normal;
     // \af \afs \ab \ai for complex-script text; -1: as \f \fs \b \i.
@@ -60,6 +63,7 @@ struct ParaProps {
     int lineSpacing = 0;    // \sl: 0 single, < 0 exact, > 0 at least (or N/240 lines with \slmult1)
     bool lineMultiple = false;
     bool pageBreakBefore = false;
+    bool rightToLeft = false;
     Alignment alignment = Alignment::Left;
     int listOverride = 0;   // \ls; 0: none
     int listLevel = 0;      // \ilvl

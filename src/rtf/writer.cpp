@@ -14,6 +14,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -78,6 +79,7 @@ private:
     void writeUnicode(char16_t unit);
     void openLink(const QString& target);
     void closeLink();
+    void writeBookmarks(const QStringList& names);
 
     const QTextDocument& document_;
     const QFont defaultFont_;
@@ -88,6 +90,7 @@ private:
     QByteArray body_;
     bool linkOpen_ = false;
     QString openTarget_;
+    QSet<QString> bookmarksWritten_;
     WriteNotes notes_;
 };
 
@@ -190,14 +193,39 @@ void Writer::openLink(const QString& target)
     if (linkOpen_ && openTarget_ == target)
         return;
     closeLink();
-    QString escaped = target;
-    escaped.replace(u'\\', QLatin1String("\\\\"));
-    escaped.replace(u'"', QLatin1String("%22"));  // a quote would end the field's argument
-    body_.append("{\\field{\\*\\fldinst HYPERLINK \"");
-    writeText(escaped, TextEncoding::Unicode);
+    const auto quoted = [](QString argument) {
+        argument.replace(u'\\', QLatin1String("\\\\"));
+        argument.replace(u'"', QLatin1String("%22"));  // a quote would end the field's argument
+        return argument;
+    };
+    body_.append("{\\field{\\*\\fldinst HYPERLINK ");
+    // A place in this document is written as Word writes it, \l "name".
+    if (target.startsWith(u'#')) {
+        body_.append("\\\\l \"");
+        writeText(quoted(target.mid(1)), TextEncoding::Unicode);
+    } else {
+        body_.append("\"");
+        writeText(quoted(target), TextEncoding::Unicode);
+    }
     body_.append("\"}{\\fldrslt ");
     linkOpen_ = true;
     openTarget_ = target;
+}
+
+void Writer::writeBookmarks(const QStringList& names)
+{
+    for (const QString& name : names) {
+        // Where editing split the text it named, the name stands once, at its start.
+        if (name.isEmpty() || bookmarksWritten_.contains(name))
+            continue;
+        bookmarksWritten_.insert(name);
+        closeLink();
+        for (const char* word : {"{\\*\\bkmkstart ", "{\\*\\bkmkend "}) {
+            body_.append(word);
+            writeText(name, TextEncoding::Unicode);
+            body_.append('}');
+        }
+    }
 }
 
 void Writer::closeLink()
@@ -276,6 +304,8 @@ void Writer::writeParagraphProperties(const QTextBlockFormat& format)
     }
     if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
         body_.append("\\pagebb");
+    if (format.layoutDirection() == Qt::RightToLeft)
+        body_.append("\\rtlpar");
 }
 
 void Writer::writeCharacterProperties(const QTextCharFormat& format, bool withPosition)
@@ -308,6 +338,10 @@ void Writer::writeCharacterProperties(const QTextCharFormat& format, bool withPo
     }
     if (format.fontStrikeOut())
         body_.append("\\strike");
+    if (format.fontCapitalization() == QFont::SmallCaps)
+        body_.append("\\scaps");
+    else if (format.fontCapitalization() == QFont::AllUppercase)
+        body_.append("\\caps");
     if (format.foreground().style() != Qt::NoBrush)
         body_.append("\\cf" + QByteArray::number(colorIndex(format.foreground().color())));
     if (format.background().style() != Qt::NoBrush)
@@ -390,6 +424,7 @@ void Writer::writeBlock(const QTextBlock& block)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
+        writeBookmarks(format.anchorNames());
         if (format.isAnchor() && !format.anchorHref().isEmpty())
             openLink(format.anchorHref());
         else

@@ -89,6 +89,9 @@ const Sample kSamples[] = {
     {"DashDotDot", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setUnderlineStyle(QTextCharFormat::DashDotDotLine); }},
     {"Wavy", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setUnderlineStyle(QTextCharFormat::WaveUnderline); }},
     {"Sans", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setFontFamilies({QStringLiteral("Liberation Sans")}); }},
+    {"Small", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setFontCapitalization(QFont::SmallCaps); }},
+    {"Capitals", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setFontCapitalization(QFont::AllUppercase); }},
+    {"Backward", [](QTextBlockFormat& b) { b.setLayoutDirection(Qt::RightToLeft); }, [](QTextCharFormat&) {}},
     {"Linked", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setAnchor(true); f.setAnchorHref(QStringLiteral("https://example.org/")); }},
     {"Indented", [](QTextBlockFormat& b) { b.setLeftMargin(48); b.setRightMargin(24); b.setTextIndent(-12); b.setTopMargin(8); b.setBottomMargin(16);
                                            b.setLineHeight(150, QTextBlockFormat::ProportionalHeight); },
@@ -343,6 +346,10 @@ void TestRtfLibreOffice::addFormattingRows()
     QTest::newRow("wave underline") << "Wavy" << "style:text-underline-style" << "wave";
     QTest::newRow("face") << "Sans" << "style:font-name" << "Liberation Sans";
     QTest::newRow("NQ face") << "Glyph" << "style:font-name" << "NQ";
+    QTest::newRow("small capitals") << "Small" << "fo:font-variant" << "small-caps";
+    QTest::newRow("capitals") << "Capitals" << "fo:text-transform" << "uppercase";
+    QTest::newRow("right to left") << "Backward" << "style:writing-mode" << "rl-tb";
+    QTest::newRow("left to right") << "Bold" << "style:writing-mode" << "";
     QTest::newRow("NQ bold") << "Glyph" << "fo:font-weight" << "bold";
     // The same formatting for complex-script text (Unicode Bengali, Arabic, Hebrew).
     QTest::newRow("complex bold") << "Bold" << "style:font-weight-complex" << "bold";
@@ -409,6 +416,12 @@ void TestRtfLibreOffice::libreOfficeRtfReadsBack()
     else if (attribute == u"fo:text-align")
         actual = (alignment & Qt::AlignHCenter) ? QStringLiteral("center") : (alignment & Qt::AlignRight) ? QStringLiteral("end")
                : (alignment & Qt::AlignJustify) ? QStringLiteral("justify") : QStringLiteral("start");
+    else if (attribute == u"fo:font-variant")
+        actual = chars.fontCapitalization() == QFont::SmallCaps ? QStringLiteral("small-caps") : QString();
+    else if (attribute == u"fo:text-transform")
+        actual = chars.fontCapitalization() == QFont::AllUppercase ? QStringLiteral("uppercase") : QString();
+    else if (attribute == u"style:writing-mode")
+        actual = block.layoutDirection() == Qt::RightToLeft ? QStringLiteral("rl-tb") : QString();
     else if (attribute == u"style:font-name")
         actual = chars.fontFamilies().toStringList().value(0);
     QCOMPARE(actual, value);

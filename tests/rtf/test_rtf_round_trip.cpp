@@ -33,6 +33,8 @@ private slots:
     void typedTextTakesTheDocumentDefaultFont();
     void writerOutput_data();
     void writerOutput();
+    void keptPropertiesComeBack_data();
+    void keptPropertiesComeBack();
     void readFilesComeBackAsRead_data();
     void readFilesComeBackAsRead();
     void emptyDocumentSurvives();
@@ -252,6 +254,68 @@ void TestRtfRoundTrip::writerOutput()
     const auto loaded = readRtf(rtf);
     QVERIFY(!loaded.error);
     QCOMPARE(loaded.document->firstBlock().text(), text);
+}
+
+namespace {
+// What the reader keeps of the text at the word `at`: capitals, the paragraph's direction,
+// a link's target and the bookmarks starting there.
+QString keptAt(const QTextDocument& document, const QString& at)
+{
+    QTextCursor cursor(const_cast<QTextDocument*>(&document));
+    cursor.setPosition(int(document.toPlainText().indexOf(at)) + 1);
+    const QTextCharFormat chars = cursor.charFormat();
+    QStringList kept;
+    if (chars.fontCapitalization() == QFont::SmallCaps)
+        kept << QStringLiteral("small-caps");
+    if (chars.fontCapitalization() == QFont::AllUppercase)
+        kept << QStringLiteral("caps");
+    if (cursor.blockFormat().layoutDirection() == Qt::RightToLeft)
+        kept << QStringLiteral("rtl");
+    if (chars.isAnchor())
+        kept << QStringLiteral("link ") + chars.anchorHref();
+    for (const QString& name : chars.anchorNames())
+        kept << QStringLiteral("bookmark ") + name;
+    return kept.join(u", ");
+}
+} // namespace
+
+void TestRtfRoundTrip::keptPropertiesComeBack_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("at");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("small capitals") << QByteArray("{\\rtf1 a {\\scaps Small} b\\par}") << "Small" << "small-caps" << QByteArray("\\scaps");
+    QTest::newRow("capitals") << QByteArray("{\\rtf1 a {\\caps Caps} b\\par}") << "Caps" << "caps" << QByteArray("\\caps");
+    QTest::newRow("right-to-left paragraph") << QByteArray("{\\rtf1\\pard\\rtlpar Hebrew\\par\\pard\\ltrpar Latin\\par}") << "Hebrew" << "rtl" << QByteArray("\\rtlpar");
+    QTest::newRow("left-to-right after it") << QByteArray("{\\rtf1\\pard\\rtlpar Hebrew\\par\\pard\\ltrpar Latin\\par}") << "Latin" << "" << QByteArray("\\rtlpar");
+    QTest::newRow("bookmark") << QByteArray("{\\rtf1 before {\\*\\bkmkstart intro}Marked{\\*\\bkmkend intro} after\\par}") << "Marked" << "bookmark intro"
+                              << QByteArray("{\\*\\bkmkstart intro}{\\*\\bkmkend intro}");
+    QTest::newRow("text before a bookmark keeps none") << QByteArray("{\\rtf1 before {\\*\\bkmkstart intro}Marked\\par}") << "before" << "" << QByteArray("bkmkstart intro");
+    QTest::newRow("link to a bookmark")
+        << QByteArray("{\\rtf1{\\field{\\*\\fldinst {HYPERLINK \\\\l \"intro\"}}{\\fldrslt {go}}} x{\\*\\bkmkstart intro}here\\par}")
+        << "go" << "link #intro" << QByteArray("HYPERLINK \\\\l \"intro\"");
+    QTest::newRow("link to a place in another file")
+        << QByteArray("{\\rtf1{\\field{\\*\\fldinst {HYPERLINK \"other.rtf\" \\\\l \"part2\" \\\\o \"tip\"}}{\\fldrslt {go}}}\\par}")
+        << "go" << "link other.rtf#part2" << QByteArray("HYPERLINK \"other.rtf#part2\"");
+    QTest::newRow("web link with a tooltip") << QByteArray("{\\rtf1{\\field{\\*\\fldinst {HYPERLINK \\\\o \"tip\" \"https://e.org/\"}}{\\fldrslt {go}}}\\par}")
+                                             << "go" << "link https://e.org/" << QByteArray("HYPERLINK \"https://e.org/\"");
+}
+
+void TestRtfRoundTrip::keptPropertiesComeBack()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, at);
+    QFETCH(QString, kept);
+    QFETCH(QByteArray, written);
+    const auto first = readRtf(rtf);
+    QVERIFY(!first.error);
+    QCOMPARE(keptAt(*first.document, at), kept);
+    const QByteArray output = rtf::write(*first.document);
+    QVERIFY2(output.contains(written), output.constData());
+    const auto second = readRtf(output);
+    QVERIFY(!second.error);
+    QCOMPARE(keptAt(*second.document, at), kept);
 }
 
 void TestRtfRoundTrip::readFilesComeBackAsRead_data()
