@@ -79,6 +79,7 @@ QTextBlockFormat toBlockFormat(const ParaProps& para)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     if (para.rightToLeft)
         format.setLayoutDirection(Qt::RightToLeft);
+    applyTabStops(para.tabs, format);
     return format;
 }
 

@@ -21,6 +21,22 @@ void underline(CharProps& c, const Token& t) { c.underline = on(t) ? style : Und
 template <Alignment alignment>
 void align(ParaProps& p, const Token&) { p.alignment = alignment; }
 
+template <QTextOption::TabType type>
+void tabKind(ParaProps& p, const Token&) { p.nextTab.type = type; }
+
+template <TabLeader leader>
+void tabLeader(ParaProps& p, const Token&) { p.nextTab.leader = leader; }
+
+// A file may name thousands; more than a paragraph can use are dropped.
+constexpr int kMaxTabStops = 64;
+
+void tabStop(ParaProps& p, const Token& t)
+{
+    if (p.tabs.size() < kMaxTabStops && t.param > 0)
+        p.tabs.append({t.param, p.nextTab.type, p.nextTab.leader});
+    p.nextTab = PendingTab{};
+}
+
 template <int codePage>
 void charset(DocumentProps& d, const Token&) { d.codePage = codePage; }
 
@@ -90,6 +106,16 @@ constexpr FormatWord<ParaSetter> kParagraphFormat[] = {
     {"slmult", [](ParaProps& p, const Token& t) { p.lineMultiple = on(t); }},
     {"pagebb", [](ParaProps& p, const Token& t) { p.pageBreakBefore = on(t); }},
     {"rtlpar", [](ParaProps& p, const Token&) { p.rightToLeft = true; }},
+    {"tqr", tabKind<QTextOption::RightTab>},
+    {"tqc", tabKind<QTextOption::CenterTab>},
+    {"tqdec", tabKind<QTextOption::DelimiterTab>},
+    {"tldot", tabLeader<TabLeader::Dots>},
+    {"tlhyph", tabLeader<TabLeader::Hyphens>},
+    {"tlul", tabLeader<TabLeader::Underline>},
+    {"tlth", tabLeader<TabLeader::ThickLine>},
+    {"tleq", tabLeader<TabLeader::Equals>},
+    {"tlmdot", tabLeader<TabLeader::MiddleDots>},
+    {"tx", tabStop},
     {"ltrpar", [](ParaProps& p, const Token&) { p.rightToLeft = false; }},
     {"ls", [](ParaProps& p, const Token& t) { p.listOverride = t.param; }},
     {"ilvl", [](ParaProps& p, const Token& t) { p.listLevel = std::clamp(t.param, 0, kListLevels - 1); }},

@@ -2,6 +2,10 @@
 // What a group carries: character and paragraph formatting, \uc, and where its text goes.
 // The reader copies it on every { and restores it on the matching }.
 
+#include "rtf/tab_stops.h"
+
+#include <QList>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -68,6 +72,8 @@ struct ParaProps {
     int listOverride = 0;   // \ls; 0: none
     int listLevel = 0;      // \ilvl
     int legacyList = -1;    // the \pn group in force; -1: none
+    QList<TabStop> tabs;
+    PendingTab nextTab;
     bool operator==(const ParaProps&) const = default;
 };
 

@@ -7,6 +7,7 @@
 #include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
 #include "rtf/symbol_fonts.h"
+#include "rtf/tab_stops.h"
 #include "rtf/units.h"
 
 #include <QBuffer>
@@ -306,6 +307,17 @@ void Writer::writeParagraphProperties(const QTextBlockFormat& format)
         body_.append("\\pagebb");
     if (format.layoutDirection() == Qt::RightToLeft)
         body_.append("\\rtlpar");
+    for (const TabStop& stop : tabStopsOf(format)) {
+        static constexpr const char* kLeaders[] = {"", "\\tldot", "\\tlhyph", "\\tlul", "\\tlth", "\\tleq", "\\tlmdot"};
+        body_.append(kLeaders[int(stop.leader)]);
+        if (stop.type == QTextOption::RightTab)
+            body_.append("\\tqr");
+        else if (stop.type == QTextOption::CenterTab)
+            body_.append("\\tqc");
+        else if (stop.type == QTextOption::DelimiterTab)
+            body_.append("\\tqdec");
+        body_.append("\\tx" + QByteArray::number(stop.twips));
+    }
 }
 
 void Writer::writeCharacterProperties(const QTextCharFormat& format, bool withPosition)

@@ -4,6 +4,7 @@
 
 #include "nq/glyph_code.h"
 #include "nq/glyph_table.h"
+#include "rtf/tab_stops.h"
 
 #include <QFile>
 #include <QImage>
@@ -275,6 +276,10 @@ QString keptAt(const QTextDocument& document, const QString& at)
         kept << QStringLiteral("link ") + chars.anchorHref();
     for (const QString& name : chars.anchorNames())
         kept << QStringLiteral("bookmark ") + name;
+    for (const rtf::TabStop& stop : rtf::tabStopsOf(cursor.blockFormat())) {
+        static const char* const kTypes[] = {"left", "right", "centre", "decimal"};
+        kept << QStringLiteral("tab %1 %2 leader %3").arg(QLatin1String(kTypes[stop.type])).arg(stop.twips).arg(int(stop.leader));
+    }
     return kept.join(u", ");
 }
 } // namespace
@@ -298,6 +303,12 @@ void TestRtfRoundTrip::keptPropertiesComeBack_data()
     QTest::newRow("link to a place in another file")
         << QByteArray("{\\rtf1{\\field{\\*\\fldinst {HYPERLINK \"other.rtf\" \\\\l \"part2\" \\\\o \"tip\"}}{\\fldrslt {go}}}\\par}")
         << "go" << "link other.rtf#part2" << QByteArray("HYPERLINK \"other.rtf#part2\"");
+    QTest::newRow("tab stops")
+        << QByteArray("{\\rtf1\\pard\\tqr\\tldot\\tx2880\\tqc\\tx4320\\tx5000\\tqdec\\tlul\\tx6000 a\\tab b\\par}") << "a"
+        << "tab right 2880 leader 1, tab centre 4320 leader 0, tab left 5000 leader 0, tab decimal 6000 leader 3"
+        << QByteArray("\\tldot\\tqr\\tx2880\\tqc\\tx4320\\tx5000\\tlul\\tqdec\\tx6000");
+    QTest::newRow("tab stops end with the paragraph's properties")
+        << QByteArray("{\\rtf1\\pard\\tx2880 a\\par\\pard b\\par}") << "b" << "" << QByteArray("\\tx2880");
     QTest::newRow("web link with a tooltip") << QByteArray("{\\rtf1{\\field{\\*\\fldinst {HYPERLINK \\\\o \"tip\" \"https://e.org/\"}}{\\fldrslt {go}}}\\par}")
                                              << "go" << "link https://e.org/" << QByteArray("HYPERLINK \"https://e.org/\"");
 }
