@@ -781,6 +781,10 @@ Made by the Norvelin developers; reach them through the project&apos;s issue tra
         <source>%1: %2 left out of the file; everything else is saved.</source>
         <translation>%1: %2 ফাইল থেকে বাদ পড়েছে; বাকি সব সংরক্ষিত হয়েছে।</translation>
     </message>
+    <message>
+        <source>%1: its headers and footers are not shown. Saving writes them back as they were.</source>
+        <translation>%1: এর শিরোনাম ও পাদটীকা-অংশ দেখানো হয় না। সংরক্ষণ করলে সেগুলো যেমন ছিল তেমনই লেখা হয়।</translation>
+    </message>
 </context>
 <context>
     <name>rtf_tool::Walk</name>

@@ -1,5 +1,6 @@
 #include "recovery/document_snapshot.h"
 
+#include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 
 #include <QImage>
@@ -18,6 +19,7 @@ DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document)
     DocumentSnapshot snapshot;
     snapshot.defaultFont_ = document.defaultFont();
     snapshot.page_ = rtf::pageLayoutOf(document);
+    snapshot.kept_ = rtf::keptGroupsOf(document);
     snapshot.characters_ = document.characterCount();
     snapshot.blocks_.reserve(document.blockCount());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -49,6 +51,8 @@ std::unique_ptr<QTextDocument> DocumentSnapshot::rebuild() const
     document->setDefaultFont(defaultFont_);
     if (page_)
         rtf::setPageLayout(*document, *page_);
+    if (kept_)
+        rtf::setKeptGroups(*document, *kept_);
     for (auto it = images_.cbegin(); it != images_.cend(); ++it)
         document->addResource(QTextDocument::ImageResource, QUrl(it.key()), it.value());
     QTextCursor cursor(document.get());

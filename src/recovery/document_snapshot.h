@@ -2,7 +2,10 @@
 // What a recovery copy needs of a document, taken on the window's thread in one pass that
 // only copies (text shares its storage, formats are shared values), so that serializing and
 // syncing can run on a worker while the writer goes on typing. The RTF writer reads the
-// document's paragraphs, runs, pictures and default face; a snapshot holds exactly these.
+// document's paragraphs, runs, pictures and default face, and what the file gave beside
+// the text (page setup, kept headers and style sheet); a snapshot holds exactly these.
+
+#include "rtf/kept_groups.h"
 
 #include <QFont>
 #include <QPageLayout>
@@ -42,7 +45,9 @@ private:
     };
 
     QFont defaultFont_;
-    std::optional<QPageLayout> page_;   // the page the document was read with
+    // What the file gave beside the text.
+    std::optional<QPageLayout> page_;
+    std::optional<rtf::KeptGroups> kept_;
     QList<Block> blocks_;
     QHash<QString, QVariant> images_; // picture name -> its decoded image
     qsizetype characters_ = 0;

@@ -47,11 +47,11 @@ constexpr std::pair<std::string_view, Cmd> kStructural[] = {
     {"pntxtb", Cmd::LegacyTextBefore}, {"pntxta", Cmd::LegacyTextAfter},
 
     // Page parts, notes, document tables, metadata and objects: their text is not body text.
-    {"info", Cmd::SkipDestination}, {"stylesheet", Cmd::SkipDestination},
-    {"header", Cmd::SkipDestination}, {"headerl", Cmd::SkipDestination},
-    {"headerr", Cmd::SkipDestination}, {"headerf", Cmd::SkipDestination},
-    {"footer", Cmd::SkipDestination}, {"footerl", Cmd::SkipDestination},
-    {"footerr", Cmd::SkipDestination}, {"footerf", Cmd::SkipDestination},
+    {"info", Cmd::SkipDestination}, {"stylesheet", Cmd::StyleSheet},
+    {"header", Cmd::PagePart}, {"headerl", Cmd::PagePart},
+    {"headerr", Cmd::PagePart}, {"headerf", Cmd::PagePart},
+    {"footer", Cmd::PagePart}, {"footerl", Cmd::PagePart},
+    {"footerr", Cmd::PagePart}, {"footerf", Cmd::PagePart},
     {"annotation", Cmd::SkipDestination}, {"nonesttables", Cmd::SkipDestination},
     {"filetbl", Cmd::SkipDestination}, {"revtbl", Cmd::SkipDestination},
     {"listname", Cmd::SkipDestination}, {"levelnumbers", Cmd::SkipDestination}, {"listpicture", Cmd::SkipDestination},

@@ -24,7 +24,7 @@ enum class Cmd {
     // fields and pictures
     Field, FieldInstruction, FieldResult, Picture, PngBlip, JpegBlip, OtherBlip, PicWidthGoal,
     PicHeightGoal, PicScaleX, PicScaleY, ShapePicture, Object, ObjectResult,
-    PicWidth, PicHeight, Shape, ShapeInstructions, ShapePropertyName, ShapeResult, BookmarkStart,
+    PicWidth, PicHeight, Shape, ShapeInstructions, ShapePropertyName, ShapeResult, BookmarkStart, PagePart, StyleSheet,
     // notes
     Footnote, FootnoteMark,
     // lists

@@ -89,6 +89,8 @@ QStringList noticesFor(const QString& path, const ReadNotes& notes)
                        .arg(name, pictures == 1 ? QCoreApplication::translate("rtf", "1 picture is") : QCoreApplication::translate("rtf", "%1 pictures are").arg(pictures),
                             causes.join(QStringLiteral("; ")));
     }
+    if (notes.pagePartsKept > 0)
+        notices << QCoreApplication::translate("rtf", "%1: its headers and footers are not shown. Saving writes them back as they were.").arg(name);
     return notices;
 }
 

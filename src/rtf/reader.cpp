@@ -60,6 +60,7 @@ std::optional<Failure> Reader::failure(FailureKind kind, qsizetype offset) const
 
 std::optional<Failure> Reader::read(ReadNotes& notes)
 {
+    notes_ = &notes;
     pictures_.setNotes(notes);
     qsizetype start = 0;
     if (data_.startsWith("\xEF\xBB\xBF"))
@@ -135,6 +136,7 @@ std::optional<Failure> Reader::dispatch(const Token& token)
             ++skipDepth_;
         } else if (token.kind == TokenKind::GroupEnd && --skipDepth_ == 0) {
             footnotes_.skipEnded(token.offset);
+            keepSkipped(token.offset);
             closeGroup();
         }
         return std::nullopt;
@@ -143,6 +145,7 @@ std::optional<Failure> Reader::dispatch(const Token& token)
     case TokenKind::GroupStart:
         if (int(stack_.size()) >= kMaxGroupDepth)
             return failure(FailureKind::NestedTooDeep, token.offset);
+        groupOffset_ = token.offset;
         openGroup();
         break;
     case TokenKind::GroupEnd:
@@ -158,6 +161,23 @@ std::optional<Failure> Reader::dispatch(const Token& token)
     return std::nullopt;
 }
 
+void Reader::keepSkipped(qsizetype end)
+{
+    const Cmd kind = std::exchange(keeping_, Cmd::Unknown);
+    if (kind == Cmd::Unknown || end < keepingFrom_ || end >= data_.size())
+        return;
+    const QByteArray group = data_.sliced(keepingFrom_, end + 1 - keepingFrom_).toByteArray();
+    // What a document may keep beside its text; beyond, parts go as they did before.
+    constexpr qsizetype kMostKeptBytes = qsizetype(16) << 20;
+    if (keptBytes_ + group.size() > kMostKeptBytes)
+        return;
+    keptBytes_ += group.size();
+    if (kind == Cmd::StyleSheet)
+        kept_.styleSheet = group;
+    else
+        kept_.pageParts.append(group);
+}
+
 std::optional<Failure> Reader::finishDocument()
 {
     if (!footnotes_.empty()) {
@@ -167,6 +187,14 @@ std::optional<Failure> Reader::finishDocument()
     body_.finish();
     if (document_.page.any())
         setPageLayout(builder_.document(), pageLayoutOf(document_.page));
+    if (!kept_.isEmpty()) {
+        kept_.fonts = fonts_.faces();
+        for (int i = 0; i < colors_.size(); ++i)
+            kept_.colors.append(colors_.colorAt(i));
+        setKeptGroups(builder_.document(), kept_);
+        if (notes_)
+            notes_->pagePartsKept = int(kept_.pageParts.size());
+    }
     return std::nullopt;
 }
 
@@ -225,6 +253,17 @@ bool Reader::destinationWord(Cmd cmd, bool ignorable, bool first)
     case Cmd::Field: fields_.startField(); return true;
     case Cmd::FieldInstruction: fields_.startInstruction(); return true;
     case Cmd::FieldResult: fields_.startResult(); return true;
+    case Cmd::PagePart:
+    case Cmd::StyleSheet:
+        if (first) {
+            const bool keep = state_.destination == Destination::Body;
+            startSkipping();
+            if (keep && skipDepth_ > 0) {
+                keeping_ = cmd;
+                keepingFrom_ = groupOffset_;
+            }
+        }
+        return true;
     case Cmd::BookmarkStart:
         if (first && state_.destination == Destination::Body) {
             bookmarks_.start();

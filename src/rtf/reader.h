@@ -12,6 +12,7 @@
 #include "rtf/reader_fields.h"
 #include "rtf/reader_fonts.h"
 #include "rtf/reader_footnotes.h"
+#include "rtf/kept_groups.h"
 #include "rtf/reader_lists.h"
 #include "rtf/reader_pictures.h"
 #include "rtf/reader_shapes.h"
@@ -38,6 +39,8 @@ private:
     std::optional<Failure> readGroup(qsizetype begin, qsizetype end, const GroupState& state) override;
     std::optional<Failure> dispatch(const Token& token);
     std::optional<Failure> finishDocument();
+    // A kept group's skipping ended at its closing brace `end`.
+    void keepSkipped(qsizetype end);
 
     Room& room() { return *rooms_[size_t(state_.destination)]; }
     void openGroup();
@@ -83,6 +86,12 @@ private:
     Bookmarks bookmarks_{body_};
     Room dropped_;  // \upr's ANSI half, an \object's data: their text shows nowhere
     Footnotes footnotes_;
+    KeptGroups kept_;
+    qsizetype keptBytes_ = 0;
+    Cmd keeping_ = Cmd::Unknown;   // the kept group being skipped: PagePart or StyleSheet
+    qsizetype keepingFrom_ = 0;
+    qsizetype groupOffset_ = 0;    // where the group opened last began
+    ReadNotes* notes_ = nullptr;
     std::array<Room*, kDestinationCount> rooms_;
 };
 

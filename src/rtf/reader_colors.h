@@ -19,6 +19,7 @@ public:
 
     // Invalid for the automatic colour and for indices the table lacks.
     QColor colorAt(int index) const;
+    int size() const { return int(colors_.size()); }
     // Counts the changes that may give a run another colour.
     int changes() const { return changes_; }
 

@@ -91,6 +91,14 @@ const FontEntry* FontTable::scriptFontOf(const CharProps& chars) const
     return found == fonts_.end() ? nullptr : &found->second;
 }
 
+QHash<int, QString> FontTable::faces() const
+{
+    QHash<int, QString> faces;
+    for (const auto& [number, entry] : fonts_)
+        faces.insert(number, entry.name);
+    return faces;
+}
+
 int FontTable::codePageOf(const FontEntry* font) const
 {
     if (font && font->suffixCodePage > 0)

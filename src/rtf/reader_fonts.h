@@ -7,6 +7,7 @@
 #include "rtf/symbol_fonts.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <unordered_map>
@@ -44,6 +45,8 @@ public:
     // The run's \af font; nullptr when it names none the table has.
     const FontEntry* scriptFontOf(const CharProps& chars) const;
     int codePageOf(const FontEntry* font) const;
+    // Every entry's number and face.
+    QHash<int, QString> faces() const;
     QString decode(const FontEntry* font, const QByteArray& bytes) { return decoder_.decode(codePageOf(font), bytes); }
     // Counts the changes that may give a run another face: formats made before are stale.
     int changes() const { return changes_; }

@@ -31,7 +31,8 @@ struct ReadNotes {
     bool truncated = false;      // the input ended before its last group closed
     int picturesOverBudget = 0;  // shown as placeholders: beyond kPictureBudgetBytes
     int picturesUndecodable = 0; // shown as placeholders: Qt could not decode them
-    bool isEmpty() const { return !truncated && picturesOverBudget == 0 && picturesUndecodable == 0; }
+    int pagePartsKept = 0;       // headers and footers: kept and saved, not shown
+    bool isEmpty() const { return !truncated && picturesOverBudget == 0 && picturesUndecodable == 0 && pagePartsKept == 0; }
 };
 
 // What the user should hear about a document that was written.

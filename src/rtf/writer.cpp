@@ -4,6 +4,7 @@
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "rtf/charsets.h"
+#include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 #include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
@@ -82,6 +83,7 @@ private:
     void openLink(const QString& target);
     void closeLink();
     void writeBookmarks(const QStringList& names);
+    void renumberKeptGroups();
 
     const QTextDocument& document_;
     const QFont defaultFont_;
@@ -90,6 +92,8 @@ private:
     QList<QColor> colors_;
     QHash<QRgb, int> colorIndices_;
     QByteArray body_;
+    QByteArray keptStyleSheet_;   // the file's, renumbered for this file's tables
+    QByteArray keptPageParts_;
     bool linkOpen_ = false;
     QString openTarget_;
     QSet<QString> bookmarksWritten_;
@@ -265,10 +269,13 @@ void Writer::writeHeader(QByteArray& out) const
     for (const QColor& color : colors_)
         out.append("\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
                    + "\\blue" + QByteArray::number(color.blue()) + ";");
-    out.append("}\n{\\*\\generator " NORVELIN_PRODUCT_NAME ";}\\viewkind4\\uc1");
+    out.append("}\n");
+    out.append(keptStyleSheet_);
+    out.append("{\\*\\generator " NORVELIN_PRODUCT_NAME ";}\\viewkind4\\uc1");
     if (const std::optional<QPageLayout> page = pageLayoutOf(document_))
         out.append(pageWords(*page));
     out.append('\n');
+    out.append(keptPageParts_);
 }
 
 void Writer::writeParagraphProperties(const QTextBlockFormat& format)
@@ -472,12 +479,33 @@ void Writer::writeBlock(const QTextBlock& block)
     body_.append("\\par\n");
 }
 
+void Writer::renumberKeptGroups()
+{
+    const std::optional<KeptGroups> kept = keptGroupsOf(document_);
+    if (!kept)
+        return;
+    // Before the tables are written: a face or colour they use joins them.
+    const auto font = [this, &kept](int number) {
+        const QString face = kept->fonts.value(number);
+        return face.isEmpty() ? 0 : fontIndex(face);
+    };
+    const auto color = [this, &kept](int number) {
+        const QColor value = kept->colors.value(number);
+        return number <= 0 || !value.isValid() ? 0 : colorIndex(value);
+    };
+    if (!kept->styleSheet.isEmpty())
+        keptStyleSheet_ = renumbered(kept->styleSheet, font, color) + '\n';
+    for (const QByteArray& part : kept->pageParts)
+        keptPageParts_ += renumbered(part, font, color) + '\n';
+}
+
 QByteArray Writer::write()
 {
     collectTables();
     body_.reserve(document_.characterCount() * 3 + 1024);
     for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
         writeBlock(block);
+    renumberKeptGroups();
     QByteArray out;
     writeHeader(out);
     out.reserve(out.size() + body_.size() + 2);

@@ -4,6 +4,7 @@
 
 #include "nq/glyph_code.h"
 #include "nq/glyph_table.h"
+#include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 #include "rtf/tab_stops.h"
 
@@ -12,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextImageFormat>
@@ -37,6 +39,7 @@ private slots:
     void writerOutput();
     void keptPropertiesComeBack_data();
     void keptPropertiesComeBack();
+    void headersFootersAndStylesKept();
     void pageSetupIsKept_data();
     void pageSetupIsKept();
     void readFilesComeBackAsRead_data();
@@ -330,6 +333,40 @@ void TestRtfRoundTrip::keptPropertiesComeBack()
     const auto second = readRtf(output);
     QVERIFY(!second.error);
     QCOMPARE(keptAt(*second.document, at), kept);
+}
+
+void TestRtfRoundTrip::headersFootersAndStylesKept()
+{
+    // The header names font 7 and colour 2 of the file's tables: they must still name
+    // Courier and blue in the saved file's tables, whatever their numbers there.
+    const QByteArray rtf = "{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f7 Courier;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+                           "{\\stylesheet{\\s0\\f0 Normal;}{\\s1\\f7\\cf2 Code;}}"
+                           "{\\header\\pard\\f7\\cf2 Head text\\par}{\\footerf\\pard Page foot\\par}\\f0 Body\\par}";
+    QTextDocument document;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::read(rtf, document, &notes), std::nullopt);
+    QCOMPARE(document.toPlainText(), u"Body"_qs);
+    QCOMPARE(notes.pagePartsKept, 2);
+    const QByteArray written = rtf::write(document);
+    QVERIFY2(written.contains("{\\footerf\\pard Page foot\\par}"), written.constData());
+    QVERIFY2(written.contains("{\\stylesheet"), written.constData());
+    // Read again: the body alone shows, and the parts are still there to write.
+    QTextDocument again;
+    QCOMPARE(rtf::read(written, again), std::nullopt);
+    QCOMPARE(again.toPlainText(), u"Body"_qs);
+    const auto kept = rtf::keptGroupsOf(again);
+    QVERIFY(kept.has_value());
+    QCOMPARE(kept->pageParts.size(), 2);
+    // The renumbered header's face and colour are Courier and blue in the new tables.
+    const QString header = QString::fromLatin1(kept->pageParts.first());
+    const QRegularExpressionMatch face = QRegularExpression(QStringLiteral("\\\\f(\\d+)")).match(header);
+    const QRegularExpressionMatch colour = QRegularExpression(QStringLiteral("\\\\cf(\\d+)")).match(header);
+    QVERIFY(face.hasMatch() && colour.hasMatch());
+    QCOMPARE(kept->fonts.value(face.captured(1).toInt()), u"Courier"_qs);
+    QCOMPARE(kept->colors.value(colour.captured(1).toInt()), QColor(0, 0, 255));
+    // A new document forgets them.
+    rtf::forgetFileSettings(again);
+    QVERIFY(!rtf::write(again).contains("\\header"));
 }
 
 void TestRtfRoundTrip::pageSetupIsKept_data()
