@@ -671,8 +671,16 @@ Made by the Norvelin developers; reach them through the project&apos;s issue tra
 <context>
     <name>recovery</name>
     <message>
-        <source>%1: cannot be used for recovery copies</source>
-        <translation>%1: পুনরুদ্ধার-অনুলিপির জন্য ব্যবহার করা যাচ্ছে না</translation>
+        <source>the disk is full</source>
+        <translation>ডিস্ক ভরে গেছে</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <translation>এর লক-ফাইল তৈরি করা যাচ্ছে না</translation>
+    </message>
+    <message>
+        <source>%1: cannot be used for recovery copies: %2</source>
+        <translation>%1: পুনরুদ্ধার-অনুলিপির জন্য ব্যবহার করা যাচ্ছে না: %2</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "printout/paged_document.h"
 #include "printout/pdf_printout.h"
 #include "product/product.h"
+#include "rtf/page_setup.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -62,6 +63,9 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, con
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(product::kName); // the job's name in the print queue
+    // A document that names its paper and margins prints on them unless the dialog changes them.
+    if (const auto page = rtf::pageLayoutOf(*editor.document()))
+        printer.setPageLayout(*page);
     if (!dialog.PrinterName.isEmpty())
         printer.setPrinterName(dialog.PrinterName);
     else if (!dialog.PrintFileName.isEmpty())

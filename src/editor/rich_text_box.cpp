@@ -5,6 +5,7 @@
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "platform/window_shortcuts.h"
+#include "rtf/page_setup.h"
 #include "rtf/rtf.h"
 
 #include <QContextMenuEvent>
@@ -283,6 +284,7 @@ void RichTextBox::clearContent()
     // Like deleting everything: the text typed next keeps the format at the caret.
     const QTextCharFormat typing = currentCharFormat();
     clear();
+    rtf::clearPageLayout(*document());
     QTextCursor(document()).setBlockCharFormat(typing);
     document()->clearUndoRedoStacks();
     setCurrentCharFormat(typing);

@@ -31,7 +31,8 @@ pdftext::DocumentInfo infoFor(const QString& title)
 
 } // namespace
 
-std::optional<QByteArray> printPdf(QTextDocument& document, const QString& title, QString* notice)
+std::optional<QByteArray> printPdf(QTextDocument& document, const QString& title, QString* notice,
+                                   const std::optional<QPageLayout>& page)
 {
     QByteArray printed;
     {
@@ -40,7 +41,10 @@ std::optional<QByteArray> printPdf(QTextDocument& document, const QString& title
             return std::nullopt;
         QPdfWriter writer(&buffer);
         writer.setResolution(1200); // as a high-resolution printer writes its PDF
-        writer.setPageSize(QPageSize(QPageSize::A4));
+        if (page)
+            writer.setPageLayout(*page);
+        else
+            writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setCreator(product::kName);
         writer.setTitle(title);
         if (!paintPages(document, writer))

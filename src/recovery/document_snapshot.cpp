@@ -1,5 +1,7 @@
 #include "recovery/document_snapshot.h"
 
+#include "rtf/page_setup.h"
+
 #include <QImage>
 #include <QPixmap>
 #include <QTextBlock>
@@ -15,6 +17,7 @@ DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document)
 {
     DocumentSnapshot snapshot;
     snapshot.defaultFont_ = document.defaultFont();
+    snapshot.page_ = rtf::pageLayoutOf(document);
     snapshot.characters_ = document.characterCount();
     snapshot.blocks_.reserve(document.blockCount());
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -44,6 +47,8 @@ std::unique_ptr<QTextDocument> DocumentSnapshot::rebuild() const
 {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(defaultFont_);
+    if (page_)
+        rtf::setPageLayout(*document, *page_);
     for (auto it = images_.cbegin(); it != images_.cend(); ++it)
         document->addResource(QTextDocument::ImageResource, QUrl(it.key()), it.value());
     QTextCursor cursor(document.get());

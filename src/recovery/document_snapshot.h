@@ -5,6 +5,7 @@
 // document's paragraphs, runs, pictures and default face; a snapshot holds exactly these.
 
 #include <QFont>
+#include <QPageLayout>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -13,6 +14,7 @@
 #include <QVariant>
 
 #include <memory>
+#include <optional>
 
 class QTextDocument;
 
@@ -40,6 +42,7 @@ private:
     };
 
     QFont defaultFont_;
+    std::optional<QPageLayout> page_;   // the page the document was read with
     QList<Block> blocks_;
     QHash<QString, QVariant> images_; // picture name -> its decoded image
     qsizetype characters_ = 0;

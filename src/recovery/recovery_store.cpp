@@ -16,7 +16,11 @@
 #include <QStringDecoder>
 #include <QUuid>
 
+#include <cerrno>
+#include <cstring>
+
 #include <fcntl.h>
+#include <sys/statvfs.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,6 +86,31 @@ QString RecoveryStore::pathOf(const QString& id, const char* suffix) const
     return folder_ + u'/' + id + QLatin1String(suffix);
 }
 
+namespace {
+
+// Why a copy cannot be written in `folder`: Qt's lock file and mkpath keep no cause, and a
+// user with a full disk must hear that it is full.
+QString whyNotWritable(const QString& folder)
+{
+    const QByteArray native = QFile::encodeName(folder);
+    struct statvfs space {};
+    if (::statvfs(native.constData(), &space) == 0 && (space.f_bavail == 0 || space.f_favail == 0))
+        return QCoreApplication::translate("recovery", "the disk is full");
+    const QByteArray probe = native + "/.norvelin-probe";
+    const int fd = ::open(probe.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    const bool written = ::write(fd, "x", 1) == 1;
+    const int error = errno;
+    ::close(fd);
+    ::unlink(probe.constData());
+    if (!written)
+        return QString::fromLocal8Bit(std::strerror(error));
+    return QCoreApplication::translate("recovery", "its lock file cannot be made");
+}
+
+} // namespace
+
 bool RecoveryStore::ensureSession()
 {
     if (lock_)
@@ -113,7 +142,8 @@ std::optional<QString> RecoveryStore::write(const DocumentSnapshot& snapshot, co
 std::optional<QString> RecoveryStore::writeWith(const QTextDocument& document, const QString& originalPath)
 {
     if (!ensureSession())
-        return QCoreApplication::translate("recovery", "%1: cannot be used for recovery copies").arg(QDir::toNativeSeparators(folder_));
+        return QCoreApplication::translate("recovery", "%1: cannot be used for recovery copies: %2")
+            .arg(QDir::toNativeSeparators(folder_), whyNotWritable(folder_));
     if (const auto error = rtf::saveBytes(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
         return rtf::failureText(*error);
     if (const auto error = rtf::saveFile(pathOf(id_, kCopySuffix), document))

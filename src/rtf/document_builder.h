@@ -20,6 +20,7 @@ namespace rtf {
 class DocumentBuilder {
 public:
     explicit DocumentBuilder(QTextDocument& document);
+    QTextDocument& document() { return document_; }
 
     void insertText(const QString& text, const QTextCharFormat& format);
     // Adds `image` to the document's resources; returns the name a QTextImageFormat uses.

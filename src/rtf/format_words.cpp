@@ -40,6 +40,14 @@ void tabStop(ParaProps& p, const Token& t)
 template <int codePage>
 void charset(DocumentProps& d, const Token&) { d.codePage = codePage; }
 
+// A document word sets the page; a section word only what the document left unsaid.
+template <int PageWords::*length, bool section>
+void pageLength(DocumentProps& d, const Token& t)
+{
+    if (t.param > 0 && (!section || d.page.*length == 0))
+        d.page.*length = t.param;
+}
+
 constexpr FormatWord<CharSetter> kCharacterFormat[] = {
     {"f", [](CharProps& c, const Token& t) { c.font = t.param; }},
     {"fs", [](CharProps& c, const Token& t) { if (t.param > 0) c.halfPoints = std::min(t.param, kMaxHalfPoints); }},
@@ -128,6 +136,20 @@ constexpr FormatWord<DocumentSetter> kDocument[] = {
     {"pca", charset<850>},
     {"ansicpg", [](DocumentProps& d, const Token& t) { if (t.param > 0) d.codePage = t.param; }},
     {"deff", [](DocumentProps& d, const Token& t) { d.defaultFont = t.param; }},
+    {"paperw", pageLength<&PageWords::paperWidth, false>},
+    {"paperh", pageLength<&PageWords::paperHeight, false>},
+    {"margl", pageLength<&PageWords::marginLeft, false>},
+    {"margr", pageLength<&PageWords::marginRight, false>},
+    {"margt", pageLength<&PageWords::marginTop, false>},
+    {"margb", pageLength<&PageWords::marginBottom, false>},
+    {"landscape", [](DocumentProps& d, const Token&) { d.page.landscape = true; }},
+    {"pgwsxn", pageLength<&PageWords::paperWidth, true>},
+    {"pghsxn", pageLength<&PageWords::paperHeight, true>},
+    {"marglsxn", pageLength<&PageWords::marginLeft, true>},
+    {"margrsxn", pageLength<&PageWords::marginRight, true>},
+    {"margtsxn", pageLength<&PageWords::marginTop, true>},
+    {"margbsxn", pageLength<&PageWords::marginBottom, true>},
+    {"lndscpsxn", [](DocumentProps& d, const Token&) { d.page.landscape = true; }},
 };
 
 constexpr CharacterWord kCharacters[] = {

@@ -165,6 +165,8 @@ std::optional<Failure> Reader::finishDocument()
             return error;
     }
     body_.finish();
+    if (document_.page.any())
+        setPageLayout(builder_.document(), pageLayoutOf(document_.page));
     return std::nullopt;
 }
 

@@ -2,6 +2,7 @@
 // What a group carries: character and paragraph formatting, \uc, and where its text goes.
 // The reader copies it on every { and restores it on the matching }.
 
+#include "rtf/page_setup.h"
 #include "rtf/tab_stops.h"
 
 #include <QList>
@@ -90,6 +91,7 @@ struct GroupState {
 struct DocumentProps {
     int codePage = 1252;  // \ansicpg and the like
     int defaultFont = 0;  // \deff
+    PageWords page;       // the document's, else its first section's
 };
 
 } // namespace rtf

@@ -4,6 +4,7 @@
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "rtf/charsets.h"
+#include "rtf/page_setup.h"
 #include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
 #include "rtf/symbol_fonts.h"
@@ -264,7 +265,10 @@ void Writer::writeHeader(QByteArray& out) const
     for (const QColor& color : colors_)
         out.append("\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
                    + "\\blue" + QByteArray::number(color.blue()) + ";");
-    out.append("}\n{\\*\\generator " NORVELIN_PRODUCT_NAME ";}\\viewkind4\\uc1\n");
+    out.append("}\n{\\*\\generator " NORVELIN_PRODUCT_NAME ";}\\viewkind4\\uc1");
+    if (const std::optional<QPageLayout> page = pageLayoutOf(document_))
+        out.append(pageWords(*page));
+    out.append('\n');
 }
 
 void Writer::writeParagraphProperties(const QTextBlockFormat& format)

@@ -339,7 +339,9 @@ void MainWindow::Form_Load()
     msFlexGrid1_->setFontSize(formatting::kInitialPaletteFontSize);
 
     const double screenWidth = platform::screenWidthTwips();
-    const int windowWidth = platform::twipsToPixels(screenWidth);
+    int windowWidth = platform::twipsToPixels(screenWidth);
+    if (const int fitting = platform::screenFittingWidth(); fitting > 0)
+        windowWidth = std::min(windowWidth, fitting);
     // Tall enough for the editor, and for the Options panel, which is centred by the
     // screen's size, to show whole.
     const double panelBottom = (platform::screenHeightTwips() + layout::kFrame1.height()) / 2;

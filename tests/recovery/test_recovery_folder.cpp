@@ -9,7 +9,15 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <cstring>
+#include <functional>
+
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 class TestRecoveryFolder : public QObject {
     Q_OBJECT
@@ -85,6 +93,47 @@ private slots:
         struct stat info {};
         QCOMPARE(::stat(QFile::encodeName(real).constData(), &info), 0);
         QCOMPARE(QString::number(info.st_mode & 07777, 8), QString::number(expectedMode, 8));
+    }
+
+    // A folder where no copy can be written: the warning says why.
+    void unwritableFolderNamesTheCause_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("full disk") << "full" << "the disk is full";
+        QTest::newRow("read-only folder") << "read-only" << QString::fromLocal8Bit(std::strerror(EACCES));
+    }
+
+    void unwritableFolderNamesTheCause()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, cause);
+        QTemporaryDir base;
+        const QString folder = base.filePath(QStringLiteral("state"));
+        QVERIFY(QDir().mkdir(folder));
+        const QByteArray native = QFile::encodeName(folder);
+        std::function<void()> undo = [] {};
+        if (kind == u"full") {
+            if (::mount("tmpfs", native.constData(), "tmpfs", 0, "size=16k,nr_inodes=64") != 0)
+                QSKIP("cannot mount a small tmpfs here: the full-disk case is not run");
+            undo = [native] { ::umount2(native.constData(), MNT_DETACH); };
+            QFile filler(folder + QStringLiteral("/filler"));
+            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            const QByteArray block(4096, 'f');
+            while (filler.write(block) == block.size()) {
+            }
+        } else {
+            if (::geteuid() == 0)
+                QSKIP("root writes into read-only folders: the read-only case needs another user");
+            QCOMPARE(::chmod(native.constData(), 0500), 0);
+            undo = [native] { ::chmod(native.constData(), 0700); };
+        }
+        const auto cleanup = qScopeGuard([&undo] { undo(); });
+        recovery::RecoveryStore store(folder);
+        QTextDocument document(QStringLiteral("words"));
+        const std::optional<QString> error = store.write(document, QString());
+        QVERIFY(error.has_value());
+        QVERIFY2(error->endsWith(QStringLiteral(": ") + cause), qPrintable(*error));
     }
 };
 

@@ -10,6 +10,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QStandardPaths>
+#include <QProcess>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -25,6 +27,8 @@ private slots:
     void helpListsEveryMode_data();
     void helpListsEveryMode();
     void nqRunsBecomeCp1252Text();
+    void pdfPagesAreTheDocumentsPages_data();
+    void pdfPagesAreTheDocumentsPages();
     void unicodeBengaliBothWays();
 
 private:
@@ -166,6 +170,37 @@ void TestNorvelinRtfTool::unicodeBengaliBothWays()
     const QString back = dir_.filePath(QStringLiteral("words-back.txt"));
     QCOMPARE(runTool({QStringLiteral("--unicode"), rtfPath, back}).exitCode, 0);
     QCOMPARE(QString::fromUtf8(contents(back)), words + u'\n');
+}
+
+void TestNorvelinRtfTool::pdfPagesAreTheDocumentsPages_data()
+{
+    QTest::addColumn<QByteArray>("words");
+    QTest::addColumn<QString>("pageSize");
+    QTest::newRow("no page named: A4") << QByteArray() << "595 x 842 pts";
+    QTest::newRow("A4 landscape") << QByteArray("\\paperw16838\\paperh11906\\landscape") << "842 x 595 pts";
+    QTest::newRow("US Letter") << QByteArray("\\paperw12240\\paperh15840") << "612 x 792 pts";
+}
+
+void TestNorvelinRtfTool::pdfPagesAreTheDocumentsPages()
+{
+    QFETCH(QByteArray, words);
+    QFETCH(QString, pageSize);
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is not installed: scripts/test installs it");
+    const QString input = dir_.filePath(QStringLiteral("paged.rtf"));
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("{\\rtf1" + words + " Hello\\par}");
+    file.close();
+    const QString output = dir_.filePath(QStringLiteral("paged.pdf"));
+    QFile::remove(output);
+    QCOMPARE(rtf_test::runTool({input, output}).exitCode, 0);
+    QProcess info;
+    info.start(pdfinfo, {output});
+    QVERIFY(info.waitForFinished());
+    const QString printed = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(printed.contains(QStringLiteral("Page size:       ") + pageSize), qPrintable(printed));
 }
 
 QTEST_MAIN(TestNorvelinRtfTool)

@@ -4,6 +4,7 @@
 
 #include "nq/glyph_code.h"
 #include "nq/glyph_table.h"
+#include "rtf/page_setup.h"
 #include "rtf/tab_stops.h"
 
 #include <QFile>
@@ -36,6 +37,8 @@ private slots:
     void writerOutput();
     void keptPropertiesComeBack_data();
     void keptPropertiesComeBack();
+    void pageSetupIsKept_data();
+    void pageSetupIsKept();
     void readFilesComeBackAsRead_data();
     void readFilesComeBackAsRead();
     void emptyDocumentSurvives();
@@ -327,6 +330,47 @@ void TestRtfRoundTrip::keptPropertiesComeBack()
     const auto second = readRtf(output);
     QVERIFY(!second.error);
     QCOMPARE(keptAt(*second.document, at), kept);
+}
+
+void TestRtfRoundTrip::pageSetupIsKept_data()
+{
+    QTest::addColumn<QByteArray>("words");
+    QTest::addColumn<QString>("page");   // size in points, orientation, margins in points
+    QTest::newRow("none") << QByteArray() << "";
+    QTest::newRow("A4 landscape with margins") << QByteArray("\\paperw16838\\paperh11906\\landscape\\margl1134\\margr1134\\margt860\\margb860")
+                                               << "842x595 landscape 57 43 57 43";
+    QTest::newRow("sheet given upright, turned by \\landscape") << QByteArray("\\paperw11906\\paperh16838\\landscape")
+                                                                 << "842x595 landscape 90 72 90 72";
+    QTest::newRow("margins alone: Letter") << QByteArray("\\margl720\\margr720") << "612x792 portrait 36 72 36 72";
+    QTest::newRow("first section's words") << QByteArray("\\sectd\\pgwsxn11906\\pghsxn16838\\marglsxn567\\sect\\sectd\\pgwsxn12240")
+                                           << "595x842 portrait 28 72 90 72";
+    QTest::newRow("document words win over a section's") << QByteArray("\\paperw11906\\paperh16838\\sectd\\pgwsxn16838\\pghsxn11906")
+                                                         << "595x842 portrait 90 72 90 72";
+}
+
+void TestRtfRoundTrip::pageSetupIsKept()
+{
+    QFETCH(QByteArray, words);
+    QFETCH(QString, page);
+    const auto describe = [](const QTextDocument& document) {
+        const std::optional<QPageLayout> layout = rtf::pageLayoutOf(document);
+        if (!layout)
+            return QString();
+        const QRectF sheet = layout->fullRect(QPageLayout::Point);
+        const QMarginsF m = layout->margins(QPageLayout::Point);
+        return QStringLiteral("%1x%2 %3 %4 %5 %6 %7")
+            .arg(qRound(sheet.width())).arg(qRound(sheet.height()))
+            .arg(layout->orientation() == QPageLayout::Landscape ? u"landscape"_qs : u"portrait"_qs)
+            .arg(qRound(m.left())).arg(qRound(m.top())).arg(qRound(m.right())).arg(qRound(m.bottom()));
+    };
+    const auto first = readRtf("{\\rtf1" + words + " text\\par}");
+    QVERIFY(!first.error);
+    QCOMPARE(describe(*first.document), page);
+    const QByteArray written = rtf::write(*first.document);
+    QCOMPARE(written.contains("\\paperw"), !page.isEmpty());
+    const auto second = readRtf(written);
+    QVERIFY(!second.error);
+    QCOMPARE(describe(*second.document), page);
 }
 
 void TestRtfRoundTrip::readFilesComeBackAsRead_data()

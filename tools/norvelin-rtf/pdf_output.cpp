@@ -1,6 +1,7 @@
 #include "pdf_output.h"
 
 #include "printout/pdf_printout.h"
+#include "rtf/page_setup.h"
 #include "rtf/rtf.h"
 
 #include <QCoreApplication>
@@ -35,7 +36,8 @@ std::optional<rtf::Failure> writePdf(QTextDocument& document, const QString& out
 {
     registerNqFont();
     QString notice;
-    const std::optional<QByteArray> pdf = printout::printPdf(document, title, &notice);
+    // The page the document was made for, as the window's printing starts from it.
+    const std::optional<QByteArray> pdf = printout::printPdf(document, title, &notice, rtf::pageLayoutOf(document));
     if (!pdf)
         return rtf::Failure{rtf::FailureKind::Unwritable, output, 0,
                             QCoreApplication::translate("NorvelinRtf", "the document could not be printed")};
