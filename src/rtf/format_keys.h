@@ -1,28 +1,27 @@
 #pragma once
-// Qt's format collection hashes a string-list or byte-array property by its type alone, so
-// formats that differ only in their faces, or in the data of a picture kept as it was,
-// all land in one bucket, and each run inserted is compared with every one of them:
-// reading grew with the square of the distinct faces or pictures. A key Qt hashes by
-// value, set beside them, keeps each lookup short. Nothing reads the keys back.
+// Qt's format collection hashes a property by its value only for a few types (strings,
+// numbers, colours); a string list, byte array or list of tab stops counts by its type
+// or length alone. Formats that differ only in such properties (their faces, bookmark
+// names, tab stops, the data of a picture kept as it was) all land in one bucket, and
+// each run inserted is compared with every one of them: reading grew with the square of
+// the distinct formats. A key Qt hashes by value, set beside them, keeps each lookup
+// short. Nothing reads it back; equal formats get equal keys.
 
-#include <QByteArray>
-#include <QHash>
-#include <QString>
 #include <QTextFormat>
 
 namespace rtf {
 
-inline constexpr int kFamilyKey = QTextFormat::UserProperty + 0x5210;
-inline constexpr int kPictureKey = QTextFormat::UserProperty + 0x5211;
+inline constexpr int kValueKey = QTextFormat::UserProperty + 0x5210;
 
-inline void setFamilyKey(QTextFormat& format, const QString& family)
-{
-    format.setProperty(kFamilyKey, int(qHash(family)));
-}
+// Sets the key of `format`'s properties that Qt hashes by type; leaves a format without
+// any such property as it is.
+void addValueKey(QTextFormat& format);
 
-inline void setPictureKey(QTextFormat& format, const QByteArray& data)
+template <typename Format>
+Format keyedByValue(Format format)
 {
-    format.setProperty(kPictureKey, int(qHash(data)));
+    addValueKey(format);
+    return format;
 }
 
 } // namespace rtf

@@ -1,6 +1,5 @@
 #include "rtf/format_mapping.h"
 
-#include "rtf/format_keys.h"
 #include "rtf/units.h"
 
 #include <QColor>
@@ -11,10 +10,8 @@ QTextCharFormat toCharFormat(const CharProps& chars, const QString& family, cons
                              const QColor& background, const QString& link)
 {
     QTextCharFormat format;
-    if (!family.isEmpty()) {
+    if (!family.isEmpty())
         format.setFontFamilies({family});
-        setFamilyKey(format, family);
-    }
     format.setFontPointSize(chars.halfPoints / 2.0);
     if (chars.bold)
         format.setFontWeight(QFont::Bold);

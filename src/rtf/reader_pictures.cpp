@@ -1,7 +1,6 @@
 #include "rtf/reader_pictures.h"
 
 #include "rtf/document_builder.h"
-#include "rtf/format_keys.h"
 #include "rtf/hex_digit.h"
 #include "rtf/picture_properties.h"
 #include "rtf/reader_body.h"
@@ -151,7 +150,6 @@ void Pictures::finish()
         format.setName(placeholderImage(QSizeF(format.width(), format.height())));
         format.setProperty(kPictureData, picture.bytes);
         format.setProperty(kPictureHeader, picture.header);
-        setPictureKey(format, picture.bytes);
     } else {
         format.setName(builder_.addImage(image));
     }
