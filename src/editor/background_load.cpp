@@ -128,6 +128,9 @@ LoadResult loadInBackground(const QString& path, const QFont& defaultFont, QWidg
     progress.start(50);
     worker->start();
     loop.exec();
+    // The program may be ending (quit() leaves every loop): the read is not waited out.
+    if (!worker->isFinished())
+        cancel.store(true);
     worker->wait();
     delete worker;
     progress.stop();
