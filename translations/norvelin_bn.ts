@@ -574,6 +574,17 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
+    <name>editing</name>
+    <message>
+        <source>Opening %1…</source>
+        <translation>%1 খোলা হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
+    </message>
+</context>
+<context>
     <name>files</name>
     <message>
         <source>it is a folder</source>
@@ -784,6 +795,26 @@ Made by the Norvelin developers; reach them through the project&apos;s issue tra
     <message>
         <source>%1: its headers and footers are not shown. Saving writes them back as they were.</source>
         <translation>%1: এর শিরোনাম ও পাদটীকা-অংশ দেখানো হয় না। সংরক্ষণ করলে সেগুলো যেমন ছিল তেমনই লেখা হয়।</translation>
+    </message>
+    <message>
+        <source>it is %1 bytes long; the editor opens documents up to %2 MiB (%3 bytes), norvelin-rtf converts them up to 1 GiB</source>
+        <translation>এটি %1 বাইট দীর্ঘ; সম্পাদক %2 MiB (%3 বাইট) পর্যন্ত নথি খোলে, norvelin-rtf ১ GiB পর্যন্ত রূপান্তর করে</translation>
+    </message>
+    <message>
+        <source>reading was cancelled</source>
+        <translation>পড়া বাতিল করা হয়েছে</translation>
+    </message>
+    <message>
+        <source>%1: %2 too long to edit without delay, so each was cut into pieces of at most %3 characters. Saving keeps the pieces as paragraphs.</source>
+        <translation>%1: %2 দেরি ছাড়া সম্পাদনার জন্য খুব দীর্ঘ ছিল, তাই প্রতিটি সর্বোচ্চ %3 অক্ষরের টুকরোয় ভাগ করা হয়েছে। সংরক্ষণ করলে টুকরোগুলো অনুচ্ছেদ হিসেবে থাকে।</translation>
+    </message>
+    <message>
+        <source>1 paragraph was</source>
+        <translation>১টি অনুচ্ছেদ</translation>
+    </message>
+    <message>
+        <source>%1 paragraphs were</source>
+        <translation>%1টি অনুচ্ছেদ</translation>
     </message>
 </context>
 <context>

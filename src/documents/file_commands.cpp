@@ -78,7 +78,9 @@ void FileCommands::openPath(const QString& path)
     rtf::ReadNotes notes;
     const auto before = files::identityOf(path);
     if (const auto error = editor_.LoadFile(path, &notes)) {
-        warn(documents::openFailedText(*error));
+        // A read the user cancelled leaves the document as it was, with nothing to tell.
+        if (error->kind != rtf::FailureKind::Cancelled)
+            warn(documents::openFailedText(*error));
         return;
     }
     diskCheck_.remember(path, before);

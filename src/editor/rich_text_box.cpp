@@ -1,5 +1,6 @@
 #include "editor/rich_text_box.h"
 
+#include "editor/background_load.h"
 #include "editor/bengali_input.h"
 #include "editor/clipboard.h"
 #include "nq/glyph_code.h"
@@ -248,12 +249,13 @@ void RichTextBox::setSelFontSize(double points)
 
 std::optional<rtf::Failure> RichTextBox::LoadFile(const QString& path, rtf::ReadNotes* notes)
 {
-    auto* loaded = new QTextDocument(this);
-    loaded->setDefaultFont(font());
-    if (auto error = rtf::loadFile(path, *loaded, notes)) {
-        delete loaded;
-        return error;
-    }
+    editing::LoadResult read = editing::loadInBackground(path, font(), window(), progressDelayMs_);
+    if (read.failure)
+        return read.failure;
+    if (notes)
+        *notes = read.notes;
+    QTextDocument* loaded = read.document.release();
+    loaded->setParent(this);
     // setDocument() deletes the document the control made for itself, so the old one is
     // watched rather than kept as a plain pointer; one that an earlier load gave it is ours.
     QPointer<QTextDocument> old = document();

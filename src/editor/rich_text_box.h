@@ -49,7 +49,13 @@ public:
     // report a selection change; both return the failure on failure. A load that succeeds
     // may leave `notes` for the user (a file cut short, pictures shown as boxes), and so
     // may a save (pictures that could not be written).
+    // The file is read on a worker while the window keeps painting; a read that lasts longer
+    // than progressDelay() shows its progress and can be cancelled (FailureKind::Cancelled,
+    // the content stays). Files over rtf::kMaxEditableBytes are refused, and paragraphs over
+    // rtf::kMaxEditableParagraph characters are cut into pieces (the notes say so).
     std::optional<rtf::Failure> LoadFile(const QString& path, rtf::ReadNotes* notes = nullptr);
+    int progressDelay() const { return progressDelayMs_; }
+    void setProgressDelay(int ms) { progressDelayMs_ = ms; }
     std::optional<rtf::Failure> SaveFile(const QString& path, rtf::WriteNotes* notes = nullptr) const;
 
     // Empties the document (New).
@@ -108,6 +114,7 @@ private:
 
     QList<QKeySequence> windowShortcuts_;
     bool loading_ = false;
+    int progressDelayMs_ = 400;
     // The format of the text at the caret while the document held text: what is typed
     // after everything was deleted comes out in it.
     std::optional<QTextCharFormat> textFormat_;

@@ -17,6 +17,7 @@ enum class FailureKind {
     Socket,
     NotRegularFile,    // any other kind of file that is not a regular one
     TooLarge,          // size: the file's length, over kMaxFileBytes
+    TooLargeToEdit,    // size: the file's length, over kMaxEditableBytes (the converter takes it)
     OutOfMemory,       // an allocation failed while it was read
     // Opening: what the file holds. line and column tell where, when they apply.
     Empty,
@@ -24,6 +25,7 @@ enum class FailureKind {
     OverMemoryAllowance, // the document would take more memory than the system can give
     NestedTooDeep,     // groups nested deeper than the reader allows (kMaxGroupDepth)
     BinaryCutShort,    // \binN announces more bytes than follow: announced, available
+    Cancelled,         // the user stopped the reading
     // Saving.
     Unwritable,        // systemError, or detail when the reason came in words from Qt
 };

@@ -30,6 +30,12 @@ QString readReason(const Failure& failure)
         return QCoreApplication::translate("rtf", "it is %1 bytes long; documents larger than 1 GiB (%2 bytes) are not opened")
             .arg(failure.size)
             .arg(kMaxFileBytes);
+    case FailureKind::TooLargeToEdit:
+        return QCoreApplication::translate("rtf", "it is %1 bytes long; the editor opens documents up to %2 MiB (%3 bytes), "
+                                                  "norvelin-rtf converts them up to 1 GiB")
+            .arg(failure.size)
+            .arg(kMaxEditableBytes >> 20)
+            .arg(kMaxEditableBytes);
     case FailureKind::OutOfMemory: return QCoreApplication::translate("rtf", "there is not enough memory to open it");
     default: return {};
     }
@@ -47,6 +53,7 @@ QString contentCause(const Failure& failure)
         return QCoreApplication::translate("rtf", "the file is truncated: \\bin%1 announces %1 bytes of data but only %2 follow")
             .arg(failure.announced)
             .arg(failure.available);
+    case FailureKind::Cancelled: return QCoreApplication::translate("rtf", "reading was cancelled");
     default: return {};
     }
 }
@@ -91,6 +98,13 @@ QStringList noticesFor(const QString& path, const ReadNotes& notes)
     }
     if (notes.pagePartsKept > 0)
         notices << QCoreApplication::translate("rtf", "%1: its headers and footers are not shown. Saving writes them back as they were.").arg(name);
+    if (notes.paragraphsSplit > 0)
+        notices << QCoreApplication::translate("rtf", "%1: %2 too long to edit without delay, so each was cut into pieces "
+                                                      "of at most %3 characters. Saving keeps the pieces as paragraphs.")
+                       .arg(name,
+                            notes.paragraphsSplit == 1 ? QCoreApplication::translate("rtf", "1 paragraph was")
+                                                       : QCoreApplication::translate("rtf", "%1 paragraphs were").arg(notes.paragraphsSplit))
+                       .arg(kMaxEditableParagraph);
     return notices;
 }
 

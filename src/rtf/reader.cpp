@@ -19,7 +19,8 @@ bool isDroppedControl(char16_t ch) { return ch < 0x20 && ch != '\t'; }
 } // namespace
 
 Reader::Reader(QByteArrayView data, QTextDocument& document, const ReadLimits& limits)
-    : data_(data), tokenizer_(data), builder_(document), pictures_(body_, builder_, limits.pictureBytes)
+    : data_(data), cancel_(limits.cancel), bytesRead_(limits.bytesRead), tokenizer_(data), builder_(document),
+      pictures_(body_, builder_, limits.pictureBytes)
 {
     qint64 allowance = limits.documentBytes;
     if (allowance < 0) {
@@ -101,12 +102,22 @@ std::optional<Failure> Reader::readTokens(qsizetype end)
 {
     // The notes are read again after the document group has closed: only `end` stops them.
     const bool afterDocument = documentEnded_;
+    // A worker's reading is watched every few thousand tokens: often enough to answer a
+    // cancel at once, rarely enough to cost nothing.
+    unsigned sinceCheck = 0;
     while (afterDocument || !documentEnded_) {
         if (builder_.overAllowance())
             return failure(FailureKind::OverMemoryAllowance);
         const Token token = tokenizer_.next();
         if (token.kind == TokenKind::End || token.offset >= end)
             break;
+        if (++sinceCheck == 4096) {
+            sinceCheck = 0;
+            if (bytesRead_)
+                bytesRead_->store(token.offset, std::memory_order_relaxed);
+            if (cancel_ && cancel_->load(std::memory_order_relaxed))
+                return failure(FailureKind::Cancelled);
+        }
         if (auto error = dispatch(token))
             return error;
     }

@@ -62,6 +62,8 @@ private:
     void appendNqAwareChar(char16_t ch, unsigned char nqCode);
 
     QByteArrayView data_;
+    const std::atomic<bool>* cancel_ = nullptr;
+    std::atomic<qint64>* bytesRead_ = nullptr;
     Tokenizer tokenizer_;
     DocumentBuilder builder_;
 

@@ -146,7 +146,7 @@ QByteArray write(const QTextDocument& document, WriteNotes* notes)
     return writeDocument(document, notes);
 }
 
-std::optional<Failure> loadFile(const QString& path, QTextDocument& document, ReadNotes* notes)
+std::optional<Failure> loadFile(const QString& path, QTextDocument& document, ReadNotes* notes, const ReadLimits& limits)
 {
     if (notes)
         *notes = ReadNotes{};
@@ -155,7 +155,7 @@ std::optional<Failure> loadFile(const QString& path, QTextDocument& document, Re
         QByteArray data;
         if (auto error = readFile(path, data))
             return error;
-        if (auto error = read(data, document, notes)) {
+        if (auto error = read(data, document, notes, limits)) {
             error->path = path;
             return error;
         }

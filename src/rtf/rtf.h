@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <atomic>
 #include <optional>
 
 class QTextDocument;
@@ -17,6 +18,14 @@ namespace rtf {
 // Files larger than this are refused before a byte is read: reading one needs several
 // times its size in memory. 1 GiB of RTF still opens.
 inline constexpr qint64 kMaxFileBytes = qint64(1) << 30;
+
+// The editor opens less: Qt keeps every line of a document laid out, and past this size a
+// key takes longer than a tenth of a second to show. The converter still takes kMaxFileBytes.
+inline constexpr qint64 kMaxEditableBytes = qint64(64) << 20;
+
+// Qt lays a paragraph out whole after each key: the editor cuts longer ones into pieces
+// of at most this many characters (ReadNotes::paragraphsSplit says how many it cut).
+inline constexpr int kMaxEditableParagraph = 10000;
 
 // Groups nested deeper than this are refused (the reader keeps them on a stack of its own).
 inline constexpr int kMaxGroupDepth = 10000;
@@ -32,7 +41,12 @@ struct ReadNotes {
     int picturesOverBudget = 0;  // shown as placeholders: beyond kPictureBudgetBytes
     int picturesUndecodable = 0; // shown as placeholders: Qt could not decode them
     int pagePartsKept = 0;       // headers and footers: kept and saved, not shown
-    bool isEmpty() const { return !truncated && picturesOverBudget == 0 && picturesUndecodable == 0 && pagePartsKept == 0; }
+    int paragraphsSplit = 0;     // paragraphs too long to edit, cut into pieces by the editor
+    bool isEmpty() const
+    {
+        return !truncated && picturesOverBudget == 0 && picturesUndecodable == 0 && pagePartsKept == 0
+            && paragraphsSplit == 0;
+    }
 };
 
 // What the user should hear about a document that was written.
@@ -49,6 +63,10 @@ struct ReadLimits {
     // The document itself (paragraphs, text, formats), as estimated while it grows; past it
     // reading stops with "not enough memory". -1: half of what the system can still give.
     qint64 documentBytes = -1;
+    // Reading on a worker: when `cancel` turns true, reading stops with FailureKind::Cancelled;
+    // `bytesRead` follows how far into the data the reader is. Both may be null.
+    const std::atomic<bool>* cancel = nullptr;
+    std::atomic<qint64>* bytesRead = nullptr;
 };
 
 // Replaces the content of `document` by the RTF in `data`. On error `document` may hold
@@ -68,7 +86,8 @@ QByteArray write(const QTextDocument& document, WriteNotes* notes = nullptr);
 // the program for lack of memory. On success, `notes` (when given) receives what the user
 // should know of (a file cut short; pictures shown as placeholders): tell it once, after
 // the document is shown.
-std::optional<Failure> loadFile(const QString& path, QTextDocument& document, ReadNotes* notes = nullptr);
+std::optional<Failure> loadFile(const QString& path, QTextDocument& document, ReadNotes* notes = nullptr,
+                                const ReadLimits& limits = ReadLimits());
 
 // The bytes of a file, with loadFile's checks before reading.
 std::optional<Failure> readFile(const QString& path, QByteArray& data);
