@@ -40,14 +40,6 @@ void forgetFileSettings(QTextDocument& document)
     clearPageLayout(document);
 }
 
-void copyFileSettings(const QTextDocument& from, QTextDocument& to)
-{
-    if (const auto kept = keptGroupsOf(from))
-        setKeptGroups(to, *kept);
-    if (const auto page = pageLayoutOf(from))
-        setPageLayout(to, *page);
-}
-
 QByteArray renumbered(QByteArrayView group, const std::function<int(int)>& font, const std::function<int(int)>& color)
 {
     QByteArray out;

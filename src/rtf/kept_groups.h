@@ -32,8 +32,6 @@ void setKeptGroups(QTextDocument& document, const KeptGroups& kept);
 
 // Forgets what the file gave beside the text (kept groups, page setup): the editor's New.
 void forgetFileSettings(QTextDocument& document);
-// Copies it to a document rebuilt from this one.
-void copyFileSettings(const QTextDocument& from, QTextDocument& to);
 
 // `group` with every font number (\f, \af) and colour number (\cf, \cb, \highlight,
 // \chcbpat) given by `font` and `color`, which take the file's number.

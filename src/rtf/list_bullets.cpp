@@ -71,6 +71,4 @@ bool showBulletsAsUnicode(QString& label, const FontEntry* font, const FontEntry
     return bullet && (kind != SymbolFont::None || (font && font->nq) || !font);
 }
 
-QString bulletFace() { return unfontedFace(); }
-
 } // namespace rtf

@@ -14,7 +14,4 @@ struct FontEntry;
 // be drawn in a text face rather than in `font`.
 bool showBulletsAsUnicode(QString& label, const FontEntry* font, const FontEntry* scriptFont);
 
-// The face a bullet label is drawn in.
-QString bulletFace();
-
 } // namespace rtf

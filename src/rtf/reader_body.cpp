@@ -185,7 +185,7 @@ void BodyText::insertLabel(const QList<LabelPiece>& pieces)
         }
         QTextCharFormat format = charFormat(piece.chars);
         if (showBulletsAsUnicode(piece.text, fonts_.fontOf(piece.chars), fonts_.scriptFontOf(piece.chars)))
-            format.setFontFamilies({bulletFace()});
+            format.setFontFamilies({unfontedFace()});
         replaceUnpairedSurrogates(piece.text);
         builder_.insertText(piece.text, format);
     }
