@@ -14,7 +14,8 @@ constexpr std::pair<std::string_view, Cmd> kStructural[] = {
     {"fcharset", Cmd::FontCharset}, {"cpg", Cmd::CodePage},
 
     {"par", Cmd::Par}, {"page", Cmd::Page}, {"sect", Cmd::Sect}, {"cell", Cmd::Cell},
-    {"nestcell", Cmd::Cell}, {"row", Cmd::Row}, {"nestrow", Cmd::Row},
+    {"nestcell", Cmd::Cell}, {"row", Cmd::Row}, {"nestrow", Cmd::NestRow},
+    {"nesttableprops", Cmd::NestTableProps},
 
     {"uc", Cmd::UnicodeSkip}, {"u", Cmd::Unicode}, {"upr", Cmd::Upr}, {"ud", Cmd::Ud},
 
@@ -93,6 +94,8 @@ const std::unordered_map<std::string_view, ControlWord>& table()
             all[name].para = set;
         for (const auto& [name, set] : documentWords())
             all[name].document = set;
+        for (const auto& [name, set] : rowWords())
+            all[name].row = set;
         for (const auto& [name, character] : characterWords())
             all[name].character = character;
         return all;

@@ -6,6 +6,7 @@
 // and chooses one in the text. Every other word is ignored, or, after \*, skips its group.
 
 #include "rtf/reader_state.h"
+#include "rtf/table_format.h"
 
 #include <string_view>
 
@@ -18,7 +19,7 @@ enum class Cmd {
     // tables
     FontTable, ColorTable, Red, Green, Blue, Font, FontCharset, CodePage,
     // breaks
-    Par, Page, Sect, Cell, Row,
+    Par, Page, Sect, Cell, Row, NestRow, NestTableProps,
     // Unicode
     UnicodeSkip, Unicode, Upr, Ud,
     // fields and pictures
@@ -46,6 +47,7 @@ struct ControlWord {
     CharSetter chars = nullptr;
     ParaSetter para = nullptr;
     DocumentSetter document = nullptr;
+    RowSetter row = nullptr;
     char16_t character = 0;  // 0: the word stands for no character
 };
 

@@ -1,6 +1,7 @@
 #include "rtf/document_builder.h"
 
 #include "rtf/format_keys.h"
+#include "rtf/table_format.h"
 
 #include <QImage>
 #include <QTextBlock>
@@ -8,7 +9,10 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace rtf {
 namespace {
@@ -18,6 +22,7 @@ namespace {
 constexpr qint64 kParagraphBytes = 160;
 constexpr qint64 kCharacterBytes = 4;
 constexpr qint64 kRunBytes = 64;
+constexpr qint64 kCellBytes = 2 * kParagraphBytes;   // its paragraph and its place in the table
 
 } // namespace
 
@@ -43,10 +48,11 @@ void DocumentBuilder::openPendingParagraph(const QTextCharFormat& characters)
 
 void DocumentBuilder::applyBlockFormat(const QTextBlockFormat& format, const QTextCharFormat& characters)
 {
-    if (format == blockFormat_ && !blockEmpty_)
+    if (format == blockFormat_ && !blockEmpty_ && blockFormatKnown_)
         return;
     flushText();
-    if (!(format == blockFormat_)) {
+    if (!(format == blockFormat_) || !blockFormatKnown_) {
+        blockFormatKnown_ = true;
         blockFormat_ = format;
         keyedBlockFormat_ = keyedByValue(format);
         cursor_.setBlockFormat(keyedBlockFormat_);
@@ -111,6 +117,136 @@ void DocumentBuilder::finish(const QTextBlockFormat& format, const QTextCharForm
     if (!breakPending_)
         applyBlockFormat(format, characters);
     flushText();
+    while (!tables_.empty())
+        closeTable();
+}
+
+void DocumentBuilder::enteredEmptyBlock()
+{
+    blockEmpty_ = true;
+    blockFormatKnown_ = false;
+    breakPending_ = false;
+}
+
+bool DocumentBuilder::movesFor(int depth) const
+{
+    depth = std::min(depth, kMaxTableDepth);
+    if (depth != int(tables_.size()))
+        return true;
+    return depth > 0 && tables_.back().state != CellState::Open;
+}
+
+void DocumentBuilder::enterTableDepth(int depth)
+{
+    depth = std::clamp(depth, 0, kMaxTableDepth);
+    if (!movesFor(depth))
+        return;
+    flushText();
+    while (int(tables_.size()) > depth)
+        closeTable();
+    if (!tables_.empty())
+        advance(tables_.back());
+    while (int(tables_.size()) < depth)
+        openTable();
+}
+
+void DocumentBuilder::openTable()
+{
+    flushText();
+    // The table follows the paragraph before it: a break pending there makes no paragraph.
+    QTextTableFormat format;
+    format.setBorder(0);
+    OpenTable table;
+    table.table = cursor_.insertTable(1, 1, format);
+    estimatedBytes_ += 2 * kCellBytes;
+    tables_.push_back(table);
+    enteredEmptyBlock();
+}
+
+void DocumentBuilder::advance(OpenTable& open)
+{
+    QTextTable* table = open.table;
+    if (open.state == CellState::Open)
+        return;
+    if (open.state == CellState::RowEnded) {
+        open.row += 1;
+        open.column = 0;
+        // Rows are added in growing batches and the spare ones removed when the table
+        // closes: Qt indexes a table's cells anew after each change, in time linear in them.
+        if (open.row >= table->rows()) {
+            const int added = std::max(1, std::min(table->rows(), 4096));
+            table->appendRows(added);
+            estimatedBytes_ += qint64(added) * table->columns() * kCellBytes;
+        }
+        open.rowsUsed = open.row + 1;
+    } else if (open.column + 1 >= kMaxTableColumns) {
+        // Cells beyond the last column Norvelin keeps go on as paragraphs of the last one.
+        open.state = CellState::Open;
+        breakPending_ = true;
+        return;
+    } else {
+        open.column += 1;
+        if (open.column >= table->columns()) {
+            const int added = std::min(table->columns(), kMaxTableColumns - table->columns());
+            table->appendColumns(added);
+            estimatedBytes_ += qint64(added) * table->rows() * kCellBytes;
+        }
+        open.columnsUsed = std::max(open.columnsUsed, open.column + 1);
+    }
+    open.state = CellState::Open;
+    cursor_ = table->cellAt(open.row, open.column).firstCursorPosition();
+    enteredEmptyBlock();
+}
+
+void DocumentBuilder::closeTable()
+{
+    flushText();
+    OpenTable open = tables_.back();
+    tables_.pop_back();
+    QTextTable* table = open.table;
+    if (open.rowsUsed < table->rows())
+        table->removeRows(open.rowsUsed, table->rows() - open.rowsUsed);
+    if (open.columnsUsed < table->columns())
+        table->removeColumns(open.columnsUsed, table->columns() - open.columnsUsed);
+    QTextTableFormat format = open.format;
+    QList<QTextLength> widths = format.columnWidthConstraints();
+    if (widths.size() > open.columnsUsed)
+        widths.resize(open.columnsUsed);
+    format.setColumnWidthConstraints(widths);
+    table->setFormat(format);
+    // The paragraph Qt keeps after every table takes what follows.
+    cursor_.setPosition(table->lastPosition() + 1);
+    enteredEmptyBlock();
+}
+
+void DocumentBuilder::endCell(const QTextBlockFormat& format, const QTextCharFormat& characters)
+{
+    if (tables_.empty())
+        return;
+    openPendingParagraph(characters);
+    applyBlockFormat(format, characters);
+    flushText();
+    tables_.back().state = CellState::Ended;
+}
+
+void DocumentBuilder::endRow(int level, const QList<QTextTableCellFormat>& cells, const QTextTableFormat& format)
+{
+    if (level < 1 || level > int(tables_.size()))
+        return;
+    flushText();
+    while (int(tables_.size()) > level)
+        closeTable();
+    OpenTable& open = tables_.back();
+    if (open.state == CellState::RowEnded)
+        return;
+    const int count = std::min(int(cells.size()), open.table->columns());
+    for (int column = 0; column < count; ++column)
+        open.table->cellAt(open.row, column).setFormat(keyedByValue(cells[column]));
+    if (open.widestRow < cells.size() || open.row == 0) {
+        open.widestRow = int(cells.size());
+        open.format = format;
+    }
+    open.state = CellState::RowEnded;
 }
 
 } // namespace rtf

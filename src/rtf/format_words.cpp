@@ -1,6 +1,7 @@
 #include "rtf/format_words.h"
 
 #include "rtf/list_numbering.h"
+#include "rtf/table_format.h"
 #include "rtf/tokenizer.h"
 
 #include <QChar>
@@ -124,6 +125,8 @@ constexpr FormatWord<ParaSetter> kParagraphFormat[] = {
     {"tleq", tabLeader<TabLeader::Equals>},
     {"tlmdot", tabLeader<TabLeader::MiddleDots>},
     {"tx", tabStop},
+    {"intbl", [](ParaProps& p, const Token& t) { p.inTable = on(t); }},
+    {"itap", [](ParaProps& p, const Token& t) { p.nesting = std::clamp(t.param, 0, kMaxTableDepth); }},
     {"ltrpar", [](ParaProps& p, const Token&) { p.rightToLeft = false; }},
     {"ls", [](ParaProps& p, const Token& t) { p.listOverride = t.param; }},
     {"ilvl", [](ParaProps& p, const Token& t) { p.listLevel = std::clamp(t.param, 0, kListLevels - 1); }},

@@ -313,6 +313,12 @@ bool Reader::destinationWord(Cmd cmd, bool ignorable, bool first)
         state_.destination = Destination::Picture;
         return true;
     case Cmd::ShapePicture: return true;
+    case Cmd::NestTableProps:
+        if (first && state_.destination == Destination::Body)
+            state_.nestedRowProps = true;
+        else if (first)
+            startSkipping();
+        return true;
     case Cmd::Upr: state_.destination = Destination::Upr; return true;
     case Cmd::Ud: state_.destination = Destination::Body; return true;
     case Cmd::Object: state_.destination = Destination::Object; return true;
@@ -396,6 +402,11 @@ void Reader::handleWord(const Token& token)
     const ControlWord& word = lookupControlWord(token.text);
     if (destinationWord(word.cmd, ignorable, first) || room().word(word.cmd, token))
         return;
+    if (word.row) {
+        if (state_.destination == Destination::Body)
+            tableRows_.word(word.row, token, state_.nestedRowProps, body_.tableDepth());
+        return;
+    }
     if (word.chars) {
         word.chars(state_.chars, token);
         return;
@@ -415,7 +426,8 @@ void Reader::handleWord(const Token& token)
     switch (word.cmd) {
     case Cmd::Par:
     case Cmd::Sect: body_.endParagraph(); break;
-    case Cmd::Row: body_.endRow(); break;
+    case Cmd::Row: body_.endRow(false, tableRows_); break;
+    case Cmd::NestRow: body_.endRow(true, tableRows_); break;
     case Cmd::Page: body_.pageBreak(); break;
     case Cmd::Cell: body_.endCell(); break;
     case Cmd::FootnoteMark: body_.appendText(footnotes_.markText()); break;

@@ -17,6 +17,7 @@
 #include "rtf/reader_pictures.h"
 #include "rtf/reader_shapes.h"
 #include "rtf/reader_state.h"
+#include "rtf/reader_tables.h"
 #include "rtf/rtf.h"
 #include "rtf/tokenizer.h"
 
@@ -86,6 +87,7 @@ private:
     LegacyLists legacyLists_{state_, lists_};
     Shapes shapes_;
     Bookmarks bookmarks_{body_};
+    TableRows tableRows_;
     Room dropped_;  // \upr's ANSI half, an \object's data: their text shows nowhere
     Footnotes footnotes_;
     KeptGroups kept_;

@@ -8,6 +8,7 @@
 #include "rtf/reader_colors.h"
 #include "rtf/reader_fields.h"
 #include "rtf/reader_fonts.h"
+#include "rtf/reader_tables.h"
 
 #include <QTextImageFormat>
 
@@ -31,6 +32,15 @@ void replaceUnpairedSurrogates(QString& text)
 
 // Control bytes in the text carry nothing but the tab.
 bool isDroppedControl(char16_t ch) { return ch < 0x20 && ch != '\t'; }
+
+// How deep in tables a paragraph stands: \intbl alone is a table's cell (also with \itap0,
+// as LibreOffice reads it), \itapN a cell N tables deep.
+int depthOf(const ParaProps& para)
+{
+    if (!para.inTable && para.nesting <= 0)
+        return 0;
+    return std::max(1, para.nesting);
+}
 
 } // namespace
 
@@ -130,11 +140,7 @@ void BodyText::beforeContent()
 {
     if (state_.literalLabel)
         return;
-    if (cellSeparatorsPending_ > 0) {
-        flushBytes();
-        appendText(QString(cellSeparatorsPending_, QChar(u'\t')));
-        cellSeparatorsPending_ = 0;
-    }
+    placeInTable(depthOf(state_.para));
     if (!paragraphLabelDone_)
         emitListLabel();
 }
@@ -249,23 +255,37 @@ void BodyText::emitRun()
     runText_.clear();
 }
 
-void BodyText::endParagraph()
+void BodyText::placeInTable(int depth)
 {
-    if (state_.destination != Destination::Body)
+    if (!builder_.movesFor(depth))
         return;
     flushBytes();
-    if (!paragraphLabelDone_ && !state_.literalLabel)
-        emitListLabel();
     emitRun();
-    cellSeparatorsPending_ = 0;
-    paragraphLabelDone_ = false;
-    literalLabel_.clear();
+    builder_.enterTableDepth(depth);
+}
+
+QTextBlockFormat BodyText::blockFormat()
+{
     if (!blockFormatCached_ || !(cachedPara_ == state_.para)) {
         cachedBlockFormat_ = toBlockFormat(state_.para);
         cachedPara_ = state_.para;
         blockFormatCached_ = true;
     }
-    QTextBlockFormat format = cachedBlockFormat_;
+    return cachedBlockFormat_;
+}
+
+void BodyText::endParagraph()
+{
+    if (state_.destination != Destination::Body)
+        return;
+    flushBytes();
+    placeInTable(depthOf(state_.para));
+    if (!paragraphLabelDone_ && !state_.literalLabel)
+        emitListLabel();
+    emitRun();
+    paragraphLabelDone_ = false;
+    literalLabel_.clear();
+    QTextBlockFormat format = blockFormat();
     if (pageBreakPending_) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         pageBreakPending_ = false;
@@ -277,20 +297,40 @@ void BodyText::endCell()
 {
     if (state_.destination != Destination::Body)
         return;
-    // Each cell is a paragraph of its own; an empty one in a list still shows its label.
+    flushBytes();
+    placeInTable(std::max(1, depthOf(state_.para)));
+    // An empty cell in a list still shows its label.
     const ParaProps& para = state_.para;
     if (!paragraphLabelDone_ && (para.listOverride > 0 || para.legacyList >= 0 || !literalLabel_.isEmpty()))
-        beforeContent();
-    ++cellSeparatorsPending_;
+        emitListLabel();
+    emitRun();
     paragraphLabelDone_ = false;
     literalLabel_.clear();
+    builder_.endCell(blockFormat(), charFormat(state_.chars));
 }
 
-void BodyText::endRow()
+void BodyText::endRow(bool nested, const TableRows& rows)
 {
-    // The row's end is no paragraph of its own: its cells had theirs.
-    paragraphLabelDone_ = true;
-    endParagraph();
+    if (state_.destination != Destination::Body)
+        return;
+    const int level = nested ? builder_.tableDepth() : 1;
+    if (builder_.tableDepth() == 0) {
+        // A row's end outside any table ends its paragraph; a nested one's, nothing.
+        if (!nested)
+            endParagraph();
+        return;
+    }
+    flushBytes();
+    emitRun();
+    paragraphLabelDone_ = false;
+    literalLabel_.clear();
+    const RowDefinition& row = rows.definition(level);
+    QList<QTextTableCellFormat> cells;
+    cells.reserve(row.cells.size());
+    const auto color = [this](int index) { return colors_.colorAt(index); };
+    for (const CellDefinition& cell : row.cells)
+        cells.append(cellFormat(cell, color));
+    builder_.endRow(level, cells, tableFormat(row));
 }
 
 void BodyText::pageBreak()

@@ -18,6 +18,7 @@ class ColorTable;
 class Fields;
 class FontTable;
 class ListNumbering;
+class TableRows;
 struct FontEntry;
 
 class BodyText final : public Room {
@@ -39,8 +40,11 @@ public:
     void emitRun();
     void endParagraph();
     bool paragraphOpen() const;
+    // A cell's end: the paragraph's own depth, at least a table's cell.
     void endCell();
-    void endRow();
+    // A row's end: of the outermost table, or (`nested`) of the innermost.
+    void endRow(bool nested, const TableRows& rows);
+    int tableDepth() const { return builder_.tableDepth(); }
     void pageBreak();
     void insertImage(const QTextImageFormat& format);
     // The last paragraph takes the properties in force at the document's end.
@@ -51,9 +55,12 @@ public:
     bool isNqRun() const;
 
 private:
-    // Before the first content of a cell or paragraph: the pending cell separators, then
-    // the paragraph's list label.
+    // Before the first content of a cell or paragraph: the table cell it goes in, then the
+    // paragraph's list label.
     void beforeContent();
+    // Moves to the cell of a paragraph at `depth` (0: the body), after the text before it.
+    void placeInTable(int depth);
+    QTextBlockFormat blockFormat();
     void emitListLabel();
     QString labelText(const QString& held, const FontEntry* font);
     QTextCharFormat charFormat(const CharProps& chars);
@@ -69,7 +76,6 @@ private:
     QStringList anchorNames_;
     QString runText_;
     CharProps runProps_;
-    int cellSeparatorsPending_ = 0;  // one per \cell: empty cells keep their place
     bool pageBreakPending_ = false;
 
     struct LabelPiece {

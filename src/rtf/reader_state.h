@@ -73,6 +73,8 @@ struct ParaProps {
     int listOverride = 0;   // \ls; 0: none
     int listLevel = 0;      // \ilvl
     int legacyList = -1;    // the \pn group in force; -1: none
+    bool inTable = false;   // \intbl
+    int nesting = 0;        // \itap: 1 a table's cell, 2 a cell of a table in one...
     QList<TabStop> tabs;
     PendingTab nextTab;
     bool operator==(const ParaProps&) const = default;
@@ -85,6 +87,7 @@ struct GroupState {
     int field = -1;         // the \field this group belongs to
     Destination destination = Destination::Body;
     bool literalLabel = false;  // inside \listtext or \pntext: the paragraph's own list label
+    bool nestedRowProps = false; // inside \nesttableprops: row words describe the innermost table
 };
 
 // Settings of the whole document, from its header.

@@ -12,6 +12,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 #include <memory>
 
@@ -53,6 +54,36 @@ inline QString rawText(const QTextDocument& document)
         blocks << block.text();
     return blocks.join(u'\n');
 }
+
+// The text with its tables: a table as [cells | of a row / next row], nested ones alike;
+// paragraphs, also those of one cell, joined by \n.
+inline QString describeFrame(QTextFrame::iterator it);
+inline QString describeTable(const QTextTable& table)
+{
+    QStringList rows;
+    for (int row = 0; row < table.rows(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            if (cell.row() == row && cell.column() == column)
+                cells << describeFrame(cell.begin());
+        }
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    return u'[' + rows.join(QStringLiteral(" / ")) + u']';
+}
+inline QString describeFrame(QTextFrame::iterator it)
+{
+    QStringList items;
+    for (; !it.atEnd(); ++it) {
+        if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame()))
+            items << describeTable(*table);
+        else if (it.currentBlock().isValid())
+            items << it.currentBlock().text();
+    }
+    return items.join(u'\n');
+}
+inline QString tableText(const QTextDocument& document) { return describeFrame(document.rootFrame()->begin()); }
 
 // One line per property set a run shows, e.g. "NQ 18 b i u1 s fg#ff0000 bg#ffff00 super".
 inline QString describeChars(const QTextCharFormat& f, const QFont& fallback)

@@ -3,12 +3,14 @@
 #include "rtf_test_support.h"
 
 #include "nq/glyph_code.h"
+#include "rtf/table_format.h"
 
 #include <QBuffer>
 #include <QImage>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextTable>
 
 using rtf_test::readRtf;
 
@@ -19,6 +21,9 @@ class TestRtfReader : public QObject {
 private slots:
     void text_data();
     void text();
+    void tables_data();
+    void tables();
+    void tableFormats();
     void listLabels_data();
     void listLabels();
     void characterFormatting_data();
@@ -47,6 +52,9 @@ private slots:
 };
 
 namespace {
+
+constexpr int kMaxColumns = rtf::kMaxTableColumns;
+constexpr int kMaxDepth = rtf::kMaxTableDepth;
 
 const QByteArray kNqFontTable = "{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}{\\f1\\fnil\\fcharset0 NQ;}{\\f2\\fnil\\fcharset2 NQ;}}";
 
@@ -128,7 +136,6 @@ void TestRtfReader::text_data()
 
     QTest::newRow("field shows its result") << QByteArray("{\\rtf1 x{\\field{\\*\\fldinst{HYPERLINK \"https://e.org/\"}}{\\fldrslt{link}}}y}") << u"xlinky"_qs;
     QTest::newRow("ungrouped field instruction") << QByteArray("{\\rtf1{\\field\\fldinst HYPERLINK \"u\" {\\fldrslt link}}}") << u"link"_qs;
-    QTest::newRow("empty cells keep their place") << QByteArray("{\\rtf1\\trowd\\cellx1\\cellx2\\cellx3\\pard\\intbl A\\cell\\cell C\\cell\\row\\trowd\\cellx1\\cellx2\\pard\\intbl\\cell B\\cell\\row}") << u"A\t\tC\n\tB"_qs;
     QTest::newRow("nested-table fallback skipped") << QByteArray("{\\rtf1 A{\\*\\nesttableprops\\trowd\\nestrow}{\\nonesttables B\\par}C}") << u"AC"_qs;
     QTest::newRow("object result kept, data skipped") << QByteArray("{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}\\objw10{\\*\\objdata 01050000}{\\result{\\b shown}}}b}") << u"ashownb"_qs;
     QTest::newRow("footnotes become endnotes") << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} One.}, more{\\super\\chftn}{\\*\\footnote{\\super\\chftn} Two\\par second}.\\par end\\par}") << u"Text1, more2.\nend\n----------\n1 One.\n2 Two\nsecond"_qs;
@@ -143,7 +150,6 @@ void TestRtfReader::text_data()
         << QByteArray("{\\rtf1\\ftnnchi A{\\chftn}{\\footnote{\\chftn} f}B{\\chftn}{\\footnote{\\chftn} g}\\par}")
         << u"A*B\u2020\n----------\n* f\n\u2020 g"_qs;
     QTest::newRow("footnote in a file cut short") << QByteArray("{\\rtf1 a{\\footnote{\\b note") << u"a\n----------\nnote"_qs;
-    QTest::newRow("table text in order") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\pard\\intbl A2\\cell\\row\\pard after}") << u"A1\tB1\nA2\nafter"_qs;
     QTest::newRow("list text kept") << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}{\\pntext\\'b7\\tab}one\\par{\\listtext 2.\\tab}two}") << u"\u00b7\tone\n2.\ttwo"_qs;
     QTest::newRow("list definitions outside their table show nothing") << QByteArray("{\\rtf1 a{\\list{\\listlevel\\levelnfc0{\\leveltext \\'02\\'00.}{\\levelnumbers \\'01}}{\\listname L;}\\listid1}b}") << u"ab"_qs;
     QTest::newRow("list tables skipped") << QByteArray("{\\rtf1{\\*\\listtable{\\list{\\listlevel{\\leveltext\\'02\\'00.;}}}}{\\listoverridetable{\\listoverride\\ls1}}x}") << u"x"_qs;
@@ -164,6 +170,94 @@ void TestRtfReader::text()
     QString text = rtf_test::rawText(*result.document);
     text.remove(QChar::ObjectReplacementCharacter);
     QCOMPARE(text, expected);
+}
+
+void TestRtfReader::tables_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("expected");   // rtf_test::tableText
+
+    QTest::newRow("rows, cells, empty cells")
+        << QByteArray("{\\rtf1\\trowd\\cellx1\\cellx2\\cellx3\\pard\\intbl A\\cell\\cell C\\cell\\row\\trowd\\cellx1\\cellx2\\pard\\intbl\\cell B\\cell\\row}")
+        << u"\n[A |  | C /  | B | ]\n"_qs;
+    QTest::newRow("text before and after")
+        << QByteArray("{\\rtf1 before\\par\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\pard\\intbl A2\\cell\\row\\pard after\\par}")
+        << u"before\n[A1 | B1 / A2 | ]\nafter"_qs;
+    QTest::newRow("paragraphs of one cell")
+        << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\par b\\cell c\\cell\\row\\pard\\par}") << u"\n[a\nb | c]\n"_qs;
+    QTest::newRow("row properties after the cells")
+        << QByteArray("{\\rtf1\\pard\\intbl a\\cell b\\cell{\\trowd\\cellx1000\\cellx2000\\row}\\pard z}") << u"\n[a | b]\nz"_qs;
+    QTest::newRow("nested, as Word writes it")
+        << QByteArray("{\\rtf1\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\itap1 outer1\\par"
+                      "\\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+                      "\\pard\\intbl\\itap2 n3\\nestcell n4\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+                      "\\pard\\intbl\\itap1 \\cell outer2\\cell\\trowd\\cellx3000\\cellx6000\\row\\pard after\\par}")
+        << u"\n[outer1\n[n1 | n2 / n3 | n4]\n | outer2]\nafter"_qs;
+    QTest::newRow("itap0 inside a table is its first level")
+        << QByteArray("{\\rtf1\\pard\\intbl\\itap0 a\\cell\\row}") << u"\n[a]\n"_qs;
+    QTest::newRow("a document ending inside a cell")
+        << QByteArray("{\\rtf1\\pard\\intbl x\\cell y}") << u"\n[x | y]\n"_qs;
+    QTest::newRow("row end outside a table ends the paragraph")
+        << QByteArray("{\\rtf1 a\\row b\\nestrow c}") << u"a\nbc"_qs;
+
+    // Hostile: past 63 columns the cells go on as paragraphs of the last; past 16 levels the
+    // deeper text stays in the deepest cell.
+    QByteArray wide = "{\\rtf1\\pard\\intbl ";
+    QStringList cells;
+    for (int i = 0; i < 70; ++i) {
+        wide += "c" + QByteArray::number(i) + "\\cell ";
+        cells << QStringLiteral("c%1").arg(i);
+    }
+    QStringList lastCell = cells.mid(kMaxColumns - 1);
+    cells = cells.mid(0, kMaxColumns - 1);
+    cells << lastCell.join(u'\n');
+    QTest::newRow("more than 63 cells") << wide + "\\row}" << u"\n["_qs + cells.join(QStringLiteral(" | ")) + u"]\n"_qs;
+    QString deep = u"x"_qs;
+    // Qt keeps a paragraph before and after a table that fills a cell.
+    for (int level = 0; level < kMaxDepth; ++level) {
+        deep = u"["_qs + deep + u"]"_qs;
+        if (level + 1 < kMaxDepth)
+            deep = u"\n"_qs + deep + u"\n"_qs;
+    }
+    QTest::newRow("nested deeper than 16") << QByteArray("{\\rtf1\\pard\\intbl\\itap40 x\\nestcell}") << u"\n"_qs + deep + u"\n"_qs;
+}
+
+void TestRtfReader::tables()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, expected);
+    const auto result = readRtf(rtf);
+    QVERIFY(!result.error);
+    QCOMPARE(rtf_test::tableText(*result.document), expected);
+}
+
+void TestRtfReader::tableFormats()
+{
+    // Two rows of their own widths; the first cell shaded, centred, with a red top border.
+    const auto result = readRtf("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+                                "\\trowd\\trgaph108\\trleft-108\\clcbpat2\\clvertalc\\clbrdrt\\brdrs\\brdrw30\\brdrcf1\\cellx1440\\cellx4320"
+                                "\\pard\\intbl a\\cell b\\cell\\row\\trowd\\trgaph108\\trleft-108\\cellx2000\\cellx4320\\pard\\intbl c\\cell d\\cell\\row}");
+    QVERIFY(!result.error);
+    const auto* table = qobject_cast<QTextTable*>(result.document->rootFrame()->childFrames().value(0));
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 2);
+    QCOMPARE(table->columns(), 2);
+    const QTextTableFormat format = table->format();
+    QCOMPARE(format.columnWidthConstraints().size(), 2);
+    QCOMPARE(format.columnWidthConstraints().at(0), QTextLength(QTextLength::FixedLength, 1548 / 15.0));
+    QCOMPARE(format.columnWidthConstraints().at(1), QTextLength(QTextLength::FixedLength, 2880 / 15.0));
+    QCOMPARE(format.cellPadding(), 108 / 15.0);
+    const QTextTableCellFormat first = table->cellAt(0, 0).format().toTableCellFormat();
+    QCOMPARE(first.background().color(), QColor(0, 0, 255));
+    QCOMPARE(first.verticalAlignment(), QTextCharFormat::AlignMiddle);
+    QCOMPARE(first.topBorder(), 2.0);
+    QCOMPARE(first.topBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
+    QCOMPARE(first.topBorderBrush().color(), QColor(255, 0, 0));
+    QCOMPARE(first.leftBorder(), 0.0);
+    const QTextTableCellFormat second = table->cellAt(0, 1).format().toTableCellFormat();
+    QCOMPARE(second.background().style(), Qt::NoBrush);
+    QCOMPARE(second.intProperty(rtf::kCellRightEdge), 4320);
+    QCOMPARE(table->cellAt(1, 0).format().intProperty(rtf::kCellRightEdge), 2000);
 }
 
 void TestRtfReader::listLabels_data()
@@ -188,7 +282,7 @@ void TestRtfReader::listLabels_data()
     QTest::newRow("the file's own label wins, counting goes on") << lists + "{\\listtext\\pard\\plain 7.\\tab}\\pard\\ls1 a\\par{\\listtext\\tab}\\pard\\ls1 b" << u"7.\ta\n2.\tb"_qs;
     QTest::newRow("empty list paragraph is numbered") << lists + "\\pard\\ls1\\par\\pard\\ls1 b\\par\\pard c" << u"1.\t\n2.\tb\nc"_qs;
     QTest::newRow("undefined list: no label") << lists + "\\pard\\ls9 a" << u"a"_qs;
-    QTest::newRow("label after a cell separator") << lists + "\\trowd\\cellx1\\cellx2\\pard\\intbl x\\cell\\ls1 y\\cell\\row" << u"x\t1.\ty"_qs;
+    QTest::newRow("label after a cell separator") << lists + "\\trowd\\cellx1\\cellx2\\pard\\intbl x\\cell\\ls1 y\\cell\\row" << u"\nx\n1.\ty\n"_qs;
     // As AbiWord writes them: a blank \\listtext, properties and \\par in nested groups, and
     // a \\pn beside the \\ls.
     QTest::newRow("blank literal label gives way") << lists + "{\\listtext\\pard\\fi-431\\li720  \t}\\pard\\plain{\\ltrpar{\\*\\pn\\pnql\\pnstart1\\pnlvlbody\\pndec{\\pntxtb }{\\pntxta .}}\\ls1\\ilvl0\\itap0{\\f0 one}{\\f0\\par}}" << u"1.\tone"_qs;
