@@ -9,6 +9,7 @@
 #include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
 #include "rtf/symbol_fonts.h"
+#include "rtf/table_format.h"
 #include "rtf/tab_stops.h"
 #include "rtf/units.h"
 
@@ -22,6 +23,7 @@
 #include <QTextDocument>
 #include <QTextFragment>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QUrl>
 
 #include <algorithm>
@@ -65,8 +67,13 @@ private:
     int colorIndex(const QColor& color);
     void collectTables();  // the tables grow while the body is written; the header comes last
     void writeHeader(QByteArray& out) const;
-    void writeBlock(const QTextBlock& block);
-    void writeParagraphProperties(const QTextBlockFormat& format);
+    // A frame's paragraphs and tables, from `it` to its end; `depth` 0 is the body, N a cell
+    // of N nested tables, whose last paragraph ends with `cellEnd`.
+    void writeFrame(QTextFrame::iterator it, int depth, const char* cellEnd = "\\par");
+    void writeTable(const QTextTable& table, int depth);
+    void writeRowDefinition(const QTextTable& table, int row);
+    void writeBlock(const QTextBlock& block, int depth, const char* end);
+    void writeParagraphProperties(const QTextBlockFormat& format, int depth);
     void writeCharacterProperties(const QTextCharFormat& format, bool withPosition = true);
     // Readers decode \'hh in a face named like "Arial CE" by that name's code page, so text
     // in such faces goes as \uN beyond ASCII.
@@ -278,9 +285,13 @@ void Writer::writeHeader(QByteArray& out) const
     out.append(keptPageParts_);
 }
 
-void Writer::writeParagraphProperties(const QTextBlockFormat& format)
+void Writer::writeParagraphProperties(const QTextBlockFormat& format, int depth)
 {
     body_.append("\\pard");
+    if (depth > 0)
+        body_.append("\\intbl");
+    if (depth > 1)
+        body_.append("\\itap" + QByteArray::number(depth));
     const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
     if (alignment & Qt::AlignHCenter)
         body_.append("\\qc");
@@ -440,9 +451,9 @@ void Writer::writeHex(const QByteArray& data)
     }
 }
 
-void Writer::writeBlock(const QTextBlock& block)
+void Writer::writeBlock(const QTextBlock& block, int depth, const char* end)
 {
-    writeParagraphProperties(block.blockFormat());
+    writeParagraphProperties(block.blockFormat(), depth);
     bool wroteRun = false;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
@@ -474,9 +485,132 @@ void Writer::writeBlock(const QTextBlock& block)
     }
     closeLink();
     // An empty paragraph keeps its face and size; a raised or lowered mark there shows nothing.
-    if (!wroteRun)
-        writeCharacterProperties(block.charFormat(), false);
-    body_.append("\\par\n");
+    if (!wroteRun) {
+        // A cell's first paragraph holds the cell's format: its shading is no highlight.
+        QTextCharFormat characters = block.charFormat();
+        if (characters.isTableCellFormat())
+            characters.clearBackground();
+        writeCharacterProperties(characters, false);
+    }
+    body_.append(end);
+    body_.append('\n');
+}
+
+void Writer::writeFrame(QTextFrame::iterator it, int depth, const char* cellEnd)
+{
+    // The paragraph Qt keeps before a table that opens its frame is not the file's.
+    while (!it.atEnd()) {
+        QTextFrame::iterator next = it;
+        ++next;
+        if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+            writeTable(*table, depth + 1);
+        } else if (QTextFrame* frame = it.currentFrame()) {
+            writeFrame(frame->begin(), depth, "\\par");
+        } else if (const QTextBlock block = it.currentBlock(); block.isValid()) {
+            const bool first = block.position() == it.parentFrame()->firstPosition();
+            const bool beforeTable = !next.atEnd() && qobject_cast<const QTextTable*>(next.currentFrame());
+            if (!(first && beforeTable && block.length() <= 1))
+                writeBlock(block, depth, next.atEnd() ? cellEnd : "\\par");
+        }
+        it = next;
+    }
+}
+
+void Writer::writeRowDefinition(const QTextTable& table, int row)
+{
+    const QTextTableFormat format = table.format();
+    const int gap = format.hasProperty(kRowGap) ? format.intProperty(kRowGap) : twips(format.cellPadding());
+    const int left = format.intProperty(kRowLeft);
+    body_.append("\\trowd\\trgaph" + QByteArray::number(gap) + "\\trleft" + QByteArray::number(left));
+    // Edges a row does not give come from the table's columns, else share a 6-inch line.
+    const QList<QTextLength> widths = format.columnWidthConstraints();
+    const int columns = table.columns();
+    const auto columnTwips = [&](int column) {
+        const QTextLength width = widths.value(column);
+        if (width.type() == QTextLength::FixedLength && width.rawValue() > 0)
+            return std::max(1, twips(width.rawValue()));
+        return std::max(1, 8640 / std::max(1, columns));
+    };
+    int edge = left;
+    int columnEdge = left;
+    for (int column = 0; column < columns; ++column) {
+        columnEdge += columnTwips(column);
+        const QTextTableCell cell = table.cellAt(row, column);
+        const bool covered = cell.row() != row;
+        if (cell.column() != column)
+            continue;   // within a cell spanning columns: its edge is the last one's
+        for (int spanned = 1; spanned < cell.columnSpan() && column + spanned < columns; ++spanned)
+            columnEdge += columnTwips(column + spanned);
+        CellDefinition definition = cellDefinitionOf(cell.format().toTableCellFormat(),
+                                                     [this](const QColor& color) { return colorIndex(color); });
+        if (covered)
+            body_.append("\\clvmrg");
+        else if (cell.rowSpan() > 1)
+            body_.append("\\clvmgf");
+        if (definition.alignment == CellAlignment::Center)
+            body_.append("\\clvertalc");
+        else if (definition.alignment == CellAlignment::Bottom)
+            body_.append("\\clvertalb");
+        if (definition.shading > 0)
+            body_.append("\\clcbpat" + QByteArray::number(definition.shading));
+        static constexpr const char* kSideWords[] = {"\\clbrdrt", "\\clbrdrl", "\\clbrdrb", "\\clbrdrr"};
+        static constexpr const char* kStyleWords[] = {"\\brdrnone", "\\brdrs", "\\brdrth", "\\brdrdb", "\\brdrdot", "\\brdrdash"};
+        for (size_t side = 0; side < definition.borders.size(); ++side) {
+            const Border& border = definition.borders[side];
+            if (border.style == BorderStyle::None)
+                continue;
+            body_.append(kSideWords[side]);
+            body_.append(kStyleWords[size_t(border.style)]);
+            body_.append("\\brdrw" + QByteArray::number(border.width));
+            if (border.color > 0)
+                body_.append("\\brdrcf" + QByteArray::number(border.color));
+        }
+        // The row's own edge where it kept one that still grows; else the columns'.
+        const int rightEdge = (definition.rightEdge > edge && cell.columnSpan() == 1) ? definition.rightEdge
+                                                                                    : std::max(columnEdge, edge + 1);
+        body_.append("\\cellx" + QByteArray::number(rightEdge));
+        edge = rightEdge;
+        column += cell.columnSpan() - 1;
+    }
+}
+
+void Writer::writeTable(const QTextTable& table, int depth)
+{
+    // Deeper tables than a reader keeps go on as cells of the deepest.
+    const bool flattened = depth > kMaxTableDepth;
+    const int cellDepth = flattened ? kMaxTableDepth : depth;
+    const char* cellEnd = flattened ? "\\par" : depth > 1 ? "\\nestcell" : "\\cell";
+    for (int row = 0; row < table.rows(); ++row) {
+        closeLink();
+        if (depth == 1) {
+            writeRowDefinition(table, row);
+            body_.append('\n');
+        }
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            if (cell.column() != column)
+                continue;
+            if (cell.row() != row) {
+                // Below the first row of a cell spanning rows: an empty cell continues it.
+                body_.append("\\pard\\intbl");
+                if (cellDepth > 1)
+                    body_.append("\\itap" + QByteArray::number(cellDepth));
+                body_.append(cellEnd);
+                body_.append('\n');
+                continue;
+            }
+            writeFrame(cell.begin(), cellDepth, cellEnd);
+        }
+        if (flattened)
+            continue;
+        if (depth == 1) {
+            body_.append("\\pard\\intbl\\row\n");
+        } else {
+            body_.append("{\\*\\nesttableprops");
+            writeRowDefinition(table, row);
+            body_.append("\\nestrow}{\\nonesttables\\par}\n");
+        }
+    }
 }
 
 void Writer::renumberKeptGroups()
@@ -503,8 +637,7 @@ QByteArray Writer::write()
 {
     collectTables();
     body_.reserve(document_.characterCount() * 3 + 1024);
-    for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
-        writeBlock(block);
+    writeFrame(document_.rootFrame()->begin(), 0);
     renumberKeptGroups();
     QByteArray out;
     writeHeader(out);

@@ -7,6 +7,7 @@
 #include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 #include "rtf/tab_stops.h"
+#include "rtf/table_format.h"
 
 #include <QFile>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextImageFormat>
+#include <QTextTable>
 
 #include <cerrno>
 #include <csignal>
@@ -44,6 +46,9 @@ private slots:
     void pageSetupIsKept();
     void readFilesComeBackAsRead_data();
     void readFilesComeBackAsRead();
+    void tablesComeBack_data();
+    void tablesComeBack();
+    void tablesBuiltInTheEditorAreWritten();
     void emptyDocumentSurvives();
     void loadFileErrorsNameTheFile_data();
     void loadFileErrorsNameTheFile();
@@ -442,6 +447,117 @@ void TestRtfRoundTrip::readFilesComeBackAsRead()
         QCOMPARE(rtf_test::describeChars(b.charFormat(), second.document->defaultFont()),
                  rtf_test::describeChars(a.charFormat(), first.document->defaultFont()));
     }
+}
+
+namespace {
+
+// Each table's column widths, then each cell's edge, shading, alignment and borders.
+QStringList describeTableFormats(const QTextDocument& document)
+{
+    QStringList lines;
+    QList<QTextFrame*> frames{document.rootFrame()};
+    while (!frames.isEmpty()) {
+        QTextFrame* frame = frames.takeFirst();
+        frames = frame->childFrames() + frames;
+        const auto* table = qobject_cast<QTextTable*>(frame);
+        if (!table)
+            continue;
+        QStringList widths;
+        for (const QTextLength& width : table->format().columnWidthConstraints())
+            widths << QString::number(width.rawValue(), 'f', 1);
+        lines << u"table "_qs + widths.join(u' ');
+        for (int row = 0; row < table->rows(); ++row) {
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCellFormat cell = table->cellAt(row, column).format().toTableCellFormat();
+                QString line = QStringLiteral("  %1,%2 edge%3").arg(row).arg(column).arg(cell.intProperty(rtf::kCellRightEdge));
+                if (cell.background().style() != Qt::NoBrush)
+                    line += u" bg"_qs + cell.background().color().name();
+                if (cell.verticalAlignment() != QTextCharFormat::AlignNormal)
+                    line += QStringLiteral(" valign%1").arg(int(cell.verticalAlignment()));
+                const QList<std::tuple<const char*, double, QTextFrameFormat::BorderStyle, QBrush>> sides{
+                    {"top", cell.topBorder(), cell.topBorderStyle(), cell.topBorderBrush()},
+                    {"left", cell.leftBorder(), cell.leftBorderStyle(), cell.leftBorderBrush()},
+                    {"bottom", cell.bottomBorder(), cell.bottomBorderStyle(), cell.bottomBorderBrush()},
+                    {"right", cell.rightBorder(), cell.rightBorderStyle(), cell.rightBorderBrush()}};
+                for (const auto& [name, width, style, brush] : sides) {
+                    if (width > 0)
+                        line += QStringLiteral(" %1 %2 style%3 %4").arg(QLatin1String(name)).arg(width).arg(int(style))
+                                    .arg(brush.style() == Qt::NoBrush ? u"auto"_qs : brush.color().name());
+                }
+                lines << line;
+            }
+        }
+    }
+    return lines;
+}
+
+} // namespace
+
+void TestRtfRoundTrip::tablesComeBack_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QByteArray>("written");   // a piece the saved file holds
+    QTest::newRow("two rows with their own widths and formats")
+        << QByteArray("{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}"
+                      "\\trowd\\trgaph108\\trleft-108\\clcbpat2\\clvertalc\\clbrdrt\\brdrs\\brdrw30\\brdrcf1\\clbrdrb\\brdrdb\\brdrw15\\cellx1440"
+                      "\\clvertalb\\clbrdrl\\brdrdot\\brdrw10\\cellx4320\\pard\\intbl a\\cell {\\b b}\\par second\\cell\\row"
+                      "\\trowd\\trgaph108\\trleft-108\\cellx2000\\cellx4320\\pard\\intbl c\\cell\\cell\\row\\pard after\\par}")
+        << QByteArray("\\trowd\\trgaph108\\trleft-108\\clvertalc\\clcbpat");
+    QTest::newRow("nested, as Word writes it")
+        << QByteArray("{\\rtf1\\trowd\\cellx3000\\cellx6000\\pard\\intbl\\itap1 outer1\\par"
+                      "\\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+                      "\\pard\\intbl\\itap2 n3\\nestcell n4\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2500\\nestrow}{\\nonesttables\\par}"
+                      "\\pard\\intbl\\itap1 \\cell outer2\\cell\\trowd\\cellx3000\\cellx6000\\row\\pard after\\par}")
+        << QByteArray("\\pard\\intbl\\itap2");
+    QTest::newRow("table first and last") << QByteArray("{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl x\\cell y\\cell\\row}") << QByteArray("\\cell");
+    QTest::newRow("a list and a link in a cell")
+        << QByteArray("{\\rtf1\\trowd\\cellx900\\cellx1800{\\listtext 1.\\tab}\\pard\\intbl item\\cell{\\field{\\*\\fldinst HYPERLINK \"https://e.org/\"}{\\fldrslt go}}\\cell\\row}")
+        << QByteArray("HYPERLINK");
+}
+
+void TestRtfRoundTrip::tablesComeBack()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QByteArray, written);
+    const auto first = readRtf(rtf);
+    QVERIFY(!first.error);
+    const QByteArray output = rtf::write(*first.document);
+    QVERIFY2(output.contains(written), output.constData());
+    const auto second = readRtf(output);
+    QVERIFY(!second.error);
+    QCOMPARE(rtf_test::tableText(*second.document), rtf_test::tableText(*first.document));
+    QCOMPARE(describeTableFormats(*second.document), describeTableFormats(*first.document));
+    QCOMPARE(describe(*second.document), describe(*first.document));
+}
+
+void TestRtfRoundTrip::tablesBuiltInTheEditorAreWritten()
+{
+    // A table pasted into the editor has no edges of its own, and may span cells: its
+    // columns give the edges, a cell spanning columns is one wide cell, one spanning rows
+    // continues as empty cells below it.
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("before"));
+    QTextTableFormat format;
+    format.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, 100), QTextLength(QTextLength::FixedLength, 50),
+                                      QTextLength(QTextLength::VariableLength, 0)});
+    QTextTable* table = cursor.insertTable(3, 3, format);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            table->cellAt(row, column).firstCursorPosition().insertText(QStringLiteral("r%1c%2").arg(row).arg(column));
+    table->mergeCells(0, 0, 1, 2);
+    table->mergeCells(1, 2, 2, 1);
+    const QByteArray written = rtf::write(document);
+    // 100 and 50 pixels are 1500 and 750 twips; the third column shares 8640 twips by three.
+    QVERIFY2(written.contains("\\trowd\\trgaph0\\trleft0\\cellx2250\\cellx5130\n"), written.constData());
+    QVERIFY2(written.contains("\\trowd\\trgaph0\\trleft0\\cellx1500\\cellx2250\\clvmgf\\cellx5130\n"), written.constData());
+    QVERIFY2(written.contains("\\trowd\\trgaph0\\trleft0\\cellx1500\\cellx2250\\clvmrg\\cellx5130\n"), written.constData());
+    const auto read = readRtf(written);
+    QVERIFY(!read.error);
+    // The merged cells read back as the cells the file names, with all their text.
+    const QString merged = rtf_test::describeFrame(table->cellAt(0, 0).begin());
+    QCOMPARE(rtf_test::tableText(*read.document),
+             u"before\n["_qs + merged + u" | r0c2 |  / r1c0 | r1c1 | r1c2\nr2c2 / r2c0 | r2c1 | ]\n"_qs);
 }
 
 void TestRtfRoundTrip::emptyDocumentSurvives()
