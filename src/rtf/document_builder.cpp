@@ -208,6 +208,7 @@ void DocumentBuilder::closeTable()
         table->removeRows(open.rowsUsed, table->rows() - open.rowsUsed);
     if (open.columnsUsed < table->columns())
         table->removeColumns(open.columnsUsed, table->columns() - open.columnsUsed);
+    mergeCells(open);
     QTextTableFormat format = open.format;
     QList<QTextLength> widths = format.columnWidthConstraints();
     if (widths.size() > open.columnsUsed)
@@ -217,6 +218,41 @@ void DocumentBuilder::closeTable()
     // The paragraph Qt keeps after every table takes what follows.
     cursor_.setPosition(table->lastPosition() + 1);
     enteredEmptyBlock();
+}
+
+void DocumentBuilder::mergeCells(OpenTable& open)
+{
+    // A run is a first cell and the continuing ones right after it (across) or below it (down).
+    std::vector<OpenTable::MergeMark> down;
+    std::vector<OpenTable::MergeMark> across;
+    for (const auto& mark : open.merges)
+        (mark.down ? down : across).push_back(mark);
+    std::stable_sort(down.begin(), down.end(), [](const auto& a, const auto& b) { return a.column < b.column; });
+    const int rows = open.table->rows();
+    const int columns = open.table->columns();
+    int merges = 0;
+    const auto mergeRuns = [&](const std::vector<OpenTable::MergeMark>& marks, bool vertical) {
+        for (size_t i = 0; i < marks.size() && merges < kMaxTableMerges; ++i) {
+            if (marks[i].merge != int(Merge::First))
+                continue;
+            int length = 1;
+            while (i + 1 < marks.size() && marks[i + 1].merge == int(Merge::Continued)
+                   && (vertical ? marks[i + 1].column == marks[i].column && marks[i + 1].row == marks[i].row + length
+                                : marks[i + 1].row == marks[i].row && marks[i + 1].column == marks[i].column + length)) {
+                ++i;
+                ++length;
+            }
+            const auto& first = marks[i + 1 - size_t(length)];
+            if (length < 2 || first.row >= rows || first.column >= columns)
+                continue;
+            const int rowSpan = vertical ? std::min(length, rows - first.row) : 1;
+            const int columnSpan = vertical ? 1 : std::min(length, columns - first.column);
+            open.table->mergeCells(first.row, first.column, rowSpan, columnSpan);
+            ++merges;
+        }
+    };
+    mergeRuns(across, false);
+    mergeRuns(down, true);
 }
 
 void DocumentBuilder::endCell(const QTextBlockFormat& format, const QTextCharFormat& characters)
@@ -240,8 +276,15 @@ void DocumentBuilder::endRow(int level, const QList<QTextTableCellFormat>& cells
     if (open.state == CellState::RowEnded)
         return;
     const int count = std::min(int(cells.size()), open.table->columns());
-    for (int column = 0; column < count; ++column)
-        open.table->cellAt(open.row, column).setFormat(keyedByValue(cells[column]));
+    for (int column = 0; column < count; ++column) {
+        QTextTableCellFormat cell = cells[column];
+        for (const auto [property, down] : {std::pair{kCellMergeAcross, false}, std::pair{kCellMergeDown, true}}) {
+            if (cell.hasProperty(property))
+                open.merges.push_back({open.row, column, down, cell.intProperty(property)});
+            cell.clearProperty(property);
+        }
+        open.table->cellAt(open.row, column).setFormat(keyedByValue(cell));
+    }
     if (open.widestRow < cells.size() || open.row == 0) {
         open.widestRow = int(cells.size());
         open.format = format;

@@ -75,9 +75,18 @@ private:
         int widestRow = 0;  // the cells of the row whose format the table takes
         QTextTableFormat format;
         CellState state = CellState::Open;
+        // Cells that start or continue a merge: (row, column, down, merge).
+        struct MergeMark {
+            int row;
+            int column;
+            bool down;
+            int merge;
+        };
+        std::vector<MergeMark> merges;
     };
     void openTable();
     void closeTable();
+    static void mergeCells(OpenTable& table);
     // Past an ended cell or row of the innermost table.
     void advance(OpenTable& table);
     // The cursor is at the start of a cell's (or the block after a table's) empty paragraph.

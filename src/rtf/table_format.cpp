@@ -126,6 +126,10 @@ QTextTableCellFormat cellFormat(const CellDefinition& cell, const std::function<
 {
     QTextTableCellFormat format;
     format.setProperty(kCellRightEdge, cell.rightEdge);
+    if (cell.horizontal != Merge::None)
+        format.setProperty(kCellMergeAcross, int(cell.horizontal));
+    if (cell.vertical != Merge::None)
+        format.setProperty(kCellMergeDown, int(cell.vertical));
     if (cell.shading > 0) {
         if (const QColor shade = color(cell.shading); shade.isValid())
             format.setBackground(shade);

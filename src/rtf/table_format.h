@@ -21,6 +21,9 @@ namespace rtf {
 
 struct Token;
 
+// A table merges at most this many runs of cells (Qt indexes the table anew after each
+// merge); further merged cells stay cells of their own.
+inline constexpr int kMaxTableMerges = 256;
 // A table wider or deeper than this keeps its further cells in its last one, and its
 // further nested tables' text in its deepest cell (Word allows 63 columns).
 inline constexpr int kMaxTableColumns = 63;
@@ -29,6 +32,9 @@ inline constexpr int kMaxTableDepth = 16;
 // A cell's right edge (\cellx) in twips, kept on its format so that rows of one table keep
 // their own widths.
 inline constexpr int kCellRightEdge = QTextFormat::UserProperty + 0x5220;
+// How a cell merges with its neighbours (Merge, below), kept until the table is complete.
+inline constexpr int kCellMergeAcross = QTextFormat::UserProperty + 0x5223;
+inline constexpr int kCellMergeDown = QTextFormat::UserProperty + 0x5224;
 // The row's \trgaph and \trleft, kept on the table's format.
 inline constexpr int kRowGap = QTextFormat::UserProperty + 0x5221;
 inline constexpr int kRowLeft = QTextFormat::UserProperty + 0x5222;

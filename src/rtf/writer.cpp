@@ -536,17 +536,14 @@ void Writer::writeRowDefinition(const QTextTable& table, int row)
     for (int column = 0; column < columns; ++column) {
         columnEdge += columnTwips(column);
         const QTextTableCell cell = table.cellAt(row, column);
-        const bool covered = cell.row() != row;
-        if (cell.column() != column)
-            continue;   // within a cell spanning columns: its edge is the last one's
-        for (int spanned = 1; spanned < cell.columnSpan() && column + spanned < columns; ++spanned)
-            columnEdge += columnTwips(column + spanned);
+        const bool spansColumns = cell.columnSpan() > 1;
         CellDefinition definition = cellDefinitionOf(cell.format().toTableCellFormat(),
                                                      [this](const QColor& color) { return colorIndex(color); });
-        if (covered)
-            body_.append("\\clvmrg");
-        else if (cell.rowSpan() > 1)
-            body_.append("\\clvmgf");
+        // A cell spanning cells is written as Word merges them: the first and the continuing.
+        if (spansColumns)
+            body_.append(cell.column() == column ? "\\clmgf" : "\\clmrg");
+        if (cell.rowSpan() > 1)
+            body_.append(cell.row() == row ? "\\clvmgf" : "\\clvmrg");
         if (definition.alignment == CellAlignment::Center)
             body_.append("\\clvertalc");
         else if (definition.alignment == CellAlignment::Bottom)
@@ -565,12 +562,10 @@ void Writer::writeRowDefinition(const QTextTable& table, int row)
             if (border.color > 0)
                 body_.append("\\brdrcf" + QByteArray::number(border.color));
         }
-        // The row's own edge where it kept one that still grows; else the columns'.
-        const int rightEdge = (definition.rightEdge > edge && cell.columnSpan() == 1) ? definition.rightEdge
-                                                                                    : std::max(columnEdge, edge + 1);
+        // The row's own edge where it kept one that still grows; else the column's.
+        const int rightEdge = (definition.rightEdge > edge && !spansColumns) ? definition.rightEdge : std::max(columnEdge, edge + 1);
         body_.append("\\cellx" + QByteArray::number(rightEdge));
         edge = rightEdge;
-        column += cell.columnSpan() - 1;
     }
 }
 
@@ -588,10 +583,8 @@ void Writer::writeTable(const QTextTable& table, int depth)
         }
         for (int column = 0; column < table.columns(); ++column) {
             const QTextTableCell cell = table.cellAt(row, column);
-            if (cell.column() != column)
-                continue;
-            if (cell.row() != row) {
-                // Below the first row of a cell spanning rows: an empty cell continues it.
+            if (cell.row() != row || cell.column() != column) {
+                // Within a cell spanning cells: an empty cell continues it.
                 body_.append("\\pard\\intbl");
                 if (cellDepth > 1)
                     body_.append("\\itap" + QByteArray::number(cellDepth));

@@ -193,6 +193,11 @@ void TestRtfReader::tables_data()
                       "\\pard\\intbl\\itap2 n3\\nestcell n4\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
                       "\\pard\\intbl\\itap1 \\cell outer2\\cell\\trowd\\cellx3000\\cellx6000\\row\\pard after\\par}")
         << u"\n[outer1\n[n1 | n2 / n3 | n4]\n | outer2]\nafter"_qs;
+    QTest::newRow("cells merged across and down")
+        << QByteArray("{\\rtf1\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\cellx3000\\pard\\intbl A\\cell\\cell C\\cell\\row"
+                      "\\trowd\\clvmgf\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl D\\cell E\\cell F\\cell\\row"
+                      "\\trowd\\clvmrg\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl\\cell G\\cell H\\cell\\row}")
+        << u"\n[A | C / D | E | F / G | H]\n"_qs;
     QTest::newRow("itap0 inside a table is its first level")
         << QByteArray("{\\rtf1\\pard\\intbl\\itap0 a\\cell\\row}") << u"\n[a]\n"_qs;
     QTest::newRow("a document ending inside a cell")
