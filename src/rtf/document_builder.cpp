@@ -23,6 +23,7 @@ constexpr qint64 kParagraphBytes = 160;
 constexpr qint64 kCharacterBytes = 4;
 constexpr qint64 kRunBytes = 64;
 constexpr qint64 kCellBytes = 2 * kParagraphBytes;   // its paragraph and its place in the table
+constexpr int kRowBatch = 64;
 
 } // namespace
 
@@ -144,6 +145,8 @@ void DocumentBuilder::enterTableDepth(int depth)
     flushText();
     while (int(tables_.size()) > depth)
         closeTable();
+    if (!tables_.empty() && tables_.back().state == CellState::RowEnded && tables_.back().row + 1 >= kMaxTableRows)
+        closeTable();
     if (!tables_.empty())
         advance(tables_.back());
     while (int(tables_.size()) < depth)
@@ -171,10 +174,11 @@ void DocumentBuilder::advance(OpenTable& open)
     if (open.state == CellState::RowEnded) {
         open.row += 1;
         open.column = 0;
-        // Rows are added in growing batches and the spare ones removed when the table
-        // closes: Qt indexes a table's cells anew after each change, in time linear in them.
+        // Rows are added in batches and the spare ones removed when the table closes: Qt
+        // indexes a table's cells anew after each change, in time linear in them, and
+        // removes rows in time growing with the square of their cells.
         if (open.row >= table->rows()) {
-            const int added = std::max(1, std::min(table->rows(), 4096));
+            const int added = std::min(table->rows(), kRowBatch);
             table->appendRows(added);
             estimatedBytes_ += qint64(added) * table->columns() * kCellBytes;
         }

@@ -28,6 +28,9 @@ inline constexpr int kMaxTableMerges = 256;
 // further nested tables' text in its deepest cell (Word allows 63 columns).
 inline constexpr int kMaxTableColumns = 63;
 inline constexpr int kMaxTableDepth = 16;
+// A longer table goes on as a new one: the time Qt takes to add a row grows with the
+// table, so that reading a table grows with the square of its rows.
+inline constexpr int kMaxTableRows = 4096;
 
 // A cell's right edge (\cellx) in twips, kept on its format so that rows of one table keep
 // their own widths.

@@ -4,7 +4,9 @@
 // editor meets it: refusals exit 1, notices are told on stderr with exit 0.
 
 #include "rtf_test_support.h"
+
 #include "rtf/picture_properties.h"
+#include "rtf/table_format.h"
 #include "rtf/units.h"
 
 #include <QBuffer>
@@ -231,6 +233,11 @@ void TestRtfHostileFiles::readingStaysLinear_data()
     QByteArray pictures("{\\rtf1 ");
     QByteArray bookmarks("{\\rtf1 ");
     QByteArray tabStops("{\\rtf1 ");
+    QByteArray rows("{\\rtf1 ");
+    QByteArray nested("{\\rtf1 ");
+    QByteArray ragged("{\\rtf1 ");
+    QByteArray raggedText;
+    QByteArray merged("{\\rtf1\\trowd\\clvmgf\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\n");
     for (int i = 0; i < count; ++i) {
         const QByteArray number = QByteArray::number(i);
         fonts += "{\\f" + number + " Face" + number + ";}";
@@ -238,12 +245,34 @@ void TestRtfHostileFiles::readingStaysLinear_data()
         pictures += "{\\pict\\pngblip " + QByteArray::number(0x10000000 + i, 16) + "}";
         bookmarks += "{\\*\\bkmkstart b" + number + "}w{\\*\\bkmkend b" + number + "} ";
         tabStops += "\\pard\\tx" + QByteArray::number(i + 10) + " w\\par\n";
+        rows += "\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\n";
+        nested += "\\pard\\intbl\\itap2 x\\nestcell{\\*\\nesttableprops\\trowd\\cellx500\\nestrow}{\\nonesttables\\par}\\pard\\intbl\\itap1\\cell\\row\n";
+        if (i < 4000)
+            merged += "\\trowd\\clvmrg\\cellx1000\\cellx2000\\pard\\intbl\\cell b\\cell\\row\n";
+        if (i < count / 16) {
+            // Rows of 1 to 63 cells: the table grows to 63 columns, each row fills its own.
+            ragged += "\\pard\\intbl " + QByteArray("w\\cell ").repeated(i % 63 + 1) + "\\row\n";
+            raggedText += QByteArray("w\n").repeated(i % 63 + 1) + QByteArray("\n").repeated(62 - i % 63);
+        }
     }
     const QByteArray words = QByteArray("w ").repeated(count) + "\n";
     QTest::newRow("40,000 distinct faces") << fonts + "}" + fontRuns + "}" << words;
     QTest::newRow("40,000 distinct undecodable pictures") << pictures + "}" << QByteArray("\n");
     QTest::newRow("40,000 distinct bookmarks") << bookmarks + "}" << words;
     QTest::newRow("40,000 paragraphs with distinct tab stops") << tabStops + "}" << QByteArray("w\n").repeated(count);
+    // A table goes on as a new one every 4,096 rows; Qt keeps a paragraph after each.
+    QByteArray rowsText;
+    QByteArray nestedText;
+    for (int done = 0; done < count; done += rtf::kMaxTableRows) {
+        rowsText += "\n" + QByteArray("a\nb\n").repeated(std::min(count - done, rtf::kMaxTableRows));
+        // A table filling a cell has Qt's paragraph before and after it.
+        nestedText += "\n" + QByteArray("\nx\n\n").repeated(std::min(count - done, rtf::kMaxTableRows));
+    }
+    QTest::newRow("40,000 table rows") << rows + "}" << rowsText + "\n";
+    QTest::newRow("40,000 tables in cells") << nested + "}" << nestedText + "\n";
+    QTest::newRow("2,500 table rows of 1 to 63 cells") << ragged + "}" << "\n" + raggedText + "\n";
+    // Qt leaves the continuing cells but the first as empty paragraphs where they stood.
+    QTest::newRow("a cell merged down 4,000 rows") << merged + "}" << "\na\nb\nb\n" + QByteArray("\nb\n").repeated(3999) + "\n";
     QTest::newRow("a link of 80 million backslashes")
         << "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"" + QByteArray(80'000'000, '\\') + "\"}{\\fldrslt x}}}"
         << QByteArray("x\n");

@@ -509,6 +509,12 @@ void TestRtfRoundTrip::tablesComeBack_data()
                       "\\pard\\intbl\\itap2 n3\\nestcell n4\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2500\\nestrow}{\\nonesttables\\par}"
                       "\\pard\\intbl\\itap1 \\cell outer2\\cell\\trowd\\cellx3000\\cellx6000\\row\\pard after\\par}")
         << QByteArray("\\pard\\intbl\\itap2");
+    QTest::newRow("merged down three rows and across three cells")
+        << QByteArray("{\\rtf1\\trowd\\clvmgf\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row"
+                      "\\trowd\\clvmrg\\cellx1000\\cellx2000\\pard\\intbl\\cell c\\cell\\row"
+                      "\\trowd\\clvmrg\\cellx1000\\cellx2000\\pard\\intbl\\cell d\\cell\\row"
+                      "\\trowd\\clmgf\\cellx1000\\clmrg\\cellx2000\\pard\\intbl e\\cell\\cell\\row}")
+        << QByteArray("\\clvmrg");
     QTest::newRow("table first and last") << QByteArray("{\\rtf1\\trowd\\cellx900\\cellx1800\\pard\\intbl x\\cell y\\cell\\row}") << QByteArray("\\cell");
     QTest::newRow("a list and a link in a cell")
         << QByteArray("{\\rtf1\\trowd\\cellx900\\cellx1800{\\listtext 1.\\tab}\\pard\\intbl item\\cell{\\field{\\*\\fldinst HYPERLINK \"https://e.org/\"}{\\fldrslt go}}\\cell\\row}")
