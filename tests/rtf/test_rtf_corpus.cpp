@@ -8,7 +8,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextTable>
 
 class TestRtfCorpus : public QObject {
     Q_OBJECT
@@ -17,6 +19,7 @@ private slots:
     void opens();
     void libreOfficeExportsReadAlike_data();
     void libreOfficeExportsReadAlike();
+    void tablesAreKept();
 };
 
 namespace {
@@ -116,6 +119,45 @@ void TestRtfCorpus::libreOfficeExportsReadAlike()
         ++compared;
     }
     QVERIFY2(compared >= 10, qPrintable(QString::number(compared)));
+}
+
+void TestRtfCorpus::tablesAreKept()
+{
+    // Every file whose body ends table rows opens with tables; rows kept only in headers and
+    // footers, and Word's fallback for readers without nested tables, do not count.
+    QDirIterator it(corpusDir(), {QStringLiteral("*.rtf"), QStringLiteral("*.RTF")}, QDir::Files, QDirIterator::Subdirectories);
+    int files = 0;
+    int tables = 0;
+    int rows = 0;
+    QStringList missing;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        QTextDocument document;
+        if (rtf::loadFile(path, document))
+            continue;
+        int found = 0;
+        QList<QTextFrame*> frames{document.rootFrame()};
+        while (!frames.isEmpty()) {
+            QTextFrame* frame = frames.takeLast();
+            frames += frame->childFrames();
+            if (const auto* table = qobject_cast<QTextTable*>(frame)) {
+                ++found;
+                rows += table->rows();
+            }
+        }
+        tables += found;
+        files += found > 0 ? 1 : 0;
+        static const QRegularExpression rowWord(QStringLiteral("\\\\row(?![a-z])"));
+        static const QRegularExpression pagePart(QStringLiteral("\\{\\\\(header|footer)"));
+        if (found == 0 && QString::fromLatin1(data).contains(rowWord) && !QString::fromLatin1(data).contains(pagePart))
+            missing << QDir(corpusDir()).relativeFilePath(path);
+    }
+    qInfo("%d corpus files hold %d tables with %d rows", files, tables, rows);
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u' ')));
+    QVERIFY(tables > 0);
 }
 
 QTEST_MAIN(TestRtfCorpus)
