@@ -87,6 +87,8 @@ void DocumentBuilder::insertText(const QString& text, const QTextCharFormat& for
     }
     text_.append(text);
     estimatedBytes_ += text.size() * kCharacterBytes;
+    if (!tables_.empty())
+        tables_.back().rowFilled = std::max(tables_.back().rowFilled, tables_.back().column + 1);
     textFormat_ = format;
     blockEmpty_ = false;
 }
@@ -104,6 +106,8 @@ void DocumentBuilder::insertImage(const QTextImageFormat& format)
     flushText();
     cursor_.insertImage(keyedByValue(format));
     blockEmpty_ = false;
+    if (!tables_.empty())
+        tables_.back().rowFilled = std::max(tables_.back().rowFilled, tables_.back().column + 1);
 }
 
 void DocumentBuilder::endParagraph(const QTextBlockFormat& format, const QTextCharFormat& characters)
@@ -190,12 +194,12 @@ void DocumentBuilder::advance(OpenTable& open)
         return;
     } else {
         open.column += 1;
+        // One at a time: spare columns would cost their removal, in time growing with the
+        // square of their cells; a table grows by at most 62 columns.
         if (open.column >= table->columns()) {
-            const int added = std::min(table->columns(), kMaxTableColumns - table->columns());
-            table->appendColumns(added);
-            estimatedBytes_ += qint64(added) * table->rows() * kCellBytes;
+            table->appendColumns(1);
+            estimatedBytes_ += qint64(table->rows()) * kCellBytes;
         }
-        open.columnsUsed = std::max(open.columnsUsed, open.column + 1);
     }
     open.state = CellState::Open;
     cursor_ = table->cellAt(open.row, open.column).firstCursorPosition();
@@ -208,6 +212,8 @@ void DocumentBuilder::closeTable()
     OpenTable open = tables_.back();
     tables_.pop_back();
     QTextTable* table = open.table;
+    if (open.state != CellState::RowEnded)
+        open.columnsUsed = std::max(open.columnsUsed, open.column + 1);
     if (open.rowsUsed < table->rows())
         table->removeRows(open.rowsUsed, table->rows() - open.rowsUsed);
     if (open.columnsUsed < table->columns())
@@ -279,6 +285,13 @@ void DocumentBuilder::endRow(int level, const QList<QTextTableCellFormat>& cells
     OpenTable& open = tables_.back();
     if (open.state == CellState::RowEnded)
         return;
+    // Empty cells past those the row defines are none of its own (LibreOffice ends a row
+    // holding a nested table with one \cell too many).
+    int width = open.column + 1;
+    if (!cells.isEmpty() && width > cells.size())
+        width = std::max(int(cells.size()), open.rowFilled);
+    open.columnsUsed = std::max(open.columnsUsed, width);
+    open.rowFilled = 0;
     const int count = std::min(int(cells.size()), open.table->columns());
     for (int column = 0; column < count; ++column) {
         QTextTableCellFormat cell = cells[column];

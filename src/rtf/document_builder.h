@@ -71,7 +71,8 @@ private:
         int row = 0;
         int column = 0;
         int rowsUsed = 1;
-        int columnsUsed = 1;
+        int columnsUsed = 1;   // by the rows ended
+        int rowFilled = 0;     // the current row's cells up to the last with content
         int widestRow = 0;  // the cells of the row whose format the table takes
         QTextTableFormat format;
         CellState state = CellState::Open;

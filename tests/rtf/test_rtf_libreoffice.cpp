@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextImageFormat>
+#include <QTextTable>
 #include <QXmlStreamReader>
 
 class TestRtfLibreOffice : public QObject {
@@ -30,6 +31,7 @@ private slots:
     void libreOfficeRtfReadsBack_data();
     void libreOfficeRtfReadsBack();
     void listLabelsAsLibreOffice();
+    void tablesAsLibreOffice();
 
 private:
     void addDocumentRows();
@@ -155,6 +157,77 @@ const char kLists[] =
     "{\\listtext\\pard  \\tab}\\pard\\ls1 two\\par\\pard\\ls1\\ilvl1 sub\\par\\pard\\ls2 item\\par"
     "\\pard\\ls3 a\\par\\pard\\ls3 b\\par\\pard\\ls4 shared\\par\\pard plain\\par}";
 
+// Two tables, one nested in a cell of the other, with widths, shading and borders.
+const char kTables[] =
+    "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red200\\green200\\blue255;}before\\par"
+    "\\trowd\\trgaph108\\trleft-108\\clcbpat2\\clbrdrt\\brdrs\\brdrw15\\clbrdrb\\brdrs\\brdrw15\\cellx2000"
+    "\\clbrdrb\\brdrdb\\brdrw30\\brdrcf1\\cellx5000\\pard\\intbl A1\\cell B1\\par second\\cell\\row"
+    "\\trowd\\trgaph108\\trleft-108\\cellx2000\\cellx5000\\pard\\intbl A2\\cell\\cell\\row\\pard middle\\par"
+    "\\trowd\\cellx3000\\cellx6000\\pard\\intbl outer1\\par"
+    "\\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+    "\\pard\\intbl\\itap2 n3\\nestcell n4\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
+    "\\pard\\intbl\\itap1 last\\cell outer2\\cell\\trowd\\cellx3000\\cellx6000\\row\\pard after\\par}";
+
+// The tables of a flat ODT file as rtf_test::tableText writes them, one line a table.
+QStringList readOdtTables(const QString& path)
+{
+    QStringList tables;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return tables;
+    QXmlStreamReader xml(&file);
+    QList<QList<QStringList>> open;   // the open tables' rows of cells
+    QList<QStringList> cells;         // the open cells' paragraphs and tables
+    QString paragraph;
+    int paragraphs = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QString name = xml.qualifiedName().toString();
+        if (xml.isStartElement()) {
+            if (name == u"table:table") {
+                open.append(QList<QStringList>());
+            } else if (name == u"table:table-row" && !open.isEmpty()) {
+                open.last().append(QStringList());
+            } else if (name == u"table:table-cell") {
+                cells.append(QStringList());
+            } else if (name == u"text:p" || name == u"text:h") {
+                ++paragraphs;
+                paragraph.clear();
+            } else if (name == u"text:s") {
+                paragraph += QString(qMax(1, xml.attributes().value(QStringLiteral("text:c")).toInt()), u' ');
+            }
+        } else if (xml.isEndElement()) {
+            if ((name == u"text:p" || name == u"text:h") && --paragraphs == 0 && !cells.isEmpty()) {
+                cells.last() << paragraph;
+            } else if (name == u"table:table-cell" && !cells.isEmpty() && !open.isEmpty() && !open.last().isEmpty()) {
+                open.last().last() << cells.takeLast().join(u'\n');
+            } else if (name == u"table:table" && !open.isEmpty()) {
+                QStringList rows;
+                for (const QStringList& row : open.takeLast())
+                    rows << row.join(QStringLiteral(" | "));
+                const QString table = u'[' + rows.join(QStringLiteral(" / ")) + u']';
+                if (cells.isEmpty())
+                    tables << table;
+                else
+                    cells.last() << table;
+            }
+        } else if (xml.isCharacters() && paragraphs > 0) {
+            paragraph += xml.text();
+        }
+    }
+    return tables;
+}
+
+QStringList tablesOf(const QTextDocument& document)
+{
+    QStringList tables;
+    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
+        if (const auto* table = qobject_cast<QTextTable*>(frame))
+            tables << rtf_test::describeTable(*table);
+    }
+    return tables;
+}
+
 bool runSoffice(const QString& profile, const QString& filter, const QString& outDir, const QStringList& files)
 {
     QProcess soffice;
@@ -271,6 +344,11 @@ void TestRtfLibreOffice::initTestCase()
         ourText_.insert(name, rtf_test::rawText(*document));
     }
 
+    // Tables as our writer writes them.
+    QTextDocument tables;
+    QCOMPARE(rtf::read(kTables, tables), std::nullopt);
+    QCOMPARE(rtf::saveFile(path(QStringLiteral("tables.rtf")), tables), std::nullopt);
+
     QFile lists(path(QStringLiteral("lists.rtf")));
     QVERIFY(lists.open(QIODevice::WriteOnly));
     lists.write(kLists);
@@ -278,7 +356,8 @@ void TestRtfLibreOffice::initTestCase()
 
     const QString profile = path(QStringLiteral("profile"));
     const QStringList files{path(QStringLiteral("nq.rtf")), path(QStringLiteral("formatting.rtf")),
-                            path(QStringLiteral("symbols.rtf")), path(QStringLiteral("lists.rtf"))};
+                            path(QStringLiteral("symbols.rtf")), path(QStringLiteral("lists.rtf")),
+                            path(QStringLiteral("tables.rtf"))};
     QDir(dir_.path()).mkpath(QStringLiteral("txt"));
     QDir(dir_.path()).mkpath(QStringLiteral("odt"));
     QDir(dir_.path()).mkpath(QStringLiteral("rtf"));
@@ -442,6 +521,21 @@ void TestRtfLibreOffice::listLabelsAsLibreOffice()
     const QStringList ours = withoutBlanks(rtf_test::rawText(document));
     QCOMPARE(ours.value(1), u"1.asub"_qs);
     QCOMPARE(withoutBlanks(readUtf8(path(QStringLiteral("txt/lists.txt")))), ours);
+}
+
+void TestRtfLibreOffice::tablesAsLibreOffice()
+{
+    // LibreOffice reads the rows, cells and cell texts we write, the nested table in its
+    // cell; and its own RTF of them reads back as the same tables.
+    QTextDocument ours;
+    QCOMPARE(rtf::loadFile(path(QStringLiteral("tables.rtf")), ours), std::nullopt);
+    const QStringList expected = tablesOf(ours);
+    QCOMPARE(expected.size(), 2);
+    QCOMPARE(expected.value(1), u"[outer1\n[n1 | n2 / n3 | n4]\nlast | outer2]"_qs);
+    QCOMPARE(readOdtTables(path(QStringLiteral("odt/tables.fodt"))), expected);
+    QTextDocument theirs;
+    QCOMPARE(rtf::loadFile(path(QStringLiteral("rtf/tables.rtf")), theirs), std::nullopt);
+    QCOMPARE(tablesOf(theirs), expected);
 }
 
 QTEST_MAIN(TestRtfLibreOffice)

@@ -198,6 +198,10 @@ void TestRtfReader::tables_data()
                       "\\trowd\\clvmgf\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl D\\cell E\\cell F\\cell\\row"
                       "\\trowd\\clvmrg\\cellx1000\\cellx2000\\cellx3000\\pard\\intbl\\cell G\\cell H\\cell\\row}")
         << u"\n[A | C / D | E | F / G | H]\n"_qs;
+    QTest::newRow("an empty cell past the row's definition is none")
+        << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\cell\\row}") << u"\n[a | b]\n"_qs;
+    QTest::newRow("a cell with text past the definition is kept")
+        << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell c\\cell\\row}") << u"\n[a | b | c]\n"_qs;
     QTest::newRow("itap0 inside a table is its first level")
         << QByteArray("{\\rtf1\\pard\\intbl\\itap0 a\\cell\\row}") << u"\n[a]\n"_qs;
     QTest::newRow("a document ending inside a cell")
