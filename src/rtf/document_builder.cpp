@@ -119,6 +119,11 @@ void DocumentBuilder::endParagraph(const QTextBlockFormat& format, const QTextCh
 
 void DocumentBuilder::finish(const QTextBlockFormat& format, const QTextCharFormat& characters)
 {
+    // A table whose cell or row has ended is done: the last paragraph is the one after it.
+    if (!tables_.empty() && tables_.back().state != CellState::Open) {
+        while (!tables_.empty())
+            closeTable();
+    }
     if (!breakPending_)
         applyBlockFormat(format, characters);
     flushText();

@@ -3,6 +3,7 @@
 #include "nq/glyph_code.h"
 #include "rtf/complex_script.h"
 #include "rtf/format_mapping.h"
+#include "rtf/hidden_text.h"
 #include "rtf/list_bullets.h"
 #include "rtf/list_numbering.h"
 #include "rtf/reader_colors.h"
@@ -13,6 +14,7 @@
 #include <QTextImageFormat>
 
 #include <algorithm>
+#include <utility>
 #include <optional>
 
 namespace rtf {
@@ -46,9 +48,9 @@ int depthOf(const ParaProps& para)
 
 void BodyText::text(std::string_view bytes)
 {
-    if (state_.chars.hidden)
-        return;
-    beforeContent();
+    // Hidden text is decoded like any, and kept apart (hidden_text.h).
+    if (!state_.chars.hidden)
+        beforeContent();
     pendingBytes_.append(bytes.data(), qsizetype(bytes.size()));
 }
 
@@ -72,9 +74,8 @@ int nqByteOfSymbol(char16_t ch)
 
 void BodyText::character(char16_t ch)
 {
-    if (state_.chars.hidden)
-        return;
-    beforeContent();
+    if (!state_.chars.hidden)
+        beforeContent();
     if (const int byte = nqByteOfSymbol(ch); byte >= 0 && isNqRun())
         ch = nq::toChar(static_cast<unsigned char>(byte)).unicode();
     appendText(QString(QChar(ch)));
@@ -128,6 +129,18 @@ void BodyText::appendText(const QString& text)
         else
             literalLabel_.append({text, state_.chars});
         return;
+    }
+    if (state_.chars.hidden) {
+        if (hiddenKept_ + text.size() <= kMaxHiddenCharacters) {
+            hidden_ += text;
+            hiddenKept_ += text.size();
+        }
+        return;
+    }
+    if (!hidden_.isEmpty()) {
+        // The hidden text goes with the run that follows it.
+        emitRun();
+        runHidden_ = std::exchange(hidden_, QString());
     }
     if (!(runProps_ == state_.chars)) {
         emitRun();
@@ -239,10 +252,16 @@ void BodyText::emitRun()
     if (runText_.isEmpty())
         return;
     replaceUnpairedSurrogates(runText_);
-    if (!anchorNames_.isEmpty()) {
+    if (!anchorNames_.isEmpty() || !runHidden_.isEmpty()) {
         QTextCharFormat format = charFormat(runProps_);
-        format.setAnchorNames(format.anchorNames() + anchorNames_);
+        if (!anchorNames_.isEmpty())
+            format.setAnchorNames(format.anchorNames() + anchorNames_);
+        if (!runHidden_.isEmpty()) {
+            format.setProperty(kHiddenBefore, runHidden_);
+            format.setProperty(kHiddenPiece, ++hiddenPieces_);
+        }
         anchorNames_.clear();
+        runHidden_.clear();
         builder_.insertText(runText_, format);
     } else if (!hasComplexScriptValues(runProps_)) {
         builder_.insertText(runText_, charFormat(runProps_));
@@ -285,7 +304,7 @@ void BodyText::endParagraph()
     emitRun();
     paragraphLabelDone_ = false;
     literalLabel_.clear();
-    QTextBlockFormat format = blockFormat();
+    QTextBlockFormat format = withHiddenEnd(blockFormat());
     if (pageBreakPending_) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         pageBreakPending_ = false;
@@ -306,7 +325,7 @@ void BodyText::endCell()
     emitRun();
     paragraphLabelDone_ = false;
     literalLabel_.clear();
-    builder_.endCell(blockFormat(), charFormat(state_.chars));
+    builder_.endCell(withHiddenEnd(blockFormat()), charFormat(state_.chars));
 }
 
 void BodyText::endRow(bool nested, const TableRows& rows)
@@ -344,14 +363,30 @@ void BodyText::insertImage(const QTextImageFormat& format)
 {
     beforeContent();
     emitRun();
-    builder_.insertImage(format);
+    if (hidden_.isEmpty()) {
+        builder_.insertImage(format);
+        return;
+    }
+    QTextImageFormat withHidden = format;
+    withHidden.setProperty(kHiddenBefore, std::exchange(hidden_, QString()));
+    withHidden.setProperty(kHiddenPiece, ++hiddenPieces_);
+    builder_.insertImage(withHidden);
+}
+
+QTextBlockFormat BodyText::withHiddenEnd(QTextBlockFormat format)
+{
+    if (!hidden_.isEmpty()) {
+        format.setProperty(kHiddenAtEnd, std::exchange(hidden_, QString()));
+        format.setProperty(kHiddenPiece, ++hiddenPieces_);
+    }
+    return format;
 }
 
 void BodyText::finish()
 {
     flushBytes();
     emitRun();
-    QTextBlockFormat last = toBlockFormat(state_.para);
+    QTextBlockFormat last = withHiddenEnd(toBlockFormat(state_.para));
     if (pageBreakPending_)
         last.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     builder_.finish(last, charFormat(state_.chars));

@@ -61,6 +61,8 @@ private:
     // Moves to the cell of a paragraph at `depth` (0: the body), after the text before it.
     void placeInTable(int depth);
     QTextBlockFormat blockFormat();
+    // `format` with the hidden text not yet placed, which ends the paragraph.
+    QTextBlockFormat withHiddenEnd(QTextBlockFormat format);
     void emitListLabel();
     QString labelText(const QString& held, const FontEntry* font);
     QTextCharFormat charFormat(const CharProps& chars);
@@ -74,6 +76,10 @@ private:
 
     QByteArray pendingBytes_;
     QStringList anchorNames_;
+    QString hidden_;       // hidden text read since the last visible run
+    QString runHidden_;    // the hidden text before the held run
+    qsizetype hiddenKept_ = 0;
+    int hiddenPieces_ = 0;
     QString runText_;
     CharProps runProps_;
     bool pageBreakPending_ = false;

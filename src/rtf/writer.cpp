@@ -4,6 +4,7 @@
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "rtf/charsets.h"
+#include "rtf/hidden_text.h"
 #include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 #include "rtf/picture_properties.h"
@@ -84,6 +85,11 @@ private:
     void writeSymbolText(const QString& text, SymbolFont font);
     void writeHexByte(unsigned char byte);
     void writeImage(const QTextImageFormat& format);
+    // Text in the face of `format`, as its run would be written.
+    void writeRunText(const QString& text, const QTextCharFormat& format);
+    void writeHidden(const QString& text, const QTextCharFormat& format);
+    // Whether the piece of hidden text `format` carries is not written yet.
+    bool firstOfPiece(const QTextFormat& format);
     void writeHex(const QByteArray& data);
     void writeEscapedAscii(char c);
     void writeUnicode(char16_t unit);
@@ -104,6 +110,7 @@ private:
     bool linkOpen_ = false;
     QString openTarget_;
     QSet<QString> bookmarksWritten_;
+    QSet<int> hiddenWritten_;
     WriteNotes notes_;
 };
 
@@ -459,6 +466,10 @@ void Writer::writeBlock(const QTextBlock& block, int depth, const char* end)
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
         writeBookmarks(format.anchorNames());
+        if (const QString hidden = format.stringProperty(kHiddenBefore); !hidden.isEmpty() && firstOfPiece(format)) {
+            closeLink();
+            writeHidden(hidden, format);
+        }
         if (format.isAnchor() && !format.anchorHref().isEmpty())
             openLink(format.anchorHref());
         else
@@ -473,13 +484,7 @@ void Writer::writeBlock(const QTextBlock& block, int depth, const char* end)
         // reader (LibreOffice misplaces text after a \super ended by \plain or \par).
         body_.append('{');
         writeCharacterProperties(format);
-        const QString family = nqtext::effectiveFamily(format, defaultFont_);
-        if (const SymbolFont symbol = symbolFontOf(family, false); symbol != SymbolFont::None)
-            writeSymbolText(fragment.text(), symbol);
-        else
-            writeText(fragment.text(), nq::isNqFace(family) ? TextEncoding::Nq
-                                       : codePageOfFontName(family) ? TextEncoding::Unicode
-                                                                    : TextEncoding::Cp1252);
+        writeRunText(fragment.text(), format);
         body_.append('}');
         wroteRun = true;
     }
@@ -491,6 +496,15 @@ void Writer::writeBlock(const QTextBlock& block, int depth, const char* end)
         if (characters.isTableCellFormat())
             characters.clearBackground();
         writeCharacterProperties(characters, false);
+    }
+    if (const QString hidden = block.blockFormat().stringProperty(kHiddenAtEnd); !hidden.isEmpty() && firstOfPiece(block.blockFormat())) {
+        QTextCharFormat characters = block.charFormat();
+        if (block.length() > 1) {
+            QTextBlock::iterator last = block.end();
+            --last;
+            characters = last.fragment().charFormat();
+        }
+        writeHidden(hidden, characters);
     }
     body_.append(end);
     body_.append('\n');
@@ -604,6 +618,42 @@ void Writer::writeTable(const QTextTable& table, int depth)
             body_.append("\\nestrow}{\\nonesttables\\par}\n");
         }
     }
+}
+
+void Writer::writeRunText(const QString& text, const QTextCharFormat& format)
+{
+    const QString family = nqtext::effectiveFamily(format, defaultFont_);
+    if (const SymbolFont symbol = symbolFontOf(family, false); symbol != SymbolFont::None)
+        writeSymbolText(text, symbol);
+    else
+        writeText(text, nq::isNqFace(family) ? TextEncoding::Nq
+                        : codePageOfFontName(family) ? TextEncoding::Unicode
+                                                     : TextEncoding::Cp1252);
+}
+
+bool Writer::firstOfPiece(const QTextFormat& format)
+{
+    // A piece the editor made without a number (pasted from a copy) is written where it stands.
+    if (!format.hasProperty(kHiddenPiece))
+        return true;
+    const int piece = format.intProperty(kHiddenPiece);
+    if (hiddenWritten_.contains(piece))
+        return false;
+    hiddenWritten_.insert(piece);
+    return true;
+}
+
+void Writer::writeHidden(const QString& text, const QTextCharFormat& format)
+{
+    QTextCharFormat characters = format;
+    if (characters.isImageFormat() || characters.isTableCellFormat())
+        characters = QTextCharFormat();
+    body_.append('{');
+    writeCharacterProperties(characters, false);
+    body_.chop(1);   // the space that ends the words
+    body_.append("\\v ");
+    writeRunText(text, characters);
+    body_.append('}');
 }
 
 void Writer::renumberKeptGroups()

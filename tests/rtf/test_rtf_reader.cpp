@@ -267,6 +267,14 @@ void TestRtfReader::tableFormats()
     QCOMPARE(second.background().style(), Qt::NoBrush);
     QCOMPARE(second.intProperty(rtf::kCellRightEdge), 4320);
     QCOMPARE(table->cellAt(1, 0).format().intProperty(rtf::kCellRightEdge), 2000);
+
+    // A table that ends the document keeps its last cell's paragraph format; the
+    // properties in force at the end are the paragraph's after it.
+    const auto last = readRtf("{\\rtf1\\trowd\\cellx1000\\pard\\intbl\\qc x\\cell\\row\\pard\\qr}");
+    const auto* lastTable = qobject_cast<QTextTable*>(last.document->rootFrame()->childFrames().value(0));
+    QVERIFY(lastTable);
+    QCOMPARE(lastTable->cellAt(0, 0).firstCursorPosition().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    QCOMPARE(last.document->lastBlock().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight | Qt::AlignAbsolute);
 }
 
 void TestRtfReader::listLabels_data()

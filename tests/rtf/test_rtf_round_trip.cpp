@@ -4,6 +4,7 @@
 
 #include "nq/glyph_code.h"
 #include "nq/glyph_table.h"
+#include "rtf/hidden_text.h"
 #include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 #include "rtf/tab_stops.h"
@@ -46,6 +47,8 @@ private slots:
     void pageSetupIsKept();
     void readFilesComeBackAsRead_data();
     void readFilesComeBackAsRead();
+    void hiddenTextIsKept_data();
+    void hiddenTextIsKept();
     void tablesComeBack_data();
     void tablesComeBack();
     void tablesBuiltInTheEditorAreWritten();
@@ -447,6 +450,79 @@ void TestRtfRoundTrip::readFilesComeBackAsRead()
         QCOMPARE(rtf_test::describeChars(b.charFormat(), second.document->defaultFont()),
                  rtf_test::describeChars(a.charFormat(), first.document->defaultFont()));
     }
+}
+
+namespace {
+
+// Where the document keeps hidden text: "before 'run': text" and "end of 'paragraph': text".
+QStringList hiddenTextOf(const QTextDocument& document)
+{
+    QStringList places;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (const QString hidden = it.fragment().charFormat().stringProperty(rtf::kHiddenBefore); !hidden.isEmpty())
+                places << QStringLiteral("before '%1': %2").arg(it.fragment().text(), hidden);
+        }
+        if (const QString hidden = block.blockFormat().stringProperty(rtf::kHiddenAtEnd); !hidden.isEmpty())
+            places << QStringLiteral("end of '%1': %2").arg(block.text(), hidden);
+    }
+    return places;
+}
+
+} // namespace
+
+void TestRtfRoundTrip::hiddenTextIsKept_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("hidden");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("between runs") << QByteArray("{\\rtf1 a{\\v hidden }b\\par}") << u"ab"_qs << QStringList{u"before 'b': hidden "_qs}
+                                  << QByteArray("\\v hidden }");
+    QTest::newRow("switched off by \\v0") << QByteArray("{\\rtf1\\v h1\\v0 x\\par}") << u"x"_qs << QStringList{u"before 'x': h1"_qs}
+                                          << QByteArray("\\v h1}");
+    QTest::newRow("at a paragraph's end") << QByteArray("{\\rtf1 a{\\v tail}\\par b\\par}") << u"a\nb"_qs
+                                          << QStringList{u"end of 'a': tail"_qs} << QByteArray("\\v tail}\\par");
+    QTest::newRow("in an empty paragraph") << QByteArray("{\\rtf1{\\v only}\\par b\\par}") << u"\nb"_qs
+                                           << QStringList{u"end of '': only"_qs} << QByteArray("\\v only}\\par");
+    QTest::newRow("NQ bytes in their face")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fcharset0 NQ;}}\\f1 a{\\v \\'e0\\'ad}b\\par}") << u"ab"_qs
+        << QStringList{u"before 'b': \u00e0\uf0ad"_qs} << QByteArray("\\v \\'e0\\'ad}");
+    QTest::newRow("at a cell's end") << QByteArray("{\\rtf1\\trowd\\cellx1000\\pard\\intbl x{\\v note}\\cell\\row}") << u"\nx\n"_qs
+                                     << QStringList{u"end of 'x': note"_qs} << QByteArray("\\v note}\\cell");
+    QTest::newRow("before a link") << QByteArray("{\\rtf1 a{\\v h}{\\field{\\*\\fldinst HYPERLINK \"https://e.org/\"}{\\fldrslt go}}\\par}")
+                                   << u"ago"_qs << QStringList{u"before 'go': h"_qs} << QByteArray("\\v h}{\\field");
+}
+
+void TestRtfRoundTrip::hiddenTextIsKept()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, text);
+    QFETCH(QStringList, hidden);
+    QFETCH(QByteArray, written);
+    const auto first = readRtf(rtf);
+    QVERIFY(!first.error);
+    QCOMPARE(rtf_test::rawText(*first.document), text);
+    QCOMPARE(hiddenTextOf(*first.document), hidden);
+    const QByteArray output = rtf::write(*first.document);
+    QVERIFY2(output.contains(written), output.constData());
+    const auto second = readRtf(output);
+    QVERIFY(!second.error);
+    QCOMPARE(rtf_test::rawText(*second.document), text);
+    QCOMPARE(hiddenTextOf(*second.document), hidden);
+    // Edited: text typed in bold in the middle of each run and a paragraph split in two
+    // copy the formats that carry hidden text; each piece is still written once.
+    QTextCursor cursor(second.document.get());
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    for (int position = second.document->characterCount() - 1; position > 0; --position) {
+        cursor.setPosition(position);
+        cursor.insertText(QStringLiteral("!"), bold);
+    }
+    cursor.setPosition(1);
+    cursor.insertBlock();
+    const QByteArray edited = rtf::write(*second.document);
+    QCOMPARE(edited.count("\\v "), output.count("\\v "));
 }
 
 namespace {
