@@ -26,6 +26,8 @@ enum class Cmd {
     Field, FieldInstruction, FieldResult, Picture, PngBlip, JpegBlip, OtherBlip, PicWidthGoal,
     PicHeightGoal, PicScaleX, PicScaleY, ShapePicture, Object, ObjectResult,
     PicWidth, PicHeight, Shape, ShapeInstructions, ShapePropertyName, ShapeResult, BookmarkStart, PagePart, StyleSheet,
+    // comments: the comment, its marks
+    Annotation, CommentPart, CommentMark,
     // notes
     Footnote, FootnoteMark,
     // lists

@@ -96,8 +96,12 @@ QStringList noticesFor(const QString& path, const ReadNotes& notes)
                        .arg(name, pictures == 1 ? QCoreApplication::translate("rtf", "1 picture is") : QCoreApplication::translate("rtf", "%1 pictures are").arg(pictures),
                             causes.join(QStringLiteral("; ")));
     }
-    if (notes.pagePartsKept > 0)
+    if (notes.pagePartsKept > 0 && notes.commentsKept > 0)
+        notices << QCoreApplication::translate("rtf", "%1: its headers, footers and comments are not shown. Saving writes them back as they were.").arg(name);
+    else if (notes.pagePartsKept > 0)
         notices << QCoreApplication::translate("rtf", "%1: its headers and footers are not shown. Saving writes them back as they were.").arg(name);
+    else if (notes.commentsKept > 0)
+        notices << QCoreApplication::translate("rtf", "%1: its comments are not shown. Saving writes them back as they were.").arg(name);
     if (notes.paragraphsSplit > 0)
         notices << QCoreApplication::translate("rtf", "%1: %2 too long to edit without delay, so each was cut into pieces "
                                                       "of at most %3 characters. Saving keeps the pieces as paragraphs.")

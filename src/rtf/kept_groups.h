@@ -2,7 +2,8 @@
 // Parts of a file the editor does not show but a save must not lose: the style sheet, and
 // the headers and footers. Kept with the QTextDocument as the file wrote them, with the
 // file's font and colour tables they refer to, and written back renumbered for the new
-// file's tables.
+// file's tables. Comments are kept where they stand in the text (unshown_parts.h) and
+// renumbered by the same tables.
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -24,7 +25,8 @@ struct KeptGroups {
     QByteArrayList pageParts;   // \header... and \footer... groups, in the file's order
     QHash<int, QString> fonts;  // the file's font numbers and their faces
     QList<QColor> colors;       // the file's colour table, by index
-    bool isEmpty() const { return styleSheet.isEmpty() && pageParts.isEmpty(); }
+    int comments = 0;           // \annotation groups kept in the text
+    bool isEmpty() const { return styleSheet.isEmpty() && pageParts.isEmpty() && comments == 0; }
 };
 
 std::optional<KeptGroups> keptGroupsOf(const QTextDocument& document);

@@ -183,10 +183,15 @@ void Reader::keepSkipped(qsizetype end)
     if (keptBytes_ + group.size() > kMostKeptBytes)
         return;
     keptBytes_ += group.size();
-    if (kind == Cmd::StyleSheet)
+    if (kind == Cmd::StyleSheet) {
         kept_.styleSheet = group;
-    else
+    } else if (kind == Cmd::PagePart) {
         kept_.pageParts.append(group);
+    } else {
+        body_.keepGroup(group);
+        if (kind == Cmd::Annotation)
+            ++kept_.comments;
+    }
 }
 
 std::optional<Failure> Reader::finishDocument()
@@ -203,8 +208,10 @@ std::optional<Failure> Reader::finishDocument()
         for (int i = 0; i < colors_.size(); ++i)
             kept_.colors.append(colors_.colorAt(i));
         setKeptGroups(builder_.document(), kept_);
-        if (notes_)
+        if (notes_) {
             notes_->pagePartsKept = int(kept_.pageParts.size());
+            notes_->commentsKept = kept_.comments;
+        }
     }
     return std::nullopt;
 }
@@ -266,6 +273,8 @@ bool Reader::destinationWord(Cmd cmd, bool ignorable, bool first)
     case Cmd::FieldResult: fields_.startResult(); return true;
     case Cmd::PagePart:
     case Cmd::StyleSheet:
+    case Cmd::Annotation:
+    case Cmd::CommentPart:
         if (first) {
             const bool keep = state_.destination == Destination::Body;
             startSkipping();
@@ -431,6 +440,10 @@ void Reader::handleWord(const Token& token)
     case Cmd::Page: body_.pageBreak(); break;
     case Cmd::Cell: body_.endCell(); break;
     case Cmd::FootnoteMark: body_.appendText(footnotes_.markText()); break;
+    case Cmd::CommentMark:
+        if (state_.destination == Destination::Body)
+            body_.keepGroup("\\chatn ");
+        break;
     case Cmd::UnicodeSkip: state_.unicodeSkip = std::clamp(token.param, 0, kMaxUnicodeSkip); break;
     case Cmd::Unicode:
         if (token.hasParam)

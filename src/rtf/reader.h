@@ -92,7 +92,7 @@ private:
     Footnotes footnotes_;
     KeptGroups kept_;
     qsizetype keptBytes_ = 0;
-    Cmd keeping_ = Cmd::Unknown;   // the kept group being skipped: PagePart or StyleSheet
+    Cmd keeping_ = Cmd::Unknown;   // the kept group being skipped: a page part, the style sheet, a comment
     qsizetype keepingFrom_ = 0;
     qsizetype groupOffset_ = 0;    // where the group opened last began
     ReadNotes* notes_ = nullptr;

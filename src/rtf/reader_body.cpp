@@ -3,13 +3,13 @@
 #include "nq/glyph_code.h"
 #include "rtf/complex_script.h"
 #include "rtf/format_mapping.h"
-#include "rtf/hidden_text.h"
 #include "rtf/list_bullets.h"
 #include "rtf/list_numbering.h"
 #include "rtf/reader_colors.h"
 #include "rtf/reader_fields.h"
 #include "rtf/reader_fonts.h"
 #include "rtf/reader_tables.h"
+#include "rtf/unshown_parts.h"
 
 #include <QTextImageFormat>
 
@@ -48,7 +48,7 @@ int depthOf(const ParaProps& para)
 
 void BodyText::text(std::string_view bytes)
 {
-    // Hidden text is decoded like any, and kept apart (hidden_text.h).
+    // Hidden text is decoded like any, and kept apart (unshown_parts.h).
     if (!state_.chars.hidden)
         beforeContent();
     pendingBytes_.append(bytes.data(), qsizetype(bytes.size()));
@@ -132,15 +132,15 @@ void BodyText::appendText(const QString& text)
     }
     if (state_.chars.hidden) {
         if (hiddenKept_ + text.size() <= kMaxHiddenCharacters) {
-            hidden_ += text;
+            unshown_.hidden += text;
             hiddenKept_ += text.size();
         }
         return;
     }
-    if (!hidden_.isEmpty()) {
-        // The hidden text goes with the run that follows it.
+    if (!unshown_.isEmpty()) {
+        // What is not shown goes with the run that follows it.
         emitRun();
-        runHidden_ = std::exchange(hidden_, QString());
+        runUnshown_ = std::exchange(unshown_, Unshown());
     }
     if (!(runProps_ == state_.chars)) {
         emitRun();
@@ -252,16 +252,12 @@ void BodyText::emitRun()
     if (runText_.isEmpty())
         return;
     replaceUnpairedSurrogates(runText_);
-    if (!anchorNames_.isEmpty() || !runHidden_.isEmpty()) {
+    if (!anchorNames_.isEmpty() || !runUnshown_.isEmpty()) {
         QTextCharFormat format = charFormat(runProps_);
         if (!anchorNames_.isEmpty())
             format.setAnchorNames(format.anchorNames() + anchorNames_);
-        if (!runHidden_.isEmpty()) {
-            format.setProperty(kHiddenBefore, runHidden_);
-            format.setProperty(kHiddenPiece, ++hiddenPieces_);
-        }
+        attach(format, runUnshown_, kHiddenBefore, kGroupsBefore);
         anchorNames_.clear();
-        runHidden_.clear();
         builder_.insertText(runText_, format);
     } else if (!hasComplexScriptValues(runProps_)) {
         builder_.insertText(runText_, charFormat(runProps_));
@@ -304,7 +300,7 @@ void BodyText::endParagraph()
     emitRun();
     paragraphLabelDone_ = false;
     literalLabel_.clear();
-    QTextBlockFormat format = withHiddenEnd(blockFormat());
+    QTextBlockFormat format = withUnshownEnd(blockFormat());
     if (pageBreakPending_) {
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
         pageBreakPending_ = false;
@@ -325,7 +321,7 @@ void BodyText::endCell()
     emitRun();
     paragraphLabelDone_ = false;
     literalLabel_.clear();
-    builder_.endCell(withHiddenEnd(blockFormat()), charFormat(state_.chars));
+    builder_.endCell(withUnshownEnd(blockFormat()), charFormat(state_.chars));
 }
 
 void BodyText::endRow(bool nested, const TableRows& rows)
@@ -363,22 +359,35 @@ void BodyText::insertImage(const QTextImageFormat& format)
 {
     beforeContent();
     emitRun();
-    if (hidden_.isEmpty()) {
+    if (unshown_.isEmpty()) {
         builder_.insertImage(format);
         return;
     }
-    QTextImageFormat withHidden = format;
-    withHidden.setProperty(kHiddenBefore, std::exchange(hidden_, QString()));
-    withHidden.setProperty(kHiddenPiece, ++hiddenPieces_);
-    builder_.insertImage(withHidden);
+    QTextImageFormat withUnshown = format;
+    attach(withUnshown, unshown_, kHiddenBefore, kGroupsBefore);
+    builder_.insertImage(withUnshown);
 }
 
-QTextBlockFormat BodyText::withHiddenEnd(QTextBlockFormat format)
+void BodyText::keepGroup(QByteArrayView group)
 {
-    if (!hidden_.isEmpty()) {
-        format.setProperty(kHiddenAtEnd, std::exchange(hidden_, QString()));
-        format.setProperty(kHiddenPiece, ++hiddenPieces_);
-    }
+    unshown_.groups += group;
+}
+
+void BodyText::attach(QTextFormat& format, Unshown& unshown, int hiddenProperty, int groupsProperty)
+{
+    if (unshown.isEmpty())
+        return;
+    if (!unshown.hidden.isEmpty())
+        format.setProperty(hiddenProperty, unshown.hidden);
+    if (!unshown.groups.isEmpty())
+        format.setProperty(groupsProperty, unshown.groups);
+    format.setProperty(kUnshownPiece, ++unshownPieces_);
+    unshown = Unshown();
+}
+
+QTextBlockFormat BodyText::withUnshownEnd(QTextBlockFormat format)
+{
+    attach(format, unshown_, kHiddenAtEnd, kGroupsAtEnd);
     return format;
 }
 
@@ -386,7 +395,7 @@ void BodyText::finish()
 {
     flushBytes();
     emitRun();
-    QTextBlockFormat last = withHiddenEnd(toBlockFormat(state_.para));
+    QTextBlockFormat last = withUnshownEnd(toBlockFormat(state_.para));
     if (pageBreakPending_)
         last.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     builder_.finish(last, charFormat(state_.chars));

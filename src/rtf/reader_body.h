@@ -49,6 +49,8 @@ public:
     void insertImage(const QTextImageFormat& format);
     // The last paragraph takes the properties in force at the document's end.
     void finish();
+    // A kept group (a comment, its marks), placed like hidden text (unshown_parts.h).
+    void keepGroup(QByteArrayView group);
     // A bookmark: the next run of text takes the name.
     void addAnchorName(const QString& name) { anchorNames_.append(name); }
     // Whether the group's text is set in the NQ face.
@@ -61,8 +63,14 @@ private:
     // Moves to the cell of a paragraph at `depth` (0: the body), after the text before it.
     void placeInTable(int depth);
     QTextBlockFormat blockFormat();
-    // `format` with the hidden text not yet placed, which ends the paragraph.
-    QTextBlockFormat withHiddenEnd(QTextBlockFormat format);
+    // What is not shown and not yet placed goes with `format`, at the paragraph's end.
+    QTextBlockFormat withUnshownEnd(QTextBlockFormat format);
+    struct Unshown {
+        QString hidden;
+        QByteArray groups;
+        bool isEmpty() const { return hidden.isEmpty() && groups.isEmpty(); }
+    };
+    void attach(QTextFormat& format, Unshown& unshown, int hiddenProperty, int groupsProperty);
     void emitListLabel();
     QString labelText(const QString& held, const FontEntry* font);
     QTextCharFormat charFormat(const CharProps& chars);
@@ -76,10 +84,10 @@ private:
 
     QByteArray pendingBytes_;
     QStringList anchorNames_;
-    QString hidden_;       // hidden text read since the last visible run
-    QString runHidden_;    // the hidden text before the held run
+    Unshown unshown_;      // read since the last visible run
+    Unshown runUnshown_;   // before the held run
     qsizetype hiddenKept_ = 0;
-    int hiddenPieces_ = 0;
+    int unshownPieces_ = 0;
     QString runText_;
     CharProps runProps_;
     bool pageBreakPending_ = false;

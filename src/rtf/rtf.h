@@ -41,11 +41,12 @@ struct ReadNotes {
     int picturesOverBudget = 0;  // shown as placeholders: beyond kPictureBudgetBytes
     int picturesUndecodable = 0; // shown as placeholders: Qt could not decode them
     int pagePartsKept = 0;       // headers and footers: kept and saved, not shown
+    int commentsKept = 0;        // comments: kept and saved, not shown
     int paragraphsSplit = 0;     // paragraphs too long to edit, cut into pieces by the editor
     bool isEmpty() const
     {
         return !truncated && picturesOverBudget == 0 && picturesUndecodable == 0 && pagePartsKept == 0
-            && paragraphsSplit == 0;
+            && commentsKept == 0 && paragraphsSplit == 0;
     }
 };
 

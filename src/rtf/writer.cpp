@@ -4,7 +4,6 @@
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "rtf/charsets.h"
-#include "rtf/hidden_text.h"
 #include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 #include "rtf/picture_properties.h"
@@ -12,6 +11,7 @@
 #include "rtf/symbol_fonts.h"
 #include "rtf/table_format.h"
 #include "rtf/tab_stops.h"
+#include "rtf/unshown_parts.h"
 #include "rtf/units.h"
 
 #include <QBuffer>
@@ -87,7 +87,8 @@ private:
     void writeImage(const QTextImageFormat& format);
     // Text in the face of `format`, as its run would be written.
     void writeRunText(const QString& text, const QTextCharFormat& format);
-    void writeHidden(const QString& text, const QTextCharFormat& format);
+    // Hidden text in the face of `format`, then the kept groups renumbered for this file.
+    void writeUnshown(const QString& hidden, const QByteArray& groups, const QTextCharFormat& format);
     // Whether the piece of hidden text `format` carries is not written yet.
     bool firstOfPiece(const QTextFormat& format);
     void writeHex(const QByteArray& data);
@@ -97,6 +98,9 @@ private:
     void closeLink();
     void writeBookmarks(const QStringList& names);
     void renumberKeptGroups();
+    // The saved file's number of a face or colour the read file numbered `number`.
+    int keptFont(int number);
+    int keptColor(int number);
 
     const QTextDocument& document_;
     const QFont defaultFont_;
@@ -111,6 +115,7 @@ private:
     QString openTarget_;
     QSet<QString> bookmarksWritten_;
     QSet<int> hiddenWritten_;
+    const std::optional<KeptGroups> kept_ = keptGroupsOf(document_);
     WriteNotes notes_;
 };
 
@@ -466,9 +471,9 @@ void Writer::writeBlock(const QTextBlock& block, int depth, const char* end)
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
         writeBookmarks(format.anchorNames());
-        if (const QString hidden = format.stringProperty(kHiddenBefore); !hidden.isEmpty() && firstOfPiece(format)) {
+        if (format.hasProperty(kUnshownPiece) && firstOfPiece(format)) {
             closeLink();
-            writeHidden(hidden, format);
+            writeUnshown(format.stringProperty(kHiddenBefore), format.property(kGroupsBefore).toByteArray(), format);
         }
         if (format.isAnchor() && !format.anchorHref().isEmpty())
             openLink(format.anchorHref());
@@ -497,14 +502,14 @@ void Writer::writeBlock(const QTextBlock& block, int depth, const char* end)
             characters.clearBackground();
         writeCharacterProperties(characters, false);
     }
-    if (const QString hidden = block.blockFormat().stringProperty(kHiddenAtEnd); !hidden.isEmpty() && firstOfPiece(block.blockFormat())) {
+    if (const QTextBlockFormat paragraph = block.blockFormat(); paragraph.hasProperty(kUnshownPiece) && firstOfPiece(paragraph)) {
         QTextCharFormat characters = block.charFormat();
         if (block.length() > 1) {
             QTextBlock::iterator last = block.end();
             --last;
             characters = last.fragment().charFormat();
         }
-        writeHidden(hidden, characters);
+        writeUnshown(paragraph.stringProperty(kHiddenAtEnd), paragraph.property(kGroupsAtEnd).toByteArray(), characters);
     }
     body_.append(end);
     body_.append('\n');
@@ -633,18 +638,19 @@ void Writer::writeRunText(const QString& text, const QTextCharFormat& format)
 
 bool Writer::firstOfPiece(const QTextFormat& format)
 {
-    // A piece the editor made without a number (pasted from a copy) is written where it stands.
-    if (!format.hasProperty(kHiddenPiece))
-        return true;
-    const int piece = format.intProperty(kHiddenPiece);
+    const int piece = format.intProperty(kUnshownPiece);
     if (hiddenWritten_.contains(piece))
         return false;
     hiddenWritten_.insert(piece);
     return true;
 }
 
-void Writer::writeHidden(const QString& text, const QTextCharFormat& format)
+void Writer::writeUnshown(const QString& hidden, const QByteArray& groups, const QTextCharFormat& format)
 {
+    if (!groups.isEmpty())
+        body_.append(renumbered(groups, [this](int n) { return keptFont(n); }, [this](int n) { return keptColor(n); }));
+    if (hidden.isEmpty())
+        return;
     QTextCharFormat characters = format;
     if (characters.isImageFormat() || characters.isTableCellFormat())
         characters = QTextCharFormat();
@@ -652,24 +658,30 @@ void Writer::writeHidden(const QString& text, const QTextCharFormat& format)
     writeCharacterProperties(characters, false);
     body_.chop(1);   // the space that ends the words
     body_.append("\\v ");
-    writeRunText(text, characters);
+    writeRunText(hidden, characters);
     body_.append('}');
+}
+
+int Writer::keptFont(int number)
+{
+    // Before the tables are written: a face or colour kept groups use joins them.
+    const QString face = kept_ ? kept_->fonts.value(number) : QString();
+    return face.isEmpty() ? 0 : fontIndex(face);
+}
+
+int Writer::keptColor(int number)
+{
+    const QColor value = kept_ ? kept_->colors.value(number) : QColor();
+    return number <= 0 || !value.isValid() ? 0 : colorIndex(value);
 }
 
 void Writer::renumberKeptGroups()
 {
-    const std::optional<KeptGroups> kept = keptGroupsOf(document_);
+    const std::optional<KeptGroups>& kept = kept_;
     if (!kept)
         return;
-    // Before the tables are written: a face or colour they use joins them.
-    const auto font = [this, &kept](int number) {
-        const QString face = kept->fonts.value(number);
-        return face.isEmpty() ? 0 : fontIndex(face);
-    };
-    const auto color = [this, &kept](int number) {
-        const QColor value = kept->colors.value(number);
-        return number <= 0 || !value.isValid() ? 0 : colorIndex(value);
-    };
+    const auto font = [this](int number) { return keptFont(number); };
+    const auto color = [this](int number) { return keptColor(number); };
     if (!kept->styleSheet.isEmpty())
         keptStyleSheet_ = renumbered(kept->styleSheet, font, color) + '\n';
     for (const QByteArray& part : kept->pageParts)

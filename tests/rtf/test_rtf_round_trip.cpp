@@ -4,10 +4,10 @@
 
 #include "nq/glyph_code.h"
 #include "nq/glyph_table.h"
-#include "rtf/hidden_text.h"
 #include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
 #include "rtf/tab_stops.h"
+#include "rtf/unshown_parts.h"
 #include "rtf/table_format.h"
 
 #include <QFile>
@@ -47,6 +47,10 @@ private slots:
     void pageSetupIsKept();
     void readFilesComeBackAsRead_data();
     void readFilesComeBackAsRead();
+    void commentsAreKept_data();
+    void commentsAreKept();
+    void unshownPartsAreNoticed_data();
+    void unshownPartsAreNoticed();
     void hiddenTextIsKept_data();
     void hiddenTextIsKept();
     void tablesComeBack_data();
@@ -470,6 +474,80 @@ QStringList hiddenTextOf(const QTextDocument& document)
 }
 
 } // namespace
+
+void TestRtfRoundTrip::commentsAreKept_data()
+{
+    // A comment as Word writes it: its range's marks, its author and mark, the comment with
+    // faces and colours of the file's tables (Courier, blue), which a save renumbers.
+    const QByteArray tables = "{\\fonttbl{\\f0 Arial;}{\\f3 Courier;}}{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
+    const QByteArray comment = "{\\*\\atnid AB}{\\*\\atnauthor Ann}\\chatn{\\*\\annotation{\\*\\atnref 1}{\\*\\atndate 123}\\pard\\f3\\cf2 The note.\\par}";
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("comments");
+    QTest::addColumn<QByteArrayList>("written");   // in this order in the saved file
+    QTest::newRow("on a range, within a paragraph")
+        << "{\\rtf1" + tables + "\\f0 before {\\*\\atrfstart 1}commented{\\*\\atrfend 1}" + comment + " after\\par}"
+        << u"before commented after"_qs << 1
+        << QByteArrayList{"{\\*\\atrfstart 1}", "commented}", "{\\*\\atrfend 1}{\\*\\atnid AB}{\\*\\atnauthor Ann}\\chatn {\\*\\annotation", " after}"};
+    QTest::newRow("at a paragraph's end") << "{\\rtf1" + tables + "\\f0 text" + comment + "\\par next\\par}" << u"text\nnext"_qs << 1
+                                          << QByteArrayList{"text}", "{\\*\\atnid AB}", "The note.\\par}\\par", "next}"};
+    QTest::newRow("two, in a table's cell")
+        << "{\\rtf1" + tables + "\\trowd\\cellx1000\\pard\\intbl x" + comment + "y" + comment + "\\cell\\row}" << u"\nxy\n"_qs << 2
+        << QByteArrayList{"x}", "{\\*\\atnid AB}", "y}", "{\\*\\atnid AB}", "\\cell"};
+}
+
+void TestRtfRoundTrip::commentsAreKept()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, text);
+    QFETCH(int, comments);
+    QFETCH(QByteArrayList, written);
+    QTextDocument document;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::read(rtf, document, &notes), std::nullopt);
+    QCOMPARE(rtf_test::rawText(document), text);
+    QCOMPARE(notes.commentsKept, comments);
+    const QByteArray output = rtf::write(document);
+    qsizetype at = 0;
+    for (const QByteArray& piece : written) {
+        at = output.indexOf(piece, at);
+        QVERIFY2(at >= 0, qPrintable(QString::fromLatin1(piece) + u'\n' + QString::fromLatin1(output)));
+    }
+    // The comment's face and colour are still Courier and blue in the saved file's tables.
+    const QRegularExpressionMatch note = QRegularExpression(QStringLiteral("\\\\f(\\d+)\\\\cf(\\d+) The note")).match(QString::fromLatin1(output));
+    QVERIFY2(note.hasMatch(), output.constData());
+    const QRegularExpressionMatch face = QRegularExpression(QStringLiteral("\\{\\\\f%1\\\\f\\w+\\\\fcharset\\d+ ([^;]+);").arg(note.captured(1)))
+                                             .match(QString::fromLatin1(output));
+    QCOMPARE(face.captured(1), u"Courier"_qs);
+    QTextDocument again;
+    rtf::ReadNotes againNotes;
+    QCOMPARE(rtf::read(output, again, &againNotes), std::nullopt);
+    QCOMPARE(rtf_test::rawText(again), text);
+    QCOMPARE(againNotes.commentsKept, comments);
+    // Saved again, the comments come out as they went in.
+    QCOMPARE(rtf::write(again), output);
+}
+
+void TestRtfRoundTrip::unshownPartsAreNoticed_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("headers") << QByteArray("{\\rtf1{\\header H}a}") << u"in.rtf: its headers and footers are not shown. Saving writes them back as they were."_qs;
+    QTest::newRow("comments") << QByteArray("{\\rtf1 a{\\*\\annotation note}b}") << u"in.rtf: its comments are not shown. Saving writes them back as they were."_qs;
+    QTest::newRow("both") << QByteArray("{\\rtf1{\\footer F}a{\\*\\annotation note}b}")
+                          << u"in.rtf: its headers, footers and comments are not shown. Saving writes them back as they were."_qs;
+    QTest::newRow("a comment's marks alone") << QByteArray("{\\rtf1 a{\\*\\atrfstart 1}b{\\*\\atrfend 1}}") << QString();
+}
+
+void TestRtfRoundTrip::unshownPartsAreNoticed()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, notice);
+    QTextDocument document;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::read(rtf, document, &notes), std::nullopt);
+    QCOMPARE(rtf::noticesFor(QStringLiteral("in.rtf"), notes).join(u'\n'), notice);
+}
 
 void TestRtfRoundTrip::hiddenTextIsKept_data()
 {
