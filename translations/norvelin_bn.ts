@@ -816,6 +816,14 @@ Made by the Norvelin developers; reach them through the project&apos;s issue tra
         <source>%1 paragraphs were</source>
         <translation>%1টি অনুচ্ছেদ</translation>
     </message>
+    <message>
+        <source>%1: its headers, footers and comments are not shown. Saving writes them back as they were.</source>
+        <translation>%1: এর শিরোনাম, পাদটীকা-অংশ ও মন্তব্য দেখানো হয় না। সংরক্ষণ করলে সেগুলো যেমন ছিল তেমনই লেখা হয়।</translation>
+    </message>
+    <message>
+        <source>%1: its comments are not shown. Saving writes them back as they were.</source>
+        <translation>%1: এর মন্তব্য দেখানো হয় না। সংরক্ষণ করলে সেগুলো যেমন ছিল তেমনই লেখা হয়।</translation>
+    </message>
 </context>
 <context>
     <name>rtf_tool::Walk</name>
