@@ -7,6 +7,7 @@
 
 #include "nq/glyph_code.h"
 #include "nq/glyph_table.h"
+#include "rtf/unshown_parts.h"
 
 #include <QFile>
 #include <QHash>
@@ -32,6 +33,7 @@ private slots:
     void libreOfficeRtfReadsBack();
     void listLabelsAsLibreOffice();
     void tablesAsLibreOffice();
+    void hiddenTextAndCommentsAsLibreOffice();
 
 private:
     void addDocumentRows();
@@ -167,6 +169,41 @@ const char kTables[] =
     "\\pard\\intbl\\itap2 n1\\nestcell n2\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
     "\\pard\\intbl\\itap2 n3\\nestcell n4\\nestcell{\\*\\nesttableprops\\trowd\\cellx1000\\cellx2000\\nestrow}{\\nonesttables\\par}"
     "\\pard\\intbl\\itap1 last\\cell outer2\\cell\\trowd\\cellx3000\\cellx6000\\row\\pard after\\par}";
+
+// Hidden text and a comment, as Word writes them.
+const char kUnshown[] =
+    "{\\rtf1{\\fonttbl{\\f0 Liberation Serif;}}\\f0 Seen {\\v secret }after\\par"
+    " Commented{\\*\\atnid AB}{\\*\\atnauthor Ann}\\chatn{\\*\\annotation{\\*\\atnref 1}\\pard Note text\\par} end\\par}";
+
+// Each comment of a flat ODT file as "author: text".
+QStringList readOdtComments(const QString& path)
+{
+    QStringList comments;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return comments;
+    QXmlStreamReader xml(&file);
+    bool inComment = false;
+    QString author;
+    QString text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const QString name = xml.qualifiedName().toString();
+        if (xml.isStartElement() && name == u"office:annotation") {
+            inComment = true;
+            author.clear();
+            text.clear();
+        } else if (xml.isStartElement() && inComment && name == u"dc:creator") {
+            author = xml.readElementText();
+        } else if (xml.isStartElement() && inComment && name == u"text:p") {
+            text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.isEndElement() && name == u"office:annotation") {
+            inComment = false;
+            comments << author + u": "_qs + text;
+        }
+    }
+    return comments;
+}
 
 // The tables of a flat ODT file as rtf_test::tableText writes them, one line a table.
 QStringList readOdtTables(const QString& path)
@@ -349,6 +386,10 @@ void TestRtfLibreOffice::initTestCase()
     QCOMPARE(rtf::read(kTables, tables), std::nullopt);
     QCOMPARE(rtf::saveFile(path(QStringLiteral("tables.rtf")), tables), std::nullopt);
 
+    QTextDocument unshown;
+    QCOMPARE(rtf::read(kUnshown, unshown), std::nullopt);
+    QCOMPARE(rtf::saveFile(path(QStringLiteral("unshown.rtf")), unshown), std::nullopt);
+
     QFile lists(path(QStringLiteral("lists.rtf")));
     QVERIFY(lists.open(QIODevice::WriteOnly));
     lists.write(kLists);
@@ -357,7 +398,7 @@ void TestRtfLibreOffice::initTestCase()
     const QString profile = path(QStringLiteral("profile"));
     const QStringList files{path(QStringLiteral("nq.rtf")), path(QStringLiteral("formatting.rtf")),
                             path(QStringLiteral("symbols.rtf")), path(QStringLiteral("lists.rtf")),
-                            path(QStringLiteral("tables.rtf"))};
+                            path(QStringLiteral("tables.rtf")), path(QStringLiteral("unshown.rtf"))};
     QDir(dir_.path()).mkpath(QStringLiteral("txt"));
     QDir(dir_.path()).mkpath(QStringLiteral("odt"));
     QDir(dir_.path()).mkpath(QStringLiteral("rtf"));
@@ -536,6 +577,24 @@ void TestRtfLibreOffice::tablesAsLibreOffice()
     QTextDocument theirs;
     QCOMPARE(rtf::loadFile(path(QStringLiteral("rtf/tables.rtf")), theirs), std::nullopt);
     QCOMPARE(tablesOf(theirs), expected);
+}
+
+void TestRtfLibreOffice::hiddenTextAndCommentsAsLibreOffice()
+{
+    // LibreOffice hides the hidden text we write and shows our comment as its comment; its
+    // own RTF of them reads back with both kept.
+    const OdtFormatting odt = readFlatOdt(path(QStringLiteral("odt/unshown.fodt")));
+    QCOMPARE(odt.words.value(QStringLiteral("secret")).value(QStringLiteral("text:display")), u"none"_qs);
+    QCOMPARE(odt.words.value(QStringLiteral("after")).value(QStringLiteral("text:display")), QString());
+    QCOMPARE(readOdtComments(path(QStringLiteral("odt/unshown.fodt"))), QStringList{u"Ann: Note text"_qs});
+    QTextDocument theirs;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::loadFile(path(QStringLiteral("rtf/unshown.rtf")), theirs, &notes), std::nullopt);
+    QCOMPARE(rtf_test::rawText(theirs), u"Seen after\nCommented end"_qs);
+    QCOMPARE(notes.commentsKept, 1);
+    QTextCursor cursor(&theirs);
+    cursor.setPosition(int(theirs.toPlainText().indexOf(u"after")) + 1);
+    QCOMPARE(cursor.charFormat().stringProperty(rtf::kHiddenBefore), u"secret "_qs);
 }
 
 QTEST_MAIN(TestRtfLibreOffice)
