@@ -2,6 +2,8 @@
 
 #include "platform/dialogs.h"
 
+namespace documents {
+
 CommonDialog::CommonDialog(platform::Dialogs& dialogs, QWidget* owner)
     : dialogs_(dialogs), owner_(owner)
 {
@@ -44,3 +46,5 @@ bool CommonDialog::ShowPrinter(QPrinter& printer, bool& printSelection)
     printSelection = false;
     return dialogs_.setupPrinter(owner_, printer, request, printSelection);
 }
+
+} // namespace documents

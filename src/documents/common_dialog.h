@@ -10,6 +10,8 @@ class QPrinter;
 class QWidget;
 namespace platform { class Dialogs; }
 
+namespace documents {
+
 class CommonDialog {
 public:
     // Print dialog flags.
@@ -43,3 +45,5 @@ private:
     platform::Dialogs& dialogs_;
     QWidget* owner_;
 };
+
+} // namespace documents

@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+namespace documents {
+
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
@@ -30,13 +32,13 @@ bool replacesAnotherFile(const QString& chosen, const QString& ownPath)
 
 } // namespace
 
-FileCommands::FileCommands(RichTextBox& editor, documents::Document& document,
+FileCommands::FileCommands(editor::RichTextBox& editor, documents::Document& document,
                            CommonDialog& dialog, QWidget* window)
     : editor_(editor), document_(document), dialog_(dialog), window_(window)
 {
 }
 
-void FileCommands::new_Click()
+void FileCommands::newDocument()
 {
     if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
@@ -44,7 +46,7 @@ void FileCommands::new_Click()
             Icon::Question);
         // Emptying the editor after a Save that did not happen, or after the question was
         // dismissed, would lose the document.
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !saveDocument()))
             return;
     }
     document_.startNew();
@@ -52,13 +54,13 @@ void FileCommands::new_Click()
     settled();
 }
 
-void FileCommands::open_Click()
+void FileCommands::openDocument()
 {
     if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::openSaveText(), documents::openSaveTitle(), Buttons::YesNo,
             Icon::Question);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !saveDocument()))
             return;
         // Before the dialog: a cancelled Open still counts as asked.
         document_.markAsked();
@@ -91,7 +93,7 @@ void FileCommands::openPath(const QString& path)
         warn(documents::openNoticeText(path, notes));
 }
 
-bool FileCommands::save_Click()
+bool FileCommands::saveDocument()
 {
     QString path = document_.path();
     if (path.isEmpty()) {
@@ -110,7 +112,7 @@ bool FileCommands::save_Click()
     return true;
 }
 
-void FileCommands::saveas_Click()
+void FileCommands::saveDocumentAs()
 {
     QString path = askSavePath();
     if (!path.isEmpty())
@@ -121,14 +123,14 @@ void FileCommands::saveas_Click()
     settled();
 }
 
-bool FileCommands::exit_Click()
+bool FileCommands::exitProgram()
 {
     switch (dialog_.dialogs().message(window_, documents::saveChangesText(),
                                       documents::saveChangesTitle(), Buttons::YesNoCancel,
                                       Icon::Question)) {
     case Answer::Yes:
         // A Save that did not happen keeps the program, and the document, open.
-        return save_Click();
+        return saveDocument();
     case Answer::No:
         return true;
     default:
@@ -142,7 +144,7 @@ bool FileCommands::queryClose()
         window_, documents::saveChangesText(), documents::saveChangesTitle(), Buttons::YesNo,
         Icon::Question);
     switch (answer) {
-    case Answer::Yes: return save_Click();
+    case Answer::Yes: return saveDocument();
     case Answer::No: return true;
     default: return false; // dismissed: the window stays, and the document with it
     }
@@ -188,3 +190,5 @@ void FileCommands::warn(const QString& text)
 {
     dialog_.dialogs().message(window_, text, documents::kNoticeTitle, Buttons::Ok, Icon::Warning);
 }
+
+} // namespace documents

@@ -4,7 +4,7 @@
 
 namespace documents {
 
-void prepareFileDialog(CommonDialog& dialog)
+void prepareFileDialog(documents::CommonDialog& dialog)
 {
     dialog.Filter = rtfFilter();
 }

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-class CommonDialog;
+namespace documents { class CommonDialog; }
 
 namespace documents {
 
@@ -13,6 +13,6 @@ inline QString rtfFilter() { return QCoreApplication::translate("documents", "Ri
 
 // The filter. FileName is left alone: it carries the last path chosen or assigned into
 // the next dialog.
-void prepareFileDialog(CommonDialog& dialog);
+void prepareFileDialog(documents::CommonDialog& dialog);
 
 } // namespace documents

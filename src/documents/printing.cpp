@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <memory>
 
+namespace documents {
+
 namespace {
 
 QString describe(const QPrinter& printer)
@@ -32,7 +34,7 @@ void setError(QString* error, const QString& text)
 
 } // namespace
 
-bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, QString* error)
+bool printEditorContent(const editor::RichTextBox& editor, QPrinter& printer, bool selectionOnly, QString* error)
 {
     // A printer object left without a printer falls back to a PDF file with no name.
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
@@ -55,7 +57,7 @@ bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, 
     return true;
 }
 
-void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, const QString& docpath)
+void printDocument(editor::RichTextBox& editor, CommonDialog& dialog, QWidget* window, const QString& docpath)
 {
     dialog.Flags = CommonDialog::kNoPageNumbers;
     if (editor.SelLength() != 0)
@@ -81,7 +83,7 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, con
     }
 
     QString error;
-    if (!SelPrint(editor, printer, printSelection, &error)) {
+    if (!printEditorContent(editor, printer, printSelection, &error)) {
         dialog.dialogs().message(window, error, product::kName, platform::Buttons::Ok,
                                  platform::Icon::Warning);
         return;
@@ -94,3 +96,5 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, con
                                      platform::Icon::Warning);
     }
 }
+
+} // namespace documents

@@ -23,6 +23,8 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+namespace editor {
+
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
     setFont(QFont(QStringLiteral("Times New Roman"), 18));
@@ -441,3 +443,5 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
     setTextCursor(cursor);
     ensureCursorVisible();
 }
+
+} // namespace editor

@@ -15,6 +15,8 @@
 
 class QTextDocument;
 
+namespace editor {
+
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 public:
@@ -119,3 +121,5 @@ private:
     // after everything was deleted comes out in it.
     std::optional<QTextCharFormat> textFormat_;
 };
+
+} // namespace editor

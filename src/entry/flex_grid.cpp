@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace entry {
+
 namespace {
 
 constexpr Qt::ItemFlags kCellFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -208,3 +210,5 @@ void FlexGrid::paintEvent(QPaintEvent* event)
     painter.end();
     QTableWidget::paintEvent(event);
 }
+
+} // namespace entry

@@ -6,6 +6,8 @@
 #include <QColor>
 #include <QTableWidget>
 
+namespace entry {
+
 class FlexGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -63,3 +65,5 @@ private:
     int col_ = 0;
     bool leftDoubleClick_ = false;
 };
+
+} // namespace entry

@@ -77,7 +77,7 @@ QColor blockColor(int block)
     return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF));
 }
 
-void coloring(FlexGrid& grid)
+void coloring(entry::FlexGrid& grid)
 {
     for (int block = 1; block <= kBlockCount; ++block) {
         for (int row = 0; row < kPaletteRows; ++row) {

@@ -33,7 +33,7 @@ PaletteInsertion insertionFor(const QString& cellText)
     return {QStringLiteral("\n"), true};
 }
 
-void insertFromPalette(const QString& cellText, RichTextBox& editor)
+void insertFromPalette(const QString& cellText, editor::RichTextBox& editor)
 {
     editor.setSelText(insertionFor(cellText).text);
     editor.setFocus(Qt::OtherFocusReason);

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+namespace formatting {
+
 QString ToolbarCommands::gotoWordText()
 {
     return QCoreApplication::translate(
@@ -30,7 +32,7 @@ QString ToolbarCommands::helpTitle()
     return QCoreApplication::translate("ToolbarCommands", "Help ");
 }
 
-ToolbarCommands::ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
+ToolbarCommands::ToolbarCommands(editor::RichTextBox& editor, documents::CommonDialog& dialog, QWidget* window,
                                  ToolbarHandlers handlers)
     : editor_(editor), dialog_(dialog), window_(window), handlers_(std::move(handlers))
 {
@@ -46,10 +48,10 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
     auto placeholder = [](K kind, double width) { return ToolbarSlot{kind, {}, nullptr, {}, width, nullptr}; };
     const ToolbarSlot separator{};
     static const QList<ToolbarSlot> all = {
-        button("new", QT_TRANSLATE_NOOP("ToolbarSlot", "New"), "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
-        button("open", QT_TRANSLATE_NOOP("ToolbarSlot", "Open"), "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
-        button("save", QT_TRANSLATE_NOOP("ToolbarSlot", "Save"), "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
-        button("print", QT_TRANSLATE_NOOP("ToolbarSlot", "Print"), "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
+        button("new", QT_TRANSLATE_NOOP("ToolbarSlot", "New"), "document-new", [](ToolbarCommands& t) { run(t.handlers_.newDocument); }),
+        button("open", QT_TRANSLATE_NOOP("ToolbarSlot", "Open"), "document-open", [](ToolbarCommands& t) { run(t.handlers_.openDocument); }),
+        button("save", QT_TRANSLATE_NOOP("ToolbarSlot", "Save"), "document-save", [](ToolbarCommands& t) { run(t.handlers_.saveDocument); }),
+        button("print", QT_TRANSLATE_NOOP("ToolbarSlot", "Print"), "document-print", [](ToolbarCommands& t) { run(t.handlers_.printDocument); }),
         placeholder(K::Placeholder, 0),
         button("cut", QT_TRANSLATE_NOOP("ToolbarSlot", "Cut"), "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
         button("copy", QT_TRANSLATE_NOOP("ToolbarSlot", "Copy"), "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
@@ -65,15 +67,15 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
         separator,
         button("gotoword", QT_TRANSLATE_NOOP("ToolbarSlot", "Goto Word"), "norvelin-goto-word", [](ToolbarCommands& t) { t.gotoWord(); }),
         button("color", QT_TRANSLATE_NOOP("ToolbarSlot", "Font Color"), "norvelin-text-color", [](ToolbarCommands& t) { t.pickColor(); }),
-        button("help", QT_TRANSLATE_NOOP("ToolbarSlot", "Help"), "help-contents", [](ToolbarCommands& t) { t.helps_Click(); }),
+        button("help", QT_TRANSLATE_NOOP("ToolbarSlot", "Help"), "help-contents", [](ToolbarCommands& t) { t.showHelp(); }),
         separator,
-        button("about", QT_TRANSLATE_NOOP("ToolbarSlot", "About"), "help-about", [](ToolbarCommands& t) { run(t.handlers_.about_Click); }),
-        button("exit", QT_TRANSLATE_NOOP("ToolbarSlot", "Exit"), "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exit_Click); }),
+        button("about", QT_TRANSLATE_NOOP("ToolbarSlot", "About"), "help-about", [](ToolbarCommands& t) { run(t.handlers_.showAbout); }),
+        button("exit", QT_TRANSLATE_NOOP("ToolbarSlot", "Exit"), "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exitProgram); }),
     };
     return all;
 }
 
-void ToolbarCommands::Toolbar1_ButtonClick(const QString& key)
+void ToolbarCommands::runToolbarButton(const QString& key)
 {
     // Compared in the bar's order; the first key that matches runs.
     for (const ToolbarSlot& slot : toolbarSlots()) {
@@ -151,13 +153,15 @@ void ToolbarCommands::pickColor()
         editor_.setSelColor(dialog_.Color);
 }
 
-void ToolbarCommands::undo_Click()
+void ToolbarCommands::undoEdit()
 {
     editor_.undo();
 }
 
-void ToolbarCommands::helps_Click()
+void ToolbarCommands::showHelp()
 {
     dialog_.dialogs().message(window_, helpText(), helpTitle(), platform::Buttons::Ok,
                               platform::Icon::Information);
 }
+
+} // namespace formatting

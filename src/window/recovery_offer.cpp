@@ -16,7 +16,7 @@
 namespace window_recovery {
 
 bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
-                   RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
+                   editor::RichTextBox& editor, documents::Document& document, documents::CommonDialog& dialog,
                    platform::Dialogs& dialogs, QWidget* window)
 {
     // Held while the question is open, so that a second start does not offer it too.

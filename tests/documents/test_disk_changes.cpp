@@ -67,7 +67,7 @@ private slots:
             second.commands.openPath(path);
             second.editor.selectAll();
             second.editor.setSelText(QStringLiteral("theirs"));
-            QVERIFY(second.commands.save_Click());
+            QVERIFY(second.commands.saveDocument());
             QCOMPARE(second.dialogs.unexpected, QStringList());
         } else if (change == u"in place") {
             QTextDocument theirs;
@@ -89,10 +89,10 @@ private slots:
             f.dialogs.saveAnswers << f.chosen(QStringLiteral("elsewhere.rtf"));
         bool result = true;
         if (command == u"save") {
-            result = f.commands.save_Click();
+            result = f.commands.saveDocument();
         } else {
             f.dialogs.saveAnswers.prepend(path);
-            f.commands.saveas_Click();
+            f.commands.saveDocumentAs();
             result = f.document.state() == documents::Document::State::Settled;
         }
 
@@ -121,7 +121,7 @@ private slots:
         f.commands.openPath(path);
         for (int round = 0; round < 3; ++round) {
             f.editor.setSelText(QStringLiteral("more "));
-            QVERIFY(f.commands.save_Click());
+            QVERIFY(f.commands.saveDocument());
         }
         QCOMPARE(f.dialogs.messages.size(), 0);
         QFile file(path);
@@ -130,7 +130,7 @@ private slots:
         file.close();
         f.editor.setSelText(QStringLiteral("last"));
         f.dialogs.answers << Answer::Cancel;
-        QVERIFY(!f.commands.save_Click());
+        QVERIFY(!f.commands.saveDocument());
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.unexpected, QStringList());
     }

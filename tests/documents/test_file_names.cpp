@@ -51,7 +51,7 @@ private slots:
         for (int round = 1; round <= 3; ++round) {
             f.editor.selectAll();
             f.editor.setSelText(QStringLiteral("round %1").arg(round));
-            QVERIFY(f.commands.save_Click());
+            QVERIFY(f.commands.saveDocument());
             QCOMPARE(f.dialogs.messages.size(), 0);
             QTextDocument saved;
             QCOMPARE(rtf::loadFile(path, saved), std::nullopt);

@@ -100,7 +100,7 @@ void TestBackgroundLoad::hostileInputs()
     QVERIFY(!path.isEmpty());
     body.clear();
 
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(700, 500);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -135,7 +135,7 @@ void TestBackgroundLoad::tooLargeToEdit()
         QVERIFY(file.write("{\\rtf1 ") == 7);
         QVERIFY(file.resize(rtf::kMaxEditableBytes + 1));
     }
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.setPlainText(QStringLiteral("kept"));
     const auto error = editor.LoadFile(path);
     QVERIFY(error);
@@ -151,7 +151,7 @@ void TestBackgroundLoad::cancelKeepsTheDocument()
     const QString path = slowFile();
     QVERIFY(!path.isEmpty());
     QWidget window;
-    auto* editor = new RichTextBox(&window);
+    auto* editor = new editor::RichTextBox(&window);
     window.resize(600, 400);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -188,7 +188,7 @@ void TestBackgroundLoad::paintsWhileReading()
 {
     const QString path = slowFile();
     QVERIFY(!path.isEmpty());
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(600, 400);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));

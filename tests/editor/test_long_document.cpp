@@ -51,7 +51,7 @@ void TestLongDocument::typingWhileLayingOutLaysOutTheRest()
     const QString path = dir.filePath(QStringLiteral("long.rtf"));
     QVERIFY(!rtf::saveFile(path, written));
 
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(600, 400);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));

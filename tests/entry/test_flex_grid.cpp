@@ -19,7 +19,7 @@ private slots:
 
 void TestFlexGrid::smallCellsAreNotWidened()
 {
-    FlexGrid grid;
+    entry::FlexGrid grid;
     grid.setCols(32);
     grid.setRows(6);
     for (int c = 0; c < 32; ++c)
@@ -38,7 +38,7 @@ void TestFlexGrid::smallCellsAreNotWidened()
 
 void TestFlexGrid::currentCellCarriesTextColourAndAlignment()
 {
-    FlexGrid grid;
+    entry::FlexGrid grid;
     grid.setCols(4);
     grid.setRows(3);
     grid.setRow(2);
@@ -76,7 +76,7 @@ void TestFlexGrid::alignment_data()
 void TestFlexGrid::alignment()
 {
     QFETCH(int, qt);
-    FlexGrid grid;
+    entry::FlexGrid grid;
     grid.setRow(1);
     grid.setCol(1);
     grid.setCellAlignment(Qt::Alignment(qt));
@@ -87,7 +87,7 @@ void TestFlexGrid::alignment()
 
 void TestFlexGrid::clickMakesTheCellCurrent()
 {
-    FlexGrid grid;
+    entry::FlexGrid grid;
     grid.setCols(5);
     grid.setRows(3);
     grid.setRow(1);
@@ -98,9 +98,9 @@ void TestFlexGrid::clickMakesTheCellCurrent()
     grid.resize(300, 200);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    QSignalSpy clicks(&grid, &FlexGrid::Click);
+    QSignalSpy clicks(&grid, &entry::FlexGrid::Click);
     QString seen;
-    connect(&grid, &FlexGrid::Click, this, [&] { seen = grid.Text(); });
+    connect(&grid, &entry::FlexGrid::Click, this, [&] { seen = grid.Text(); });
     const QRect cell = grid.visualRect(grid.model()->index(1, 3));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(clicks.size(), 1);
@@ -115,7 +115,7 @@ void TestFlexGrid::clickMakesTheCellCurrent()
 
 void TestFlexGrid::fontAppliesToEveryCell()
 {
-    FlexGrid grid;
+    entry::FlexGrid grid;
     grid.setFontName(QStringLiteral("Serif"));
     grid.setFontSize(17);
     QCOMPARE(grid.font().family(), QStringLiteral("Serif"));

@@ -168,7 +168,7 @@ void TestPalette::codesNotOffered()
 
 void TestPalette::coloringFillsEveryCell()
 {
-    FlexGrid grid;
+    entry::FlexGrid grid;
     grid.setCols(kPaletteCols);
     grid.setRows(kPaletteRows);
     entry::coloring(grid);

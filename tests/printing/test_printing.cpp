@@ -23,10 +23,10 @@ namespace {
 struct Fixture {
     ScriptedDialogs dialogs;
     QWidget window;
-    RichTextBox* editor;
-    CommonDialog dialog{dialogs, &window};
+    editor::RichTextBox* editor;
+    documents::CommonDialog dialog{dialogs, &window};
 
-    explicit Fixture(const QString& text) : editor(new RichTextBox(&window))
+    explicit Fixture(const QString& text) : editor(new editor::RichTextBox(&window))
     {
         window.setWindowTitle(QStringLiteral(" Norvelin   This is an unsaved Document"));
         editor->setPlainText(text);
@@ -43,7 +43,7 @@ struct Fixture {
     void printTo(const QString& pdfPath, bool selection = false, bool accept = true)
     {
         dialogs.printAnswers.enqueue({accept, selection, pdfPath});
-        print_Click(*editor, dialog, &window);
+        documents::printDocument(*editor, dialog, &window);
     }
 };
 
@@ -269,7 +269,7 @@ void TestPrinting::printerWithoutDestinationFails()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString());
     QString error;
-    QVERIFY(!SelPrint(*f.editor, printer, false, &error));
+    QVERIFY(!documents::printEditorContent(*f.editor, printer, false, &error));
     QVERIFY(!error.isEmpty());
 }
 
@@ -279,7 +279,7 @@ void TestPrinting::documentAndStateUnchanged()
     f.editor->document()->setModified(false);
     f.select(6, 10);
     int selChanges = 0;
-    QObject::connect(f.editor, &RichTextBox::SelChange, [&selChanges] { ++selChanges; });
+    QObject::connect(f.editor, &editor::RichTextBox::SelChange, [&selChanges] { ++selChanges; });
     const QString title = f.window.windowTitle();
     const QString html = f.editor->toHtml();
 
