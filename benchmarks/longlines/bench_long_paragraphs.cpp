@@ -86,7 +86,7 @@ void measure(const char* name, const QString& path, int keys)
     QElapsedTimer timer;
     timer.start();
     rtf::ReadNotes notes;
-    if (const auto error = editor.LoadFile(path, &notes)) {
+    if (const auto error = editor.loadFile(path, &notes)) {
         std::printf("%-34s %s\n", name, qPrintable(rtf::failureText(*error)));
         return;
     }

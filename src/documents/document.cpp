@@ -7,7 +7,7 @@ namespace documents {
 
 Document::Document(editor::RichTextBox& editor, QObject* parent) : QObject(parent), editor_(editor)
 {
-    connect(&editor_, &editor::RichTextBox::SelChange, this, &Document::markChanged);
+    connect(&editor_, &editor::RichTextBox::caretOrSelectionMoved, this, &Document::markChanged);
     startUntitled();
 }
 

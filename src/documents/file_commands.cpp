@@ -66,20 +66,20 @@ void FileCommands::openDocument()
         document_.markAsked();
     }
     documents::prepareFileDialog(dialog_);
-    if (!dialog_.ShowOpen())
+    if (!dialog_.showOpen())
         return;
-    openPath(dialog_.FileName);
+    openPath(dialog_.fileName);
 }
 
 void FileCommands::openPath(const QString& path)
 {
     // As after the dialog: the next save dialog starts from this file.
-    dialog_.FileName = path;
+    dialog_.fileName = path;
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
     rtf::ReadNotes notes;
     const auto before = files::identityOf(path);
-    if (const auto error = editor_.LoadFile(path, &notes)) {
+    if (const auto error = editor_.loadFile(path, &notes)) {
         // A read the user cancelled leaves the document as it was, with nothing to tell.
         if (error->kind != rtf::FailureKind::Cancelled)
             warn(documents::openFailedText(*error));
@@ -104,7 +104,7 @@ bool FileCommands::saveDocument()
     path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
     if (path.isEmpty())
         return false;
-    dialog_.FileName = path;
+    dialog_.fileName = path;
     if (!write(path))
         return false;
     document_.saved(path);
@@ -153,9 +153,9 @@ bool FileCommands::queryClose()
 QString FileCommands::askSavePath()
 {
     documents::prepareFileDialog(dialog_);
-    if (!dialog_.ShowSave())
+    if (!dialog_.showSave())
         return {};
-    const QString path = dialog_.FileName;
+    const QString path = dialog_.fileName;
     if (replacesAnotherFile(path, document_.path())) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::replaceQuestionText(path), documents::kNoticeTitle,
@@ -169,7 +169,7 @@ QString FileCommands::askSavePath()
 bool FileCommands::write(const QString& path)
 {
     rtf::WriteNotes notes;
-    if (const auto error = editor_.SaveFile(path, &notes)) {
+    if (const auto error = editor_.saveFile(path, &notes)) {
         warn(documents::saveFailedText(*error));
         return false;
     }

@@ -6,7 +6,7 @@ namespace documents {
 
 void prepareFileDialog(documents::CommonDialog& dialog)
 {
-    dialog.Filter = rtfFilter();
+    dialog.filter = rtfFilter();
 }
 
 } // namespace documents

@@ -59,27 +59,27 @@ bool printEditorContent(const editor::RichTextBox& editor, QPrinter& printer, bo
 
 void printDocument(editor::RichTextBox& editor, CommonDialog& dialog, QWidget* window, const QString& docpath)
 {
-    dialog.Flags = CommonDialog::kNoPageNumbers;
-    if (editor.SelLength() != 0)
-        dialog.Flags += CommonDialog::kPrintSelection;
+    dialog.printFlags = CommonDialog::kNoPageNumbers;
+    if (editor.selectionLength() != 0)
+        dialog.printFlags += CommonDialog::kPrintSelection;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(product::kName); // the job's name in the print queue
     // A document that names its paper and margins prints on them unless the dialog changes them.
     if (const auto page = rtf::pageLayoutOf(*editor.document()))
         printer.setPageLayout(*page);
-    if (!dialog.PrinterName.isEmpty())
-        printer.setPrinterName(dialog.PrinterName);
-    else if (!dialog.PrintFileName.isEmpty())
-        printer.setOutputFileName(dialog.PrintFileName);
+    if (!dialog.printerName.isEmpty())
+        printer.setPrinterName(dialog.printerName);
+    else if (!dialog.printFileName.isEmpty())
+        printer.setOutputFileName(dialog.printFileName);
     bool printSelection = false;
-    if (!dialog.ShowPrinter(printer, printSelection))
+    if (!dialog.showPrinter(printer, printSelection))
         return;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        dialog.PrintFileName = printer.outputFileName();
-        dialog.PrinterName.clear();
+        dialog.printFileName = printer.outputFileName();
+        dialog.printerName.clear();
     } else {
-        dialog.PrinterName = printer.printerName();
+        dialog.printerName = printer.printerName();
     }
 
     QString error;

@@ -84,11 +84,11 @@ void coloring(entry::FlexGrid& grid)
             for (int col = 0; col < kPaletteCols; ++col) {
                 if (paletteBlock(row, col) != block)
                     continue;
-                grid.setRow(row);
-                grid.setCol(col);
-                grid.setCellBackColor(blockColor(block));
+                grid.setCurrentCellRow(row);
+                grid.setCurrentCellColumn(col);
+                grid.setCellBackground(blockColor(block));
                 const int code = paletteCode(row, col);
-                grid.setText(code ? QString(nq::toChar(static_cast<unsigned char>(code)))
+                grid.setCellText(code ? QString(nq::toChar(static_cast<unsigned char>(code)))
                                   : QString());
             }
         }

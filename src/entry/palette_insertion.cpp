@@ -35,7 +35,7 @@ PaletteInsertion insertionFor(const QString& cellText)
 
 void insertFromPalette(const QString& cellText, editor::RichTextBox& editor)
 {
-    editor.setSelText(insertionFor(cellText).text);
+    editor.replaceSelection(insertionFor(cellText).text);
     editor.setFocus(Qt::OtherFocusReason);
 }
 

@@ -95,48 +95,48 @@ void ToolbarCommands::run(const std::function<void()>& handler)
 // Cut only removes: the copy buffer keeps what the last Copy stored.
 void ToolbarCommands::cut()
 {
-    editor_.setSelText(QString());
+    editor_.replaceSelection(QString());
 }
 
 void ToolbarCommands::copy()
 {
-    copybuffer_ = editor_.SelText();
+    copybuffer_ = editor_.selectionText();
 }
 
 void ToolbarCommands::paste()
 {
-    editor_.setSelText(copybuffer_);
+    editor_.replaceSelection(copybuffer_);
 }
 
 // A mixed selection reads as "not bold", so the toggle makes all of it bold.
 void ToolbarCommands::toggleBold()
 {
-    editor_.setSelBold(!editor_.SelBold());
+    editor_.setSelectionBold(!editor_.selectionBold());
 }
 
 void ToolbarCommands::toggleItalic()
 {
-    editor_.setSelItalic(!editor_.SelItalic());
+    editor_.setSelectionItalic(!editor_.selectionItalic());
 }
 
 void ToolbarCommands::toggleUnderline()
 {
-    editor_.setSelUnderline(!editor_.SelUnderline());
+    editor_.setSelectionUnderline(!editor_.selectionUnderline());
 }
 
 void ToolbarCommands::alignLeft()
 {
-    editor_.setSelAlignment(Qt::AlignLeft);
+    editor_.setSelectionAlignment(Qt::AlignLeft);
 }
 
 void ToolbarCommands::alignCenter()
 {
-    editor_.setSelAlignment(Qt::AlignHCenter);
+    editor_.setSelectionAlignment(Qt::AlignHCenter);
 }
 
 void ToolbarCommands::alignRight()
 {
-    editor_.setSelAlignment(Qt::AlignRight);
+    editor_.setSelectionAlignment(Qt::AlignRight);
 }
 
 void ToolbarCommands::gotoWord()
@@ -149,8 +149,8 @@ void ToolbarCommands::gotoWord()
 // shared dialog still holds from an earlier use.
 void ToolbarCommands::pickColor()
 {
-    if (dialog_.ShowColor())
-        editor_.setSelColor(dialog_.Color);
+    if (dialog_.showColor())
+        editor_.setSelectionColor(dialog_.color);
 }
 
 void ToolbarCommands::undoEdit()

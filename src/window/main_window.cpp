@@ -312,9 +312,9 @@ void MainWindow::setTabOrder()
 
 void MainWindow::connectHandlers()
 {
-    connect(editor_, &editor::RichTextBox::KeyPress, this, &MainWindow::editorKeyTyped);
-    connect(editor_, &editor::RichTextBox::MouseDown, this, &MainWindow::editorMousePressed);
-    connect(palette_, &entry::FlexGrid::Click, this, &MainWindow::insertPaletteCell);
+    connect(editor_, &editor::RichTextBox::characterTyped, this, &MainWindow::editorKeyTyped);
+    connect(editor_, &editor::RichTextBox::mouseButtonPressed, this, &MainWindow::editorMousePressed);
+    connect(palette_, &entry::FlexGrid::cellChosen, this, &MainWindow::insertPaletteCell);
     connect(sizeList_, &QComboBox::activated, this, &MainWindow::applyListedSize);
     connect(fontList_, &QComboBox::activated, this, &MainWindow::applyListedFont);
     connect(optionsOk_, &QPushButton::clicked, this, &MainWindow::closeOptions);
@@ -352,18 +352,18 @@ void MainWindow::setUpAtStart()
     editor_->setGeometry(0, platform::twipsToPixels(layout::kEditorTop), windowWidth,
                                platform::twipsToPixels(layout::kEditor.height()));
 
-    palette_->setCols(entry::kPaletteCols);
-    palette_->setRows(entry::kPaletteRows);
+    palette_->setColumnTotal(entry::kPaletteCols);
+    palette_->setRowTotal(entry::kPaletteRows);
 
     coloring();
 
     for (int row = 0; row < entry::kPaletteRows; ++row) {
         for (int col = 0; col < entry::kPaletteCols; ++col) {
-            palette_->setRow(row);
-            palette_->setCol(col);
+            palette_->setCurrentCellRow(row);
+            palette_->setCurrentCellColumn(col);
             palette_->setCellAlignment(Qt::AlignCenter);
-            palette_->setColWidth(col, layout::kCellSize);
-            palette_->setRowHeight(row, layout::kCellSize);
+            palette_->setColumnWidthTwips(col, layout::kCellSize);
+            palette_->setRowHeightTwips(row, layout::kCellSize);
         }
     }
 
@@ -460,7 +460,7 @@ void MainWindow::runToolbarButton(const QString& key)
 {
     toolbarCommands_->runToolbarButton(key);
     if (key == QLatin1String("color"))
-        setColorSwatch(commonDialog_->Color);
+        setColorSwatch(commonDialog_->color);
 }
 
 QString MainWindow::copybuffer() const
@@ -473,14 +473,14 @@ QString MainWindow::copybuffer() const
 void MainWindow::applyListedSize()
 {
     if (const double points = formatting::pointsFromSizeText(sizeList_->currentText()))
-        editor_->setSelFontSize(points);
+        editor_->setSelectionPointSize(points);
 }
 
 void MainWindow::applyListedFont()
 {
     const QString family = fontList_->currentText();
     if (!family.isEmpty())
-        editor_->setSelFontName(family);
+        editor_->setSelectionFamily(family);
 }
 
 void MainWindow::showOptions()
@@ -509,7 +509,7 @@ void MainWindow::sizeOptionToggled(int n)
 
 void MainWindow::insertPaletteCell()
 {
-    entry::insertFromPalette(palette_->Text(), *editor_);
+    entry::insertFromPalette(palette_->cellText(), *editor_);
 }
 
 void MainWindow::editorKeyTyped(int& keyAscii)

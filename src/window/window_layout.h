@@ -14,10 +14,10 @@ namespace window_layout {
 
 // Geometry in twips, relative to the container's client area.
 inline constexpr QRectF kToolBar{120, 1920, 9675, 390};
-inline constexpr QRectF kFontList{2520, 45, 1935, 315};   // in Toolbar1
-inline constexpr QRectF kSizeList{4560, 45, 615, 315};    // in Toolbar1
+inline constexpr QRectF kFontList{2520, 45, 1935, 315};   // in the tool bar
+inline constexpr QRectF kSizeList{4560, 45, 615, 315};    // in the tool bar
 inline constexpr QRectF kOptionsPanel{2520, 120, 3975, 1455};
-inline constexpr QRectF kFontSizeLabel{240, 240, 1575, 375};   // in Frame1
+inline constexpr QRectF kFontSizeLabel{240, 240, 1575, 375};   // in the Options panel
 inline constexpr QRectF kOptionsOk{2160, 240, 1575, 375};
 inline constexpr QRectF kSizeOption1{120, 840, 735, 255};
 inline constexpr QRectF kSizeOption2{960, 840, 855, 195};

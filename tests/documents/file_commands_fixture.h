@@ -94,11 +94,11 @@ struct FileCommandsFixture {
                const QString& text = QStringLiteral("typed"))
     {
         using State = documents::Document::State;
-        editor.setSelText(text);
+        editor.replaceSelection(text);
         if (!docpathName.isEmpty()) {
             QVERIFY2(state != State::Fresh, "a fresh document has no file");
             document.saved(path(docpathName));
-            dialog.FileName = path(docpathName);
+            dialog.fileName = path(docpathName);
         } else {
             QVERIFY2(state != State::Settled, "no test starts settled without a file");
             document.startUntitled();

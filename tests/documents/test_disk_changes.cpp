@@ -59,14 +59,14 @@ private slots:
         f.commands.openPath(path);
         QCOMPARE(f.document.path(), path);
         f.editor.selectAll();
-        f.editor.setSelText(QStringLiteral("mine"));
+        f.editor.replaceSelection(QStringLiteral("mine"));
 
         if (change == u"other window") {
             // The same file open in a second window, which saves first.
             FileCommandsFixture second;
             second.commands.openPath(path);
             second.editor.selectAll();
-            second.editor.setSelText(QStringLiteral("theirs"));
+            second.editor.replaceSelection(QStringLiteral("theirs"));
             QVERIFY(second.commands.saveDocument());
             QCOMPARE(second.dialogs.unexpected, QStringList());
         } else if (change == u"in place") {
@@ -120,7 +120,7 @@ private slots:
         const QString path = f.path(QStringLiteral("old.rtf"));
         f.commands.openPath(path);
         for (int round = 0; round < 3; ++round) {
-            f.editor.setSelText(QStringLiteral("more "));
+            f.editor.replaceSelection(QStringLiteral("more "));
             QVERIFY(f.commands.saveDocument());
         }
         QCOMPARE(f.dialogs.messages.size(), 0);
@@ -128,7 +128,7 @@ private slots:
         QVERIFY(file.open(QIODevice::Append));
         file.write(" ");
         file.close();
-        f.editor.setSelText(QStringLiteral("last"));
+        f.editor.replaceSelection(QStringLiteral("last"));
         f.dialogs.answers << Answer::Cancel;
         QVERIFY(!f.commands.saveDocument());
         QCOMPARE(f.dialogs.messages.size(), 1);

@@ -371,7 +371,7 @@ private slots:
             QCOMPARE(f.documentText(written), QStringLiteral("typed"));
     }
 
-    // CommonDialog1.FileName carries the last path chosen or assigned into every next file
+    // CommonDialog1.fileName carries the last path chosen or assigned into every next file
     // dialog: Open leaves it as it is, Save assigns the document's path, New clears nothing.
     void dialogNameCarriedFromUseToUse()
     {
@@ -382,7 +382,7 @@ private slots:
         f.dialogs.answers << Answer::No;
 
         f.commands.openDocument();
-        f.editor.setSelText(QStringLiteral("more"));
+        f.editor.replaceSelection(QStringLiteral("more"));
         f.commands.newDocument();           // asked, No
         QVERIFY(f.commands.saveDocument()); // no path after New: the dialog again
         f.commands.saveDocumentAs();        // cancelled

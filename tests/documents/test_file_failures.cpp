@@ -85,9 +85,9 @@ private slots:
                 QStringLiteral("kept text"));
         // Formatting that a half-read file would overwrite.
         f.editor.selectAll();
-        f.editor.setSelBold(true);
-        f.editor.setSelColor(QColor(200, 0, 0));
-        f.editor.setSelAlignment(Qt::AlignHCenter);
+        f.editor.setSelectionBold(true);
+        f.editor.setSelectionColor(QColor(200, 0, 0));
+        f.editor.setSelectionAlignment(Qt::AlignHCenter);
         // Settled again, as after a save: the formatting above moved the selection.
         f.document.saved(f.path(QStringLiteral("old.rtf")));
         switch (kind) {

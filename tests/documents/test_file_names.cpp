@@ -50,7 +50,7 @@ private slots:
         QVERIFY(f.document.caption().endsWith(path));
         for (int round = 1; round <= 3; ++round) {
             f.editor.selectAll();
-            f.editor.setSelText(QStringLiteral("round %1").arg(round));
+            f.editor.replaceSelection(QStringLiteral("round %1").arg(round));
             QVERIFY(f.commands.saveDocument());
             QCOMPARE(f.dialogs.messages.size(), 0);
             QTextDocument saved;

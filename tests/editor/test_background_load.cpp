@@ -107,7 +107,7 @@ void TestBackgroundLoad::hostileInputs()
     QElapsedTimer timer;
     timer.start();
     rtf::ReadNotes notes;
-    const auto error = editor.LoadFile(path, &notes);
+    const auto error = editor.loadFile(path, &notes);
     QVERIFY2(!error, error ? qPrintable(rtf::failureText(*error)) : "");
     QVERIFY2(timer.elapsed() < 120000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(editor.document()->blockCount() >= minimumBlocks);
@@ -137,7 +137,7 @@ void TestBackgroundLoad::tooLargeToEdit()
     }
     editor::RichTextBox editor;
     editor.setPlainText(QStringLiteral("kept"));
-    const auto error = editor.LoadFile(path);
+    const auto error = editor.loadFile(path);
     QVERIFY(error);
     QCOMPARE(error->kind, rtf::FailureKind::TooLargeToEdit);
     QCOMPARE(error->size, rtf::kMaxEditableBytes + 1);
@@ -171,7 +171,7 @@ void TestBackgroundLoad::cancelKeepsTheDocument()
         }
     });
     poll.start(20);
-    const auto error = editor->LoadFile(path);
+    const auto error = editor->loadFile(path);
     poll.stop();
     QVERIFY(sawDialog);
     QVERIFY(error);
@@ -201,7 +201,7 @@ void TestBackgroundLoad::paintsWhileReading()
     damage.start(30);
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!editor.LoadFile(path));
+    QVERIFY(!editor.loadFile(path));
     const qint64 took = timer.elapsed();
     damage.stop();
     // Read on the window's thread, there would be no paint until the end.

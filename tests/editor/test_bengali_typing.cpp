@@ -233,7 +233,7 @@ private slots:
         QFETCH(QString, expected);
         restart();
         // As the window does with the key map.
-        const auto mapping = connect(box_, &editor::RichTextBox::KeyPress, box_,
+        const auto mapping = connect(box_, &editor::RichTextBox::characterTyped, box_,
                                      [](int& keyAscii) { keyAscii = entry::mapTypedKey(keyAscii); });
         QTextCharFormat face;
         face.setFontFamilies({family});

@@ -64,7 +64,7 @@ class TestBengaliWords : public QObject {
     QList<Span> load(const QString& text, const QStringList& words)
     {
         box_->clearContent();
-        box_->setSelText(text);
+        box_->replaceSelection(text);
         QList<Span> spans;
         int from = 0;
         for (const QString& word : words) {

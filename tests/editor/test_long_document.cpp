@@ -55,7 +55,7 @@ void TestLongDocument::typingWhileLayingOutLaysOutTheRest()
     editor.resize(600, 400);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QVERIFY(!editor.LoadFile(path));
+    QVERIFY(!editor.loadFile(path));
     QVERIFY2(!allLaidOut(*editor.document()), "the document is too short to be laid out in steps");
     for (int key = 0; key < keys; ++key) {
         QTest::keyClick(&editor, 'k');

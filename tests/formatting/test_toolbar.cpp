@@ -352,7 +352,7 @@ void TestToolbar::alignment()
     QList<int> actual;
     for (QTextBlock block = f.editor->document()->begin(); block.isValid(); block = block.next()) {
         f.caretAt(block.position());
-        actual.append(int(f.editor->SelAlignment()));
+        actual.append(int(f.editor->selectionAlignment()));
     }
     QCOMPARE(actual, values);
 }
@@ -374,8 +374,8 @@ void TestToolbar::colour()
 
     Fixture f(QStringLiteral("abcdef"));
     f.select(0, 6);
-    f.editor->setSelColor(Qt::green);
-    f.dialog.Color = Qt::blue;
+    f.editor->setSelectionColor(Qt::green);
+    f.dialog.color = Qt::blue;
     f.dialogs.colorAnswers.enqueue(accept ? std::optional<QColor>(QColor(Qt::red)) : std::nullopt);
     f.select(1, 3);
     f.toolbar.runToolbarButton(QStringLiteral("color"));
@@ -408,7 +408,7 @@ void TestToolbar::actOnEditorWhileOtherControlFocused()
     QVERIFY(has(f.formatAt(0), Attribute::Bold));
     QVERIFY(has(f.formatAt(1), Attribute::Bold));
     QVERIFY(!has(f.formatAt(2), Attribute::Bold));
-    QCOMPARE(f.editor->SelAlignment(), Qt::AlignHCenter);
+    QCOMPARE(f.editor->selectionAlignment(), Qt::AlignHCenter);
     QVERIFY(f.other->text().isEmpty());
     QVERIFY(f.other->hasFocus());
 }
@@ -481,7 +481,7 @@ void TestToolbar::undo()
         QTest::keyClicks(f.editor, QStringLiteral("xy"));
     } else if (change == QLatin1String("insert")) {
         f.caretAt(3);
-        f.editor->setSelText(QString(QChar(0xC8)));
+        f.editor->replaceSelection(QString(QChar(0xC8)));
     } else {
         f.select(0, 3);
         f.toolbar.runToolbarButton(QStringLiteral("bold"));

@@ -279,7 +279,7 @@ void TestPrinting::documentAndStateUnchanged()
     f.editor->document()->setModified(false);
     f.select(6, 10);
     int selChanges = 0;
-    QObject::connect(f.editor, &editor::RichTextBox::SelChange, [&selChanges] { ++selChanges; });
+    QObject::connect(f.editor, &editor::RichTextBox::caretOrSelectionMoved, [&selChanges] { ++selChanges; });
     const QString title = f.window.windowTitle();
     const QString html = f.editor->toHtml();
 
@@ -307,7 +307,7 @@ void TestPrinting::nqFontEmbedded()
     QFont nq(family, 16);
     f.editor->setFont(nq);
     QCOMPARE(QFontInfo(f.editor->font()).family(), family);
-    f.editor->setSelText(QStringLiteral("kmn\u00C8\u00C9"));
+    f.editor->replaceSelection(QStringLiteral("kmn\u00C8\u00C9"));
     const QString pdf = dir_.filePath(QStringLiteral("nq.pdf"));
     f.printTo(pdf);
     QVERIFY(f.dialogs.messages.isEmpty());
@@ -337,7 +337,7 @@ void TestPrinting::joinedFormsPrinted()
     auto printedInkWidth = [this](const QString& text, const QString& name) -> int {
         Fixture f{QString()};
         f.editor->setFont(QFont(QStringLiteral("NQ"), 24));
-        f.editor->setSelText(text);
+        f.editor->replaceSelection(text);
         const QString pdf = dir_.filePath(name + QStringLiteral(".pdf"));
         f.printTo(pdf);
         if (!poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"),

@@ -344,7 +344,7 @@ void TestRecovery::windowCycle()
         QVERIFY(next.document().isChanged());
         QCOMPARE(next.document().path(), QString());
         QCOMPARE(next.windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
-        QCOMPARE(next.commonDialog().FileName, QStringLiteral("/home/writer/chapter.rtf"));
+        QCOMPARE(next.commonDialog().fileName, QStringLiteral("/home/writer/chapter.rtf"));
         // This run holds its own copy now, and no other is offered again.
         QVERIFY(recovery::RecoveryStore(folder).leftCopies().isEmpty());
     } else {

@@ -143,10 +143,10 @@ void TestMainWindow::startupState()
     QCOMPARE(window()->commonDialog().owner(), window());
 
     entry::FlexGrid* grid = window()->palette();
-    QCOMPARE(grid->Rows(), 6);
-    QCOMPARE(grid->Cols(), 32);
-    QCOMPARE(grid->Row(), 5);
-    QCOMPARE(grid->Col(), 31);
+    QCOMPARE(grid->rowTotal(), 6);
+    QCOMPARE(grid->columnTotal(), 32);
+    QCOMPARE(grid->currentCellRow(), 5);
+    QCOMPARE(grid->currentCellColumn(), 31);
     QCOMPARE(grid->font().family(), QStringLiteral("NQ"));
     QCOMPARE(grid->font().pointSizeF(), 13.0);
     const int cell = platform::twipsToPixels(300);
@@ -456,8 +456,8 @@ void TestMainWindow::commandsActOnTheEditorWhateverHasTheFocus()
     editor()->setFocus();
     QTest::keyClicks(editor(), QStringLiteral("ab"));
     if (command == QLatin1String("linebreak")) {
-        window()->palette()->setRow(5);
-        window()->palette()->setCol(25);
+        window()->palette()->setCurrentCellRow(5);
+        window()->palette()->setCurrentCellColumn(25);
         window()->insertPaletteCell();
     } else if (command == QLatin1String("right")) {
         window()->editorMousePressed(Qt::RightButton);

@@ -144,7 +144,7 @@ void TestSpellingUi::waveOutlivesALoadedDocument()
     fill(next, QStringLiteral("পৃথিবি গোল"));
     QVERIFY(!rtf::saveFile(file, next));
     for (int load = 0; load < 2; ++load) { // the control's own document, then one it was given
-        QVERIFY(!editor.LoadFile(file));
+        QVERIFY(!editor.loadFile(file));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         underliner.refresh();
         QTRY_COMPARE_WITH_TIMEOUT(waved(editor), QStringList{QStringLiteral("পৃথিবি")}, 20000);

@@ -179,8 +179,8 @@ void TestWindowCommands::colourButtonShowsTheChosenColour()
 {
     dialogs_.colorAnswers.enqueue(QColor(Qt::red));
     window_->toolbarButton(QStringLiteral("color"))->trigger();
-    QCOMPARE(window_->commonDialog().Color, QColor(Qt::red));
-    QCOMPARE(window_->editor()->SelColor(), QColor(Qt::red));
+    QCOMPARE(window_->commonDialog().color, QColor(Qt::red));
+    QCOMPARE(window_->editor()->selectionColor(), QColor(Qt::red));
     const QImage swatch = window_->toolbarButton(QStringLiteral("color"))->icon().pixmap(16, 16).toImage();
     bool red = false;
     for (int y = 0; y < swatch.height() && !red; ++y)
