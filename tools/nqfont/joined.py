@@ -12,6 +12,7 @@ from fontTools.otlLib import builder as otl
 from fontTools.ttLib import newTable
 from fontTools.ttLib.tables import otTables as ot
 
+import clusters
 import nq_table
 
 HASANTA = "\u09cd"
@@ -131,20 +132,89 @@ def plan_of(glyphs):
     return tuple(parts), pen
 
 
-def plan_ligatures(rows, plans, clusters, shape):
-    """Returns [(code sequence, plan)] for the font to substitute, longest first.
+@dataclass
+class Joins:
+    """What the font substitutes: whole sequences of codes by one drawing (`ligatures`,
+    longest first), and a letter with the hasanta after it by the shape the letter takes
+    before the rest of its cluster (`halves`: (first code, codes that must follow the
+    hasanta, drawing)), so that a longer cluster is drawn from parts."""
+    ligatures: list
+    halves: list
+    conflicts: list  # (first code, following codes) where clusters asked for two shapes
+    hasanta: int
+
+
+def glyph_keys(glyphs):
+    return tuple((g.name, g.dx, g.dy, g.ax) for g in glyphs)
+
+
+def leading_part(glyphs, rest_glyphs):
+    """The glyphs the source font draws before the rest of the cluster, when the rest is
+    drawn exactly as on its own; else None."""
+    whole, rest = glyph_keys(glyphs), glyph_keys(rest_glyphs)
+    if len(whole) <= len(rest) or whole[len(whole) - len(rest):] != rest:
+        return None
+    return glyphs[:len(whole) - len(rest)]
+
+
+def plan_ligatures(rows, plans, cluster_list, shape):
+    """The substitutions that draw `cluster_list` (and signs on it) as the source font does.
+
+    Two-consonant clusters, and longer ones the source font does not draw as a leading
+    shape + the rest, become ligatures of every spelling. A longer cluster that it does draw
+    so gives a half rule for the bridge's spelling and for the typed one: the first unit and
+    its hasanta become the leading shape wherever the codes after the hasanta begin as in
+    that cluster; the rest is drawn by the rules of the shorter cluster.
 
     `plans` maps each code to its (parts, advance); `shape` shapes a list of Unicode texts
     in the source font."""
     codes = Codes.from_rows(rows)
-    shaped = shape(clusters)
-    joined = {}  # cluster -> (spellings, plan)
-    for cluster, glyphs in zip(clusters, shaped):
+    unicode_of = {r.code: r.unicode for r in rows}
+
+    shaped = dict(zip(cluster_list, shape(cluster_list)))
+    for cluster, glyphs in shaped.items():
         if any(g.name == ".notdef" for g in glyphs) or any("virama" in g.name for g in glyphs):
             units = " ".join(f"U+{ord(c):04X}" for c in cluster)
             raise JoinError(f"the source font does not join {units}; "
                             "regenerate src/nq/joined_clusters.tsv")
-        joined[cluster] = (spellings(cluster, codes), plan_of(glyphs))
+
+    # Longer clusters: a spelling whose first unit and hasanta the source font draws as a
+    # leading shape before the rest drawn as on its own gets a half rule; any other is
+    # drawn whole. Four-consonant clusters are listed only to be drawn whole.
+    splits = {}  # cluster -> [(spelling, rest or None)]
+    for cluster in cluster_list:
+        letters = clusters.letters_of(cluster)
+        if len(letters) != 3:
+            continue
+        ways = []
+        for spelt in spellings(cluster, codes):
+            if spelt[1] != codes.hasanta:
+                ways.append((spelt, None))
+                continue
+            first = len(clusters.letters_of(unicode_of[spelt[0]]))
+            ways.append((spelt, HASANTA.join(letters[first:])))
+        splits[cluster] = ways
+    rests = sorted({rest for ways in splits.values() for _, rest in ways
+                    if rest is not None and rest not in shaped})
+    shaped.update(zip(rests, shape(rests)))
+
+    joined = {}  # clusters drawn whole -> (spellings, plan)
+    half_rules = {}  # (first code, following codes) -> drawing
+    conflicts = []
+    for cluster in cluster_list:
+        glyphs = shaped[cluster]
+        whole = []
+        for spelt, rest in splits.get(cluster, [(s, None) for s in spellings(cluster, codes)]):
+            lead = leading_part(glyphs, shaped[rest]) if rest else None
+            if lead is None:
+                whole.append(spelt)
+                continue
+            key = (spelt[0], spelt[2:5])
+            drawing = plan_of(lead)
+            if half_rules.setdefault(key, drawing) != drawing:
+                conflicts.append(key)
+        if whole:
+            joined[cluster] = (whole, plan_of(glyphs))
 
     ligatures = {}
     for cluster, (spelt, plan) in joined.items():
@@ -199,10 +269,63 @@ def plan_ligatures(rows, plans, clusters, shape):
                     drawn = side_by_side({0: signed, 1: plans[mark_code]}, (0, 1))
                     if not same_drawing(drawn, wanted, SIGN_SAME_PLACE):
                         ligatures.setdefault(way + (sign_code, mark_code), wanted)
-    return sorted(ligatures.items(), key=lambda item: (-len(item[0]), item[0]))
+    halves = sorted((first, following, drawing)
+                    for (first, following), drawing in half_rules.items())
+    return Joins(sorted(ligatures.items(), key=lambda item: (-len(item[0]), item[0])), halves,
+                 sorted(set(conflicts)), codes.hasanta)
 
 
-def build_gsub(ligatures, glyph_of_code, glyph_of_plan, glyph_ids):
+SUBTABLE_BYTES = 60000
+
+
+def chain_subtable(firsts, rules_by_first, coverage):
+    chain = ot.ChainContextSubst()
+    chain.Format = 1
+    chain.Coverage = coverage(firsts)
+    chain.ChainSubRuleSet = []
+    for first in firsts:
+        rule_set = ot.ChainSubRuleSet()
+        rule_set.ChainSubRule = rules_by_first[first]
+        rule_set.ChainSubRuleCount = len(rule_set.ChainSubRule)
+        chain.ChainSubRuleSet.append(rule_set)
+    chain.ChainSubRuleSetCount = len(chain.ChainSubRuleSet)
+    return chain
+
+
+def extension_lookup(lookup_type, subtables):
+    """A lookup of `subtables` behind 32-bit extension offsets: the joined forms make GSUB far
+    larger than 16-bit offsets reach, and building it so spares fontTools' repeated repairs."""
+    wrapped = []
+    for subtable in subtables:
+        ext = ot.ExtensionSubst()
+        ext.Format = 1
+        ext.ExtensionLookupType = lookup_type
+        ext.ExtSubTable = subtable
+        wrapped.append(ext)
+    lookup = ot.Lookup()
+    lookup.LookupType = 7
+    lookup.LookupFlag = 0
+    lookup.SubTable = wrapped
+    lookup.SubTableCount = len(wrapped)
+    return lookup
+
+
+def ligature_lookup(mapping, glyph_ids):
+    """Ligatures {glyph sequence: glyph} in subtables that each stay within 16-bit offsets."""
+    chunks, chunk, size, last_first = [], {}, 0, None
+    for glyphs in sorted(mapping, key=lambda gs: [glyph_ids[g] for g in gs]):
+        cost = 8 + 2 * len(glyphs) + (6 if glyphs[0] != last_first else 0)
+        if chunk and size + cost > SUBTABLE_BYTES and glyphs[0] != last_first:
+            chunks.append(chunk)
+            chunk, size = {}, 0
+        chunk[glyphs] = mapping[glyphs]
+        size += cost
+        last_first = glyphs[0]
+    chunks.append(chunk)
+    return extension_lookup(4, [otl.buildLigatureSubstSubtable(c) for c in chunks])
+
+
+def build_gsub(joins, glyph_of_code, glyph_of_plan, glyph_ids):
     """A GSUB table applied by `rlig` (always on) and `liga`, for the default script and Latin
     (what the cp1252 characters count as).
 
@@ -211,8 +334,12 @@ def build_gsub(ligatures, glyph_of_code, glyph_of_plan, glyph_ids):
     starts one of its ligatures stands before that second glyph. A shaper then passes an
     ordinary letter after one coverage test and a few comparisons instead of comparing it
     with every ligature that starts with it, which made laying out long text some forty
-    times slower."""
+    times slower.
+
+    The half rules come first for their letter, longest context first; before them, a
+    longer cluster drawn whole where a half rule would otherwise take its first letter."""
     groups = {}
+    ligatures = joins.ligatures
     for sequence, plan in ligatures:
         glyphs = tuple(glyph_of_code[c] for c in sequence)
         groups.setdefault(glyphs[1], {})[glyphs] = glyph_of_plan[plan]
@@ -227,7 +354,7 @@ def build_gsub(ligatures, glyph_of_code, glyph_of_plan, glyph_ids):
     for second in sorted(groups, key=lambda g: glyph_ids[g]):
         mapping = groups[second]
         index = len(lookups)
-        lookups.append(otl.buildLookup([otl.buildLigatureSubstSubtable(mapping)]))
+        lookups.append(ligature_lookup(mapping, glyph_ids))
         for first in sorted({glyphs[0] for glyphs in mapping}, key=lambda g: glyph_ids[g]):
             record = ot.SubstLookupRecord()
             record.SequenceIndex = 0
@@ -242,23 +369,74 @@ def build_gsub(ligatures, glyph_of_code, glyph_of_plan, glyph_ids):
             rule.SubstCount = 1
             rule.SubstLookupRecord = [record]
             rules_by_first.setdefault(first, []).append(rule)
-    # One glyph-keyed subtable: a glyph that starts no ligature costs one coverage test.
-    chain = ot.ChainContextSubst()
-    chain.Format = 1
-    firsts = sorted(rules_by_first, key=lambda g: glyph_ids[g])
-    chain.Coverage = coverage(firsts)
-    chain.ChainSubRuleSet = []
-    for first in firsts:
-        rule_set = ot.ChainSubRuleSet()
-        rule_set.ChainSubRule = rules_by_first[first]
-        rule_set.ChainSubRuleCount = len(rule_set.ChainSubRule)
-        chain.ChainSubRuleSet.append(rule_set)
-    chain.ChainSubRuleSetCount = len(chain.ChainSubRuleSet)
-    entry = ot.Lookup()
-    entry.LookupType = 6
-    entry.LookupFlag = 0
-    entry.SubTable = [chain]
-    entry.SubTableCount = 1
+    group_index = {second: k for k, second in enumerate(sorted(groups, key=lambda g: glyph_ids[g]))}
+
+    def chain_rule(inputs, look_ahead, lookup_index):
+        record = ot.SubstLookupRecord()
+        record.SequenceIndex = 0
+        record.LookupListIndex = lookup_index
+        rule = ot.ChainSubRule()
+        rule.BacktrackGlyphCount = 0
+        rule.Backtrack = []
+        rule.InputGlyphCount = len(inputs) + 1
+        rule.Input = list(inputs)
+        rule.LookAheadGlyphCount = len(look_ahead)
+        rule.LookAhead = list(look_ahead)
+        rule.SubstCount = 1
+        rule.SubstLookupRecord = [record]
+        return rule
+
+    # Half rules: a letter may take several leading shapes (the source font kerns them
+    # apart), one ligature lookup each.
+    half_lookups = []  # [{(first glyph, hasanta glyph): leading glyph}]
+    front = {}  # first glyph -> [(sort key, rule)]
+    halves = [(tuple(glyph_of_code[c] for c in (first,) + following), glyph_of_plan[drawing])
+              for first, following, drawing in joins.halves]
+    hasanta_glyph = glyph_of_code[joins.hasanta]
+    for codes_glyphs, lead in halves:
+        first, following = codes_glyphs[0], codes_glyphs[1:]
+        key = (first, hasanta_glyph)
+        for k, mapping in enumerate(half_lookups):
+            if mapping.get(key, lead) == lead:
+                break
+        else:
+            k = len(half_lookups)
+            half_lookups.append({})
+        half_lookups[k][key] = lead
+        front.setdefault(first, []).append(
+            ((1, -len(following), [glyph_ids[g] for g in following]),
+             chain_rule([hasanta_glyph], following, len(lookups) + k)))
+    for mapping in half_lookups:
+        lookups.append(ligature_lookup(mapping, glyph_ids))
+    # A whole cluster whose start a half rule would take: its own rule, ahead of them.
+    half_contexts = {}
+    for codes_glyphs, _ in halves:
+        half_contexts.setdefault(codes_glyphs[0], []).append(codes_glyphs[1:])
+    for sequence, _ in ligatures:
+        glyphs = tuple(glyph_of_code[c] for c in sequence)
+        if glyphs[1] != hasanta_glyph:
+            continue
+        rest = glyphs[2:]
+        if any(rest[:len(f)] == f for f in half_contexts.get(glyphs[0], ())):
+            front.setdefault(glyphs[0], []).append(
+                ((0, -len(glyphs), [glyph_ids[g] for g in glyphs]),
+                 chain_rule([], glyphs[1:], group_index[glyphs[1]])))
+    for first, rules in front.items():
+        rules.sort(key=lambda item: item[0])
+        rules_by_first[first] = [rule for _, rule in rules] + rules_by_first.get(first, [])
+    # Glyph-keyed subtables: a glyph that starts no joined sequence costs a coverage test in
+    # each. Each holds what its 16-bit offsets reach.
+    subtables, firsts, size = [], [], 0
+    for first in sorted(rules_by_first, key=lambda g: glyph_ids[g]):
+        rules = rules_by_first[first]
+        cost = sum(16 + 2 * (len(r.Input) + len(r.LookAhead)) for r in rules) + 4
+        if firsts and size + cost > SUBTABLE_BYTES:
+            subtables.append(chain_subtable(firsts, rules_by_first, coverage))
+            firsts, size = [], 0
+        firsts.append(first)
+        size += cost
+    subtables.append(chain_subtable(firsts, rules_by_first, coverage))
+    entry = extension_lookup(6, subtables)
     entry_index = len(lookups)
     lookups.append(entry)
 
