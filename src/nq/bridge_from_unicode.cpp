@@ -194,12 +194,17 @@ private:
         for (char16_t v : vowels)
             if (isBelowSign(v))
                 addSign(g, v, single, wide);
+        // ৌ carries the chandrabindu on its length mark: it follows that mark (কৌঁ).
+        const bool onAuLength = vowels.contains(kAuLength);
         for (char16_t m : marks)
-            if (m == kCandrabindu)
+            if (m == kCandrabindu && !onAuLength)
                 addSign(g, m, single, wide);
         for (char16_t v : vowels)
             if (!isPreBaseSign(v) && !isBelowSign(v))
                 addSign(g, v, single, wide);
+        for (char16_t m : marks)
+            if (m == kCandrabindu && onAuLength)
+                addSign(g, m, 0, false);
         if (rephII)
             g.add(t_.rephII);
         for (char16_t m : marks)

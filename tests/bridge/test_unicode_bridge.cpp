@@ -111,6 +111,7 @@ void TestUnicodeBridge::bothWays_data()
     row("chandrabindu and U sign", u"কুঁড়ি", "k{168}{203}iR");
     row("chandrabindu on a ligature", u"হুঁশ", "{219}~S");
     row("chandrabindu before anusvara order", u"হাঁং", "h~aM");
+    row("chandrabindu after the AU length mark", u"পৌঁছে", "ep<~e{162}");
     row("khanda ta", u"হঠাৎ", "hFaZ");
     row("reph on khanda ta", u"ভর্ৎসনা", "BZ^sna");
     row("rra", u"বড়", "bR");

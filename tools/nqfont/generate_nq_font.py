@@ -164,7 +164,8 @@ def build_font(rows, plans, source, version, joins=None):
             order.append(name)
         return name
 
-    drawings = [plan for _, plan in joins.ligatures] + [d for _, _, d in joins.halves] if joins else []
+    drawings = ([plan for _, plan in joins.ligatures] + [d for _, _, d in joins.halves]
+                + sorted(joins.medial.values()) + [h for _, _, h in joins.hooks] if joins else [])
     for plan in drawings:
         if plan not in by_plan:
             name = f"nqj{len(by_plan):04d}"

@@ -6,6 +6,7 @@ The substitutions live in GSUB under features that shapers apply by default, so 
 keep one code per byte and still read as a writer expects.
 """
 
+import unicodedata
 from dataclasses import dataclass
 
 from fontTools.otlLib import builder as otl
@@ -16,6 +17,11 @@ import clusters
 import nq_table
 
 HASANTA = "\u09cd"
+KA = "\u0995"
+I_SIGN = "\u09bf"
+AU_SIGN = "\u09cc"
+AU_LENGTH = "\u09d7"
+CANDRABINDU = "\u0981"
 ZWNJ = "\u200c"
 REPH = "\u09b0\u09cd"
 # Signs and marks drawn on the letter before them, and the bases each is checked after.
@@ -142,6 +148,9 @@ class Joins:
     halves: list
     conflicts: list  # (first code, following codes) where clusters asked for two shapes
     hasanta: int
+    medial: dict = None     # pre-base sign code -> its drawing after a letter or mark
+    after_letters: set = None  # codes that stand for a letter or mark (the context above)
+    hooks: list = None      # (ি code, codes that follow it, the hook drawn before them)
 
 
 def glyph_keys(glyphs):
@@ -170,6 +179,10 @@ def plan_ligatures(rows, plans, cluster_list, shape):
     in the source font."""
     codes = Codes.from_rows(rows)
     unicode_of = {r.code: r.unicode for r in rows}
+    unit_codes = {}  # the one code the Unicode bridge writes for a letter or conjunct
+    for r in rows:
+        if r.kind in ("CONS", "CONJ") and not r.same_as:
+            unit_codes.setdefault(r.unicode, r.code)
 
     shaped = dict(zip(cluster_list, shape(cluster_list)))
     for cluster, glyphs in shaped.items():
@@ -204,7 +217,17 @@ def plan_ligatures(rows, plans, cluster_list, shape):
     for cluster in cluster_list:
         glyphs = shaped[cluster]
         whole = []
-        for spelt, rest in splits.get(cluster, [(s, None) for s in spellings(cluster, codes)]):
+        if cluster in splits:
+            ways = splits[cluster]
+        elif len(clusters.letters_of(cluster)) > 3:
+            # Four letters: as the bridge writes them and as they are typed, no more; every
+            # further spelling would lengthen the list a shaper searches after each letter.
+            ways = [(s, None) for s in sorted({
+                clusters.canonical_spelling(cluster, unit_codes, codes.phalas, codes.hasanta),
+                clusters.typed_spelling(cluster, unit_codes, codes.hasanta)} - {None})]
+        else:
+            ways = [(s, None) for s in spellings(cluster, codes)]
+        for spelt, rest in ways:
             lead = leading_part(glyphs, shaped[rest]) if rest else None
             if lead is None:
                 whole.append(spelt)
@@ -271,8 +294,104 @@ def plan_ligatures(rows, plans, cluster_list, shape):
                         ligatures.setdefault(way + (sign_code, mark_code), wanted)
     halves = sorted((first, following, drawing)
                     for (first, following), drawing in half_rules.items())
+    # ৌ carries the chandrabindu on its length mark (কৌঁ), after it: the pair, as typed
+    # after the consonant + length mark, becomes that drawing.
+    au_codes = [r.code for r in rows if r.kind == "POST" and r.unicode == AU_LENGTH and not r.same_as]
+    cb_codes = [r.code for r in rows if r.kind == "ABOVE" and r.unicode == CANDRABINDU
+                and not r.sign_for and not r.same_as]
+    alone_ka, with_marks = shape([KA, KA + AU_SIGN + CANDRABINDU])
+    names = [g.name for g in with_marks]
+    if len(alone_ka) == 1 and alone_ka[0].name in names:
+        tail = with_marks[names.index(alone_ka[0].name) + 1:]
+        for au in au_codes:
+            for cb in cb_codes:
+                if len(tail) == 2 and not same_drawing(side_by_side(plans, (au, cb)), plan_of(tail),
+                                                       SIGN_SAME_PLACE):
+                    ligatures[(au, cb)] = plan_of(tail)
+
+    # The ি hook reaches over what follows it: the source font draws it in several lengths.
+    i_codes = [r.code for r in rows if r.kind in nq_table.PRE_KINDS and r.unicode == I_SIGN]
+    bases = {}
+    for r in rows:
+        if r.kind in ("CONS", "CONJ", "LIG") and not r.same_as:
+            bases.setdefault(r.unicode, set()).add((r.code,))
+    for cluster in cluster_list:
+        letters = clusters.letters_of(cluster)
+        if len(letters) == 2:
+            ways = spellings(cluster, codes)
+        else:
+            ways = [w for w in (clusters.canonical_spelling(cluster, unit_codes, codes.phalas, codes.hasanta),
+                                clusters.typed_spelling(cluster, unit_codes, codes.hasanta)) if w]
+        bases.setdefault(cluster, set()).update(ways)
+    texts = sorted(bases)
+    hooks = []
+    drawn = dict(zip(texts, shape([t + I_SIGN for t in texts])))
+    alone = dict(zip(texts, shape(texts)))
+    # Only where the hook stands apart, before the letters drawn as without it (the source
+    # font draws টি ঠি as one glyph, which ours places side by side).
+    texts = [t for t in texts if glyph_keys(drawn[t][1:]) == glyph_keys(alone[t])]
+    for code in i_codes:
+        outcome = {}
+        for text in texts:
+            hook = plan_of(drawn[text][:1])
+            for way in bases[text]:
+                outcome[way] = None if same_drawing(hook, plans[code]) else hook
+        hooks.extend((code, following, hook or plans[code])
+                     for following, hook in shortest_contexts(outcome))
     return Joins(sorted(ligatures.items(), key=lambda item: (-len(item[0]), item[0])), halves,
-                 sorted(set(conflicts)), codes.hasanta)
+                 sorted(set(conflicts)), codes.hasanta, *medial_forms(rows, plans, shape),
+                 sorted(hooks))
+
+
+def shortest_contexts(outcome):
+    """[(prefix, outcome)] covering {sequence: outcome} with the shortest prefixes, longer
+    ones tried first: a prefix is given where all sequences it begins agree, or where it is
+    itself a sequence; None outcomes (nothing to do) only where a shorter prefix says
+    otherwise."""
+    rules = []
+
+    def cover(prefix, sequences, inherited):
+        results = {outcome[s] for s in sequences}
+        if len(results) == 1:
+            (result,) = results
+            if result != inherited:
+                rules.append((prefix, result))
+            return
+        exact = [s for s in sequences if len(s) == len(prefix)]
+        if exact:
+            result = outcome[exact[0]]
+            if result != inherited:
+                rules.append((prefix, result))
+            inherited = result
+        following = {}
+        for s in sequences:
+            if len(s) > len(prefix):
+                following.setdefault(s[len(prefix)], []).append(s)
+        for code in sorted(following):
+            cover(prefix + (code,), following[code], inherited)
+
+    starts = {}
+    for s in outcome:
+        starts.setdefault(s[0], []).append(s)
+    for code in sorted(starts):
+        cover((code,), starts[code], None)
+    return rules
+
+
+def medial_forms(rows, plans, shape):
+    """ে and ৈ start a word in one shape and take another after a letter or mark, whose
+    headline they meet (the source font's `init`). Our codes hold the word-initial shape;
+    returns {code: drawing after a letter}, and the codes that stand for a letter or mark."""
+    after_letters = {r.code for r in rows if r.unicode and r.kind != "LB"
+                     and unicodedata.category(r.unicode[-1])[0] in "LM" or r.unicode.endswith(ZWNJ)}
+    pre = [r for r in rows if r.kind in nq_table.PRE_KINDS and not r.same_as]
+    medial = {}
+    texts = [(r.carrier or KA) * 2 + r.unicode for r in pre]
+    for row, glyphs in zip(pre, shape(texts)):
+        sign = glyphs[1:2]
+        if len(glyphs) == 3 and not same_drawing(plan_of(sign), plans[row.code]):
+            medial[row.code] = plan_of(sign)
+    return medial, after_letters
 
 
 SUBTABLE_BYTES = 60000
@@ -421,32 +540,117 @@ def build_gsub(joins, glyph_of_code, glyph_of_plan, glyph_ids):
             front.setdefault(glyphs[0], []).append(
                 ((0, -len(glyphs), [glyph_ids[g] for g in glyphs]),
                  chain_rule([], glyphs[1:], group_index[glyphs[1]])))
-    for first, rules in front.items():
-        rules.sort(key=lambda item: item[0])
-        rules_by_first[first] = [rule for _, rule in rules] + rules_by_first.get(first, [])
-    # Glyph-keyed subtables: a glyph that starts no joined sequence costs a coverage test in
-    # each. Each holds what its 16-bit offsets reach.
-    subtables, firsts, size = [], [], 0
-    for first in sorted(rules_by_first, key=lambda g: glyph_ids[g]):
-        rules = rules_by_first[first]
-        cost = sum(16 + 2 * (len(r.Input) + len(r.LookAhead)) for r in rules) + 4
-        if firsts and size + cost > SUBTABLE_BYTES:
-            subtables.append(chain_subtable(firsts, rules_by_first, coverage))
-            firsts, size = [], 0
-        firsts.append(first)
-        size += cost
-    subtables.append(chain_subtable(firsts, rules_by_first, coverage))
+    # ি before what it reaches over: one single substitution lookup per hook drawn.
+    hook_lookups = {}
+    for sign, following, hook in joins.hooks or []:
+        index = hook_lookups.setdefault(glyph_of_plan[hook], len(hook_lookups))
+        glyphs = [glyph_of_code[c] for c in following]
+        front.setdefault(glyph_of_code[sign], []).append(
+            ((0, -len(glyphs), [glyph_ids[g] for g in glyphs]),
+             chain_rule([], glyphs, len(lookups) + index)))
+    for hook_glyph in hook_lookups:
+        single = ot.SingleSubst()
+        single.mapping = {glyph_of_code[sign]: hook_glyph for sign, _, hook in joins.hooks
+                          if glyph_of_plan[hook] == hook_glyph}
+        lookups.append(extension_lookup(1, [single]))
+    def packed(rules_of):
+        """Glyph-keyed chaining subtables for {first glyph: rules}, each within 16-bit offsets;
+        a glyph with more rules than one holds goes on in the next, which a shaper tries
+        when no rule of this one matched."""
+        subtables, chunk, size = [], {}, 0
+        for first in sorted(rules_of, key=lambda g: glyph_ids[g]):
+            for rule in rules_of[first]:
+                cost = 16 + 2 * (len(rule.Input) + len(rule.LookAhead))
+                if chunk and size + cost > SUBTABLE_BYTES:
+                    subtables.append(chain_subtable(list(chunk), chunk, coverage))
+                    chunk, size = {}, 0
+                if first not in chunk:
+                    size += 4
+                chunk.setdefault(first, []).append(rule)
+                size += cost
+        subtables.append(chain_subtable(list(chunk), chunk, coverage))
+        return subtables
+
+    # The rules that need more context than the next glyph (half rules, hooks, whole
+    # clusters ahead of them) sit in a lookup of their own for each first and next glyph,
+    # which the entry calls only where that next glyph follows: a shaper then tries them
+    # only there, not for every letter (trying them all made shaping forty times slower).
+    # Each such lookup ends in the ligatures of its pair, which it takes over.
+    def next_glyph(rule):
+        return rule.Input[0] if rule.Input else rule.LookAhead[0]
+
+    def dispatched_by_third(first, rules):
+        by_third, rest = {}, []
+        for rule in rules:
+            following = list(rule.Input) + list(rule.LookAhead)
+            if len(following) >= 2:
+                by_third.setdefault(following[1], []).append(rule)
+            else:
+                rest.append(rule)  # the pair's ligatures: last, in each lookup too
+        out = []
+        for third in sorted(by_third, key=lambda g: glyph_ids[g]):
+            out.append(chain_rule([], [hasanta_glyph, third], len(lookups)))
+            lookups.append(extension_lookup(6, packed({first: by_third[third] + rest})))
+        return out + rest
+
+    for first in sorted(front, key=lambda g: glyph_ids[g]):
+        by_next = {}
+        for key, rule in sorted(front[first], key=lambda item: item[0]):
+            by_next.setdefault(next_glyph(rule), []).append(rule)
+        plain = rules_by_first.get(first, [])
+        kept = []
+        for rule in plain:
+            if rule.LookAhead and rule.LookAhead[0] in by_next:
+                by_next[rule.LookAhead[0]].append(rule)  # the pair's ligatures, last
+            else:
+                kept.append(rule)
+        dispatch = []
+        for second in sorted(by_next, key=lambda g: glyph_ids[g]):
+            rules = by_next[second]
+            if second == hasanta_glyph:
+                # After a letter and its hasanta, a second dispatch on the letter after it:
+                # a cluster of two does not try every half rule of the letter.
+                rules = dispatched_by_third(first, rules)
+            dispatch.append(chain_rule([], [second], len(lookups)))
+            lookups.append(extension_lookup(6, packed({first: rules})))
+        rules_by_first[first] = dispatch + kept
+    subtables = packed(rules_by_first)
     entry = extension_lookup(6, subtables)
+    entry_lookups = [entry]
+    if joins.medial:
+        # After the joined forms: a pre-base sign after any glyph that stands for a letter or
+        # a mark (a joined shape or part of one included) takes its medial shape.
+        single = ot.SingleSubst()
+        single.mapping = {glyph_of_code[c]: glyph_of_plan[p] for c, p in joins.medial.items()}
+        context = ot.ChainContextSubst()
+        context.Format = 3
+        letters = {glyph_of_code[c] for c in joins.after_letters} | {
+            g for g in glyph_of_plan.values() if g not in glyph_of_code.values()}
+        letters -= {"space"}
+        context.BacktrackCoverage = [coverage(letters)]
+        context.BacktrackGlyphCount = 1
+        context.InputCoverage = [coverage(single.mapping)]
+        context.InputGlyphCount = 1
+        context.LookAheadCoverage = []
+        context.LookAheadGlyphCount = 0
+        record = ot.SubstLookupRecord()
+        record.SequenceIndex = 0
+        record.LookupListIndex = len(lookups) + 2  # after the entry and this lookup
+        context.SubstLookupRecord = [record]
+        context.SubstCount = 1
+        entry_lookups.append(extension_lookup(6, [context]))
+        entry_lookups.append(extension_lookup(1, [single]))
     entry_index = len(lookups)
-    lookups.append(entry)
+    lookups.extend(entry_lookups)
+    applied = list(range(entry_index, entry_index + min(2, len(entry_lookups))))
 
     def feature(tag):
         record = ot.FeatureRecord()
         record.FeatureTag = tag
         record.Feature = ot.Feature()
         record.Feature.FeatureParams = None
-        record.Feature.LookupListIndex = [entry_index]
-        record.Feature.LookupCount = 1
+        record.Feature.LookupListIndex = applied
+        record.Feature.LookupCount = len(applied)
         return record
 
     def script(tag):
