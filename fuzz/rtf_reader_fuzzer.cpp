@@ -1,6 +1,7 @@
 // libFuzzer harness for the RTF reader. Each input is read into a fresh document; what was
 // read is written and read again, which must succeed and give the same text.
 
+#include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 
 #include <QGuiApplication>
@@ -41,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray written = rtf::write(document);
     QTextDocument again;
     if (const auto error = rtf::read(written, again)) {
-        std::fprintf(stderr, "re-reading our own output failed: %s\n", qPrintable(error->toString()));
+        std::fprintf(stderr, "re-reading our own output failed: %s\n", qPrintable(rtf::failureText(*error)));
         std::abort();
     }
     const QString before = document.toRawText();

@@ -6,6 +6,9 @@
 #  2. Key press to repaint in a 4 MB and a 50 MB document: while the rest is still being
 #     laid out and in the middle once it is (NORVELIN_PROBE_TYPING).
 #  3. Pasting 10 MB of text into an empty document (NORVELIN_PROBE_PASTE_MB).
+#  4. Key press to repaint in a 10 MB and a 50 MB document while recovery copies are written
+#     (NORVELIN_PROBE_RECOVERY_COPY), against the copy written on the window's thread;
+#     `build/bin/bench_recovery_copy FILE` says where a copy's time goes.
 # Prints figures and ratios; it judges nothing.
 #
 #   benchmarks/bigdoc/bigdoc_bench.sh [build-dir] [runs]
@@ -30,6 +33,7 @@ source "$here/../lib/x_timing.sh"
 
 /usr/bin/python3 "$here/../batch/make_archive.py" --one "$scratch/big.rtf" 4
 /usr/bin/python3 "$here/../batch/make_archive.py" --one "$scratch/big50.rtf" 50
+/usr/bin/python3 "$here/../batch/make_archive.py" --one "$scratch/big10.rtf" 10
 
 echo
 echo "Opening big.rtf ($runs runs each, alternately):"
@@ -82,3 +86,11 @@ done
 echo
 echo "Pasting 10 MB of text into an empty document (target: under 1 s):"
 NORVELIN_PROBE_TYPING=10 NORVELIN_PROBE_PASTE_MB=10 "$norvelin" | grep -v "window shown\|laid out\|while laying out\|in the middle" | sed 's/^norvelin: /  /'
+
+echo
+echo "Key press to repaint while a recovery copy is written (target: no frame over 50 ms for it):"
+for doc in big10.rtf big50.rtf; do
+  echo "  $doc ($(du -m "$scratch/$doc" | cut -f1) MB):"
+  XDG_STATE_HOME=$scratch/state NORVELIN_PROBE_TYPING=30 NORVELIN_PROBE_RECOVERY_COPY=1 "$norvelin" "$scratch/$doc" \
+    | grep "in the middle\|recovery copy\|window's thread" | sed 's/^norvelin: /    /'
+done

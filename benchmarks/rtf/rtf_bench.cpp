@@ -7,6 +7,7 @@
 //   rtf_bench read|write|tokenize FILE [REPEATS]
 
 #include "nq/glyph_code.h"
+#include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 #include "rtf/tokenizer.h"
 
@@ -143,6 +144,43 @@ int generatePictures(const QString& path, int count, int side)
     return 0;
 }
 
+bool writeRtf(const QString& path, const QByteArray& rtf)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(rtf) != rtf.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// Shapes that once made reading grow with their square: COUNT distinct faces each with a
+// run, COUNT distinct undecodable pictures, or a link of COUNT backslashes.
+int generateSlowShape(const QString& shape, const QString& path, int count)
+{
+    QByteArray rtf("{\\rtf1");
+    if (shape == u"faces") {
+        QByteArray runs;
+        rtf.append("{\\fonttbl");
+        for (int i = 0; i < count; ++i) {
+            const QByteArray number = QByteArray::number(i);
+            rtf.append("{\\f" + number + " Face" + number + ";}");
+            runs.append("{\\f" + number + " w }");
+        }
+        rtf.append("}" + runs);
+    } else if (shape == u"undecodable") {
+        for (int i = 0; i < count; ++i)
+            rtf.append("{\\pict\\pngblip " + QByteArray::number(0x10000000 + i, 16) + "}");
+    } else {
+        rtf.append("{\\field{\\*\\fldinst HYPERLINK \"" + QByteArray(count, '\\') + "\"}{\\fldrslt x}}");
+    }
+    rtf.append("}");
+    if (!writeRtf(path, rtf))
+        return 1;
+    std::printf("generated %s: %.2f MB, %d %s\n", qPrintable(path), rtf.size() / 1048576.0, count, qPrintable(shape));
+    return 0;
+}
+
 template <typename Work>
 double medianSeconds(int repeats, Work work)
 {
@@ -178,8 +216,11 @@ int main(int argc, char* argv[])
         return generateParagraphs(args[1], args[2].toInt());
     if (args.size() >= 4 && args[0] == u"pictures")
         return generatePictures(args[1], args[2].toInt(), args[3].toInt());
+    if (args.size() >= 3 && (args[0] == u"faces" || args[0] == u"undecodable" || args[0] == u"backslashes"))
+        return generateSlowShape(args[0], args[1], args[2].toInt());
     if (args.size() < 2) {
-        std::fputs("usage: rtf_bench generate OUT.rtf MEGABYTES | read|write|tokenize FILE [REPEATS]\n", stderr);
+        std::fputs("usage: rtf_bench generate OUT.rtf MEGABYTES | paragraphs OUT.rtf COUNT | pictures OUT.rtf COUNT SIDE\n"
+                   "       | faces|undecodable|backslashes OUT.rtf COUNT | read|write|tokenize FILE [REPEATS]\n", stderr);
         return 2;
     }
     const QString mode = args[0];
@@ -213,7 +254,7 @@ int main(int argc, char* argv[])
             const double cpuStart = cpuSeconds();
             timer.start();
             if (const auto error = rtf::read(data, *document, &notes)) {
-                std::fprintf(stderr, "%s\n", qPrintable(error->toString()));
+                std::fprintf(stderr, "%s\n", qPrintable(rtf::failureText(*error)));
                 return 1;
             }
             reads.push_back(timer.nsecsElapsed() / 1e9);

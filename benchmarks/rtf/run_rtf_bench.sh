@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Speed and memory of the RTF codec on generated NQ documents (1 MB and 10 MB), and the
 # time LibreOffice and AbiWord take to convert the same files, as ratios; then the two
-# hostile shapes: a million one-letter paragraphs, and ten pictures that decode to 120 MB
-# each. Prints figures; judges nothing. A peer that is not installed is skipped.
+# hostile shapes: a million one-letter paragraphs, ten pictures that decode to 120 MB
+# each, and files of many distinct faces, undecodable pictures or a long link
+# instruction. Prints figures; judges nothing. A peer that is not installed is skipped.
 #   benchmarks/rtf/run_rtf_bench.sh [BUILD_DIR]        (default: build)
 set -euo pipefail
 build=${1:-build}
@@ -59,3 +60,11 @@ echo "== ten 5600 x 5600 PNGs (a picture bomb)"
 "$bench" read "$work/pictures.rtf" 1 2> /dev/null
 read -r ours ours_kb <<< "$(measure "$tool" "$work/pictures.rtf" "$work/pictures.txt")"
 printf "norvelin-rtf → txt (whole process)  %6.2f s  peak RSS %6.1f MB\n" "$ours" "$(awk -v k="$ours_kb" 'BEGIN{print k/1024}')"
+
+# Reading must grow with the file, not with the square of what it holds.
+for shape in "faces 25000" "faces 100000" "undecodable 20000" "undecodable 80000" "backslashes 20000000"; do
+  set -- $shape
+  echo "== $2 $1"
+  "$bench" "$1" "$work/$1.rtf" "$2" > /dev/null
+  "$bench" read "$work/$1.rtf" 3 2> /dev/null
+done

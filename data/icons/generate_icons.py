@@ -375,16 +375,21 @@ def inside(poly, x, y):
     return result
 
 
+# The window icon: a blue book drawn at a slant. Later shapes paint over earlier ones;
+# coordinates on a 32-unit grid.
+BOOK_SHAPES = [
+    ('back cover edge', (20, 50, 130), [(7, 6), (25, 2), (29, 24), (11, 29)]),
+    ('pages', (245, 242, 230), [(6, 8), (24, 4), (28, 25), (10, 29)]),
+    ('front cover', (45, 95, 200), [(4, 7), (22, 3), (26, 24), (8, 28)]),
+    ('spine', (20, 50, 130), [(4, 7), (7, 6.4), (11, 27.4), (8, 28)]),
+    ('title label', (250, 215, 90), [(12, 9), (20, 7.3), (20.6, 10.3), (12.6, 12)]),
+]
+
+
 def book(size):
-    """A blue book drawn at a slant: cover, page edges and spine, supersampled 4x."""
+    """The book as pixels, supersampled 4x."""
     unit = size / 32.0
-    shapes = [  # later shapes paint over earlier ones; coordinates on a 32-pixel grid
-        ((20, 50, 130), [(7, 6), (25, 2), (29, 24), (11, 29)]),          # back cover edge
-        ((245, 242, 230), [(6, 8), (24, 4), (28, 25), (10, 29)]),        # pages
-        ((45, 95, 200), [(4, 7), (22, 3), (26, 24), (8, 28)]),           # front cover
-        ((20, 50, 130), [(4, 7), (7, 6.4), (11, 27.4), (8, 28)]),        # spine
-        ((250, 215, 90), [(12, 9), (20, 7.3), (20.6, 10.3), (12.6, 12)]),  # title label
-    ]
+    shapes = [(colour, poly) for _, colour, poly in BOOK_SHAPES]
     samples = 4
     pixels = []
     for py in range(size):
@@ -410,6 +415,18 @@ def book(size):
     return pixels
 
 
+def book_svg():
+    """The same book as a scalable image, for desktops that draw icons at any size."""
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>',
+             '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">']
+    for name, colour, poly in BOOK_SHAPES:
+        points = ' '.join('%g,%g' % point for point in poly)
+        lines.append('  <!-- %s -->' % name)
+        lines.append('  <polygon fill="#%02x%02x%02x" points="%s"/>' % (*colour, points))
+    lines.append('</svg>')
+    return '\n'.join(lines) + '\n'
+
+
 def main():
     theme = os.path.join(HERE, 'norvelin')
     for name, art in ACTIONS.items():
@@ -417,6 +434,10 @@ def main():
     for size in (16, 32, 48):
         write_png(os.path.join(HERE, 'hicolor', '%dx%d' % (size, size), 'apps', 'norvelin.png'),
                   book(size))
+    scalable = os.path.join(HERE, 'hicolor', 'scalable', 'apps')
+    os.makedirs(scalable, exist_ok=True)
+    with open(os.path.join(scalable, 'norvelin.svg'), 'w', encoding='utf-8') as f:
+        f.write(book_svg())
 
 
 if __name__ == '__main__':

@@ -4,11 +4,13 @@ set -euo pipefail
 NORVELIN_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 NORVELIN_BUILD=${NORVELIN_BUILD:-$NORVELIN_ROOT/build}
 
-# What building needs (the NQ font is generated from Noto Sans Bengali at build time).
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-noto-core python3-fonttools libharfbuzz-bin fontconfig)
+# What building needs (the NQ font is generated from Noto Sans Bengali at build time, the
+# spelling dictionary from hunspell-bn's word list; the checker links libhunspell, the PDF
+# post-processor libqpdf).
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev libqpdf-dev pkgconf
+  fonts-noto-core python3-fonttools libharfbuzz-bin fontconfig hunspell-bn libhunspell-dev qt6-l10n-tools)
 # What running the editor needs beyond the build.
-RUN_PACKAGES=(qt6-qpa-plugins libqt6printsupport6)
+RUN_PACKAGES=(qt6-qpa-plugins libqt6printsupport6 libqpdf29 libhunspell-1.7-0 fonts-noto-core)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

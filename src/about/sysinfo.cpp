@@ -49,7 +49,7 @@ void StartSysInfo(const Registry& registry, Launcher& launcher, platform::Dialog
         program = programOnPath(launcher);
     if (!program.isEmpty() && launcher.start(program))
         return;
-    dialogs.message(parent, kSysInfoUnavailable, product::kName, platform::Buttons::Ok,
+    dialogs.message(parent, sysInfoUnavailableText(), product::kName, platform::Buttons::Ok,
                     platform::Icon::None);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The About box's "System Info..." button: find the system-information program and start it.
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class QWidget;
@@ -18,8 +19,10 @@ inline const QString kSysInfoFolderKey = QStringLiteral("SOFTWARE\\Microsoft\\Sh
 inline const QString kSysInfoFolderValue = QStringLiteral("MSINFO");
 inline const QString kSysInfoFileName = QStringLiteral("\\MSINFO32.EXE");
 
-inline const QString kSysInfoUnavailable =
-    QStringLiteral("System Information Is Unavailable At This Time");
+inline QString sysInfoUnavailableText()
+{
+    return QCoreApplication::translate("about", "System Information Is Unavailable At This Time");
+}
 
 // Linux programs that show the system's hardware and load, tried in this order when the
 // store names none: a hardware profiler first, then the desktops' system monitors.

@@ -3,6 +3,7 @@
 #include "product/product.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace app {
@@ -18,7 +19,8 @@ QString versionText()
 
 QString helpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "app",
         "Usage: norvelin [FILE]\n"
         "A word processor for writing Bengali in the NQ font.\n"
         "\n"
@@ -32,7 +34,7 @@ QString helpText()
 CommandLine usageError(const QString& what)
 {
     return {CommandLine::Action::UsageError, {},
-            QStringLiteral("norvelin: %1\nTry 'norvelin --help' for more information.\n").arg(what)};
+            QCoreApplication::translate("app", "norvelin: %1\nTry 'norvelin --help' for more information.\n").arg(what)};
 }
 
 } // namespace
@@ -63,7 +65,7 @@ CommandLine parseCommandLine(const QStringList& arguments)
         return {CommandLine::Action::Version, {}, versionText()};
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return usageError(QStringLiteral("one file at a time"));
+        return usageError(QCoreApplication::translate("app", "one file at a time"));
     if (files.isEmpty())
         return {};
     return {CommandLine::Action::Run, QFileInfo(files.first()).absoluteFilePath(), {}};

@@ -1,6 +1,6 @@
 #pragma once
-// CommonDialog1: the one dialog object behind the file, print and colour dialogs. Its
-// settings outlive each use; in particular FileName carries the last path chosen or
+// The one dialog object behind the file, print and colour dialogs. Its
+// settings outlive each use; in particular fileName carries the last path chosen or
 // assigned into the next file dialog.
 
 #include <QColor>
@@ -10,35 +10,33 @@ class QPrinter;
 class QWidget;
 namespace platform { class Dialogs; }
 
+namespace documents {
+
 class CommonDialog {
 public:
-    // Flags the commands set.
-    static constexpr int kHideReadOnly = 4;         // file dialogs
-    static constexpr int kPrintSelection = 1;       // print dialog: Selection preselected
-    static constexpr int kNoPageNumbers = 8;        // print dialog: page-range fields disabled
-    static constexpr int kReturnDc = 256;           // print dialog: hand back a printer
+    // Print dialog flags.
+    static constexpr int kPrintSelection = 1;       // Selection preselected
+    static constexpr int kNoPageNumbers = 8;        // page-range fields disabled
 
     CommonDialog(platform::Dialogs& dialogs, QWidget* owner);
 
-    QString FileName;
-    bool CancelError = false;
-    int Flags = 0;
-    QString Filter;
-    int FilterIndex = 0;
-    QColor Color = Qt::black;
+    QString fileName;
+    int printFlags = 0;
+    QString filter;
+    QColor color = Qt::black;
     // Where the last print of the run went, offered by the next print dialog: a printer by
-    // name, or (PrinterName empty) the file named here.
-    QString PrinterName;
-    QString PrintFileName;
+    // name, or (printerName empty) the file named here.
+    QString printerName;
+    QString printFileName;
 
-    // Each returns true on OK and false when the user cancelled. On OK, ShowOpen and
-    // ShowSave leave the chosen path in FileName and ShowColor the colour in Color.
-    bool ShowOpen();
-    bool ShowSave();
-    bool ShowColor();
-    // Shows the print dialog for `printer` with the current Flags; on OK tells whether
+    // Each returns true on OK and false when the user cancelled. On OK, showOpen and
+    // showSave leave the chosen path in fileName and showColor the colour in color.
+    bool showOpen();
+    bool showSave();
+    bool showColor();
+    // Shows the print dialog for `printer` with the current printFlags; on OK tells whether
     // the user chose to print the selection only.
-    bool ShowPrinter(QPrinter& printer, bool& printSelection);
+    bool showPrinter(QPrinter& printer, bool& printSelection);
 
     platform::Dialogs& dialogs() const { return dialogs_; }
     QWidget* owner() const { return owner_; }
@@ -47,3 +45,5 @@ private:
     platform::Dialogs& dialogs_;
     QWidget* owner_;
 };
+
+} // namespace documents

@@ -1,13 +1,15 @@
 #include "documents/file_commands.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_dialog_settings.h"
 #include "documents/file_messages.h"
 #include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
 
 #include <QFileInfo>
+
+namespace documents {
 
 using platform::Answer;
 using platform::Buttons;
@@ -30,104 +32,105 @@ bool replacesAnotherFile(const QString& chosen, const QString& ownPath)
 
 } // namespace
 
-FileCommands::FileCommands(RichTextBox& editor, DocumentState& state, CommonDialog& dialog,
-                           QWidget* window)
-    : editor_(editor), state_(state), dialog_(dialog), window_(window)
+FileCommands::FileCommands(editor::RichTextBox& editor, documents::Document& document,
+                           CommonDialog& dialog, QWidget* window)
+    : editor_(editor), document_(document), dialog_(dialog), window_(window)
 {
 }
 
-void FileCommands::new_Click()
+void FileCommands::newDocument()
 {
-    if (state_.isChanged()) {
+    if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
-            window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
+            window_, documents::saveChangesText(), documents::saveChangesTitle(), Buttons::YesNo,
             Icon::Question);
         // Emptying the editor after a Save that did not happen, or after the question was
         // dismissed, would lose the document.
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !saveDocument()))
             return;
     }
-    editor_.clearContent();
-    state_.docpath.clear();
-    // Only now: emptying the editor reports a selection change.
-    state_.docstate = DocumentState::kSettled;
-    state_.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
+    document_.startNew();
+    diskCheck_.forget();
     settled();
 }
 
-void FileCommands::open_Click()
+void FileCommands::openDocument()
 {
-    if (state_.isChanged()) {
+    if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
-            window_, documents::kOpenSaveText, documents::kOpenSaveTitle, Buttons::YesNo,
+            window_, documents::openSaveText(), documents::openSaveTitle(), Buttons::YesNo,
             Icon::Question);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !saveDocument()))
             return;
-        // Settled on either answer, before the dialog: a cancelled Open still counts as asked.
-        state_.docstate = DocumentState::kSettled;
+        // Before the dialog: a cancelled Open still counts as asked.
+        document_.markAsked();
     }
     documents::prepareFileDialog(dialog_);
-    if (!dialog_.ShowOpen())
+    if (!dialog_.showOpen())
         return;
-    openPath(dialog_.FileName);
+    openPath(dialog_.fileName);
 }
 
 void FileCommands::openPath(const QString& path)
 {
     // As after the dialog: the next save dialog starts from this file.
-    dialog_.FileName = path;
+    dialog_.fileName = path;
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
-    QStringList notices;
-    if (const auto error = editor_.LoadFile(path, &notices)) {
-        warn(documents::openFailedText(path, *error));
+    rtf::ReadNotes notes;
+    const auto before = files::identityOf(path);
+    if (const auto error = editor_.loadFile(path, &notes)) {
+        // A read the user cancelled leaves the document as it was, with nothing to tell.
+        if (error->kind != rtf::FailureKind::Cancelled)
+            warn(documents::openFailedText(*error));
         return;
     }
-    state_.docpath = path;
-    state_.setCaption(DocumentState::kOpenTitle + state_.docpath);
+    diskCheck_.remember(path, before);
+    document_.opened(path);
     settled();
     // Told once, with the document already in the window behind the box.
-    if (!notices.isEmpty())
-        warn(notices.join(u'\n'));
+    if (!notes.isEmpty())
+        warn(documents::openNoticeText(path, notes));
 }
 
-bool FileCommands::save_Click()
+bool FileCommands::saveDocument()
 {
-    QString path = state_.docpath;
+    QString path = document_.path();
     if (path.isEmpty()) {
         path = askSavePath();
         if (path.isEmpty())
             return false;
     }
-    dialog_.FileName = path;
+    path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
+    if (path.isEmpty())
+        return false;
+    dialog_.fileName = path;
     if (!write(path))
         return false;
-    state_.docpath = path;
-    state_.setCaption(DocumentState::kSaveTitle + state_.docpath);
-    state_.docstate = DocumentState::kSettled;
+    document_.saved(path);
     settled();
     return true;
 }
 
-void FileCommands::saveas_Click()
+void FileCommands::saveDocumentAs()
 {
-    const QString path = askSavePath();
+    QString path = askSavePath();
+    if (!path.isEmpty())
+        path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
     if (path.isEmpty() || !write(path))
         return;
-    state_.docpath = path;
-    state_.setCaption(DocumentState::kTitle + state_.docpath);
-    state_.docstate = DocumentState::kSettled;
+    document_.savedAs(path);
     settled();
 }
 
-bool FileCommands::exit_Click()
+bool FileCommands::exitProgram()
 {
-    switch (dialog_.dialogs().message(window_, documents::kSaveChangesText,
-                                      documents::kSaveChangesTitle, Buttons::YesNoCancel,
+    switch (dialog_.dialogs().message(window_, documents::saveChangesText(),
+                                      documents::saveChangesTitle(), Buttons::YesNoCancel,
                                       Icon::Question)) {
     case Answer::Yes:
         // A Save that did not happen keeps the program, and the document, open.
-        return save_Click();
+        return saveDocument();
     case Answer::No:
         return true;
     default:
@@ -135,13 +138,13 @@ bool FileCommands::exit_Click()
     }
 }
 
-bool FileCommands::Form_QueryUnload()
+bool FileCommands::queryClose()
 {
     const Answer answer = dialog_.dialogs().message(
-        window_, documents::kSaveChangesText, documents::kSaveChangesTitle, Buttons::YesNo,
+        window_, documents::saveChangesText(), documents::saveChangesTitle(), Buttons::YesNo,
         Icon::Question);
     switch (answer) {
-    case Answer::Yes: return save_Click();
+    case Answer::Yes: return saveDocument();
     case Answer::No: return true;
     default: return false; // dismissed: the window stays, and the document with it
     }
@@ -150,10 +153,10 @@ bool FileCommands::Form_QueryUnload()
 QString FileCommands::askSavePath()
 {
     documents::prepareFileDialog(dialog_);
-    if (!dialog_.ShowSave())
+    if (!dialog_.showSave())
         return {};
-    const QString path = dialog_.FileName;
-    if (replacesAnotherFile(path, state_.docpath)) {
+    const QString path = dialog_.fileName;
+    if (replacesAnotherFile(path, document_.path())) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::replaceQuestionText(path), documents::kNoticeTitle,
             Buttons::YesNo, Icon::Warning);
@@ -165,10 +168,15 @@ QString FileCommands::askSavePath()
 
 bool FileCommands::write(const QString& path)
 {
-    if (const auto error = editor_.SaveFile(path)) {
-        warn(documents::saveFailedText(path, *error));
+    rtf::WriteNotes notes;
+    if (const auto error = editor_.saveFile(path, &notes)) {
+        warn(documents::saveFailedText(*error));
         return false;
     }
+    // Saved without what could not be written: the user hears which part is missing.
+    if (!notes.isEmpty())
+        warn(documents::saveNoticeText(path, notes));
+    diskCheck_.remember(path);
     return true;
 }
 
@@ -182,3 +190,5 @@ void FileCommands::warn(const QString& text)
 {
     dialog_.dialogs().message(window_, text, documents::kNoticeTitle, Buttons::Ok, Icon::Warning);
 }
+
+} // namespace documents

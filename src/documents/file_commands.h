@@ -1,30 +1,35 @@
 #pragma once
-// New, Open, Save and Save As, and the save prompts on leaving the program. Each keeps the
-// document state (docstate, docpath, caption) as the commands have always kept it, except
+// New, Open, Save and Save As, and the save prompts on leaving the program. Each moves the
+// document through its transitions as the commands have always moved it, except
 // where that would lose work: a Save that is cancelled or fails stops the command that ran
 // it, and files that cannot be read or written are reported.
+
+#include "documents/disk_change_check.h"
 
 #include <QString>
 #include <functional>
 
-class CommonDialog;
-class DocumentState;
-class RichTextBox;
+namespace documents { class CommonDialog; }
+namespace documents { class Document; }
+namespace editor { class RichTextBox; }
 class QWidget;
+
+namespace documents {
 
 class FileCommands {
 public:
-    FileCommands(RichTextBox& editor, DocumentState& state, CommonDialog& dialog, QWidget* window);
+    FileCommands(editor::RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
+                 QWidget* window);
 
-    void new_Click();
-    void open_Click();
+    void newDocument();
+    void openDocument();
     // Open's work after its dialog: loads `path`, or warns and leaves the document as it was.
     // The command line's file takes this road too.
     void openPath(const QString& path);
-    bool save_Click();       // true when the document was written
-    void saveas_Click();
-    bool exit_Click();       // true when the program must end now, with no closing prompt
-    bool Form_QueryUnload(); // true when the window may close
+    bool saveDocument();       // true when the document was written
+    void saveDocumentAs();
+    bool exitProgram();       // true when the program must end now, with no closing prompt
+    bool queryClose();       // true when the window may close
 
     // Called whenever the document reaches a file or is replaced on purpose (a Save or
     // Save As that wrote it, New, a successful Open): no unsaved change is left to guard.
@@ -39,9 +44,12 @@ private:
     void warn(const QString& text);
     void settled();
 
-    RichTextBox& editor_;
-    DocumentState& state_;
+    editor::RichTextBox& editor_;
+    documents::Document& document_;
     CommonDialog& dialog_;
     QWidget* window_;
     std::function<void()> settled_;
+    documents::DiskChangeCheck diskCheck_;
 };
+
+} // namespace documents

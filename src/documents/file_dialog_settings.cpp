@@ -4,12 +4,9 @@
 
 namespace documents {
 
-void prepareFileDialog(CommonDialog& dialog)
+void prepareFileDialog(documents::CommonDialog& dialog)
 {
-    dialog.CancelError = true;
-    dialog.Flags = CommonDialog::kHideReadOnly;
-    dialog.Filter = kRtfFilter;
-    dialog.FilterIndex = kRtfFilterIndex;
+    dialog.filter = rtfFilter();
 }
 
 } // namespace documents

@@ -64,7 +64,7 @@ bool insertMimeData(QTextCursor& cursor, const QMimeData* source, bool richText)
             nqtext::insertUnicodeAsNq(cursor, text);
         } else {
             text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-            cursor.insertText(text);
+            cursor.insertText(nqtext::heldText(text, cursor.charFormat(), *cursor.document()));
         }
     }
     cursor.endEditBlock();

@@ -1,28 +1,36 @@
 #include "editor/rich_text_box.h"
 
+#include "editor/background_load.h"
+#include "editor/bengali_input.h"
 #include "editor/clipboard.h"
 #include "nq/glyph_code.h"
+#include "nqtext/nq_runs.h"
 #include "platform/window_shortcuts.h"
+#include "rtf/kept_groups.h"
 #include "rtf/rtf.h"
 
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QTextList>
 #include <QTimer>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+namespace editor {
+
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
     setFont(QFont(QStringLiteral("Times New Roman"), 18));
     setAcceptRichText(true);
-    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChange);
-    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChange);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitCaretOrSelectionMoved);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitCaretOrSelectionMoved);
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::rememberTextFormat);
     watchEmptying();
     watchDocument(document());
@@ -109,13 +117,13 @@ void RichTextBox::checkLayoutAfterEdit()
     });
 }
 
-void RichTextBox::emitSelChange()
+void RichTextBox::emitCaretOrSelectionMoved()
 {
     if (!loading_)
-        emit SelChange();
+        emit caretOrSelectionMoved();
 }
 
-QString RichTextBox::SelText() const
+QString RichTextBox::selectionText() const
 {
     QString text = textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
@@ -123,14 +131,14 @@ QString RichTextBox::SelText() const
     return text;
 }
 
-void RichTextBox::setSelText(const QString& text)
+void RichTextBox::replaceSelection(const QString& text)
 {
     QTextCursor cursor = textCursor();
     cursor.insertText(text);
     setTextCursor(cursor);
 }
 
-int RichTextBox::SelLength() const
+int RichTextBox::selectionLength() const
 {
     const QTextCursor cursor = textCursor();
     return cursor.selectionEnd() - cursor.selectionStart();
@@ -158,79 +166,81 @@ bool RichTextBox::allSelected(const std::function<bool(const QTextCharFormat&)>&
     return true;
 }
 
-bool RichTextBox::SelBold() const
+bool RichTextBox::selectionBold() const
 {
     return allSelected([](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
 }
 
-bool RichTextBox::SelItalic() const
+bool RichTextBox::selectionItalic() const
 {
     return allSelected([](const QTextCharFormat& f) { return f.fontItalic(); });
 }
 
-bool RichTextBox::SelUnderline() const
+bool RichTextBox::selectionUnderline() const
 {
     return allSelected([](const QTextCharFormat& f) { return f.fontUnderline(); });
 }
 
-void RichTextBox::setSelBold(bool on)
+void RichTextBox::setSelectionBold(bool on)
 {
     QTextCharFormat format;
     format.setFontWeight(on ? QFont::Bold : QFont::Normal);
     mergeCurrentCharFormat(format);
 }
 
-void RichTextBox::setSelItalic(bool on)
+void RichTextBox::setSelectionItalic(bool on)
 {
     QTextCharFormat format;
     format.setFontItalic(on);
     mergeCurrentCharFormat(format);
 }
 
-void RichTextBox::setSelUnderline(bool on)
+void RichTextBox::setSelectionUnderline(bool on)
 {
     QTextCharFormat format;
     format.setFontUnderline(on);
     mergeCurrentCharFormat(format);
 }
 
-int RichTextBox::SelAlignment() const
+Qt::Alignment RichTextBox::selectionAlignment() const
 {
     const Qt::Alignment a = alignment() & Qt::AlignHorizontal_Mask;
     if (a & Qt::AlignRight)
-        return 1;
+        return Qt::AlignRight;
     if (a & Qt::AlignHCenter)
-        return 2;
-    return 0;
+        return Qt::AlignHCenter;
+    return Qt::AlignLeft;
 }
 
-void RichTextBox::setSelAlignment(int value)
+void RichTextBox::setSelectionAlignment(Qt::Alignment alignment)
 {
-    switch (value) {
-    case 1: setAlignment(Qt::AlignRight | Qt::AlignAbsolute); break;
-    case 2: setAlignment(Qt::AlignHCenter); break;
-    default: setAlignment(Qt::AlignLeft | Qt::AlignAbsolute); break;
-    }
+    // Left and right stay on their side whatever the text's direction.
+    if (alignment & Qt::AlignRight)
+        setAlignment(Qt::AlignRight | Qt::AlignAbsolute);
+    else if (alignment & Qt::AlignHCenter)
+        setAlignment(Qt::AlignHCenter);
+    else
+        setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
 }
 
-QColor RichTextBox::SelColor() const
+QColor RichTextBox::selectionColor() const
 {
     return textColor();
 }
 
-void RichTextBox::setSelColor(const QColor& color)
+void RichTextBox::setSelectionColor(const QColor& color)
 {
     setTextColor(color);
 }
 
-void RichTextBox::setSelFontName(const QString& family)
+void RichTextBox::setSelectionFamily(const QString& family)
 {
     QTextCharFormat format;
     format.setFontFamilies({family});
     mergeCurrentCharFormat(format);
 }
 
-void RichTextBox::setSelFontSize(double points)
+void RichTextBox::setSelectionPointSize(double points)
 {
     if (points <= 0)
         return;
@@ -239,20 +249,24 @@ void RichTextBox::setSelFontSize(double points)
     mergeCurrentCharFormat(format);
 }
 
-std::optional<QString> RichTextBox::LoadFile(const QString& path, QStringList* notices)
+std::optional<rtf::Failure> RichTextBox::loadFile(const QString& path, rtf::ReadNotes* notes)
 {
-    auto* loaded = new QTextDocument(this);
-    loaded->setDefaultFont(font());
-    if (auto error = rtf::loadFile(path, *loaded, notices)) {
-        delete loaded;
-        return error;
-    }
+    editing::LoadResult read = editing::loadInBackground(path, font(), window(), progressDelayMs_);
+    if (read.failure)
+        return read.failure;
+    if (notes)
+        *notes = read.notes;
+    QTextDocument* loaded = read.document.release();
+    loaded->setParent(this);
     // setDocument() deletes the document the control made for itself, so the old one is
     // watched rather than kept as a plain pointer; one that an earlier load gave it is ours.
     QPointer<QTextDocument> old = document();
     const bool ours = old && old->parent() == this;
     loading_ = true;
     watchDocument(loaded);
+    // Extra selections hold cursors into the old document, which goes now; Qt would read
+    // them on the next change of selections.
+    setExtraSelections({});
     setDocument(loaded);
     moveCursor(QTextCursor::Start);
     loading_ = false;
@@ -264,9 +278,9 @@ std::optional<QString> RichTextBox::LoadFile(const QString& path, QStringList* n
     return std::nullopt;
 }
 
-std::optional<QString> RichTextBox::SaveFile(const QString& path) const
+std::optional<rtf::Failure> RichTextBox::saveFile(const QString& path, rtf::WriteNotes* notes) const
 {
-    return rtf::saveFile(path, *document());
+    return rtf::saveFile(path, *document(), notes);
 }
 
 void RichTextBox::clearContent()
@@ -274,9 +288,28 @@ void RichTextBox::clearContent()
     // Like deleting everything: the text typed next keeps the format at the caret.
     const QTextCharFormat typing = currentCharFormat();
     clear();
+    rtf::forgetFileSettings(*document());
     QTextCursor(document()).setBlockCharFormat(typing);
     document()->clearUndoRedoStacks();
     setCurrentCharFormat(typing);
+}
+
+void RichTextBox::deleteBackward()
+{
+    if (isReadOnly())
+        return;
+    QTextCursor cursor = textCursor();
+    QTextBlockFormat blockFormat = cursor.blockFormat();
+    if (QTextList* list = cursor.currentList(); list && cursor.atBlockStart() && !cursor.hasSelection()) {
+        list->remove(cursor.block());
+    } else if (cursor.atBlockStart() && blockFormat.indent() > 0) {
+        blockFormat.setIndent(blockFormat.indent() - 1);
+        cursor.setBlockFormat(blockFormat);
+    } else {
+        cursor.deletePreviousChar();
+    }
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }
 
 std::unique_ptr<QTextDocument> RichTextBox::printableCopy() const
@@ -304,16 +337,25 @@ bool RichTextBox::event(QEvent* e)
 
 void RichTextBox::keyPressEvent(QKeyEvent* e)
 {
+    if (!isReadOnly() && bengali_input::typesBengali(*e)) {
+        QTextCursor cursor = textCursor();
+        bengali_input::typeKey(cursor, *e);
+        setTextCursor(cursor);
+        ensureCursorVisible();
+        e->accept();
+        return;
+    }
     const QString text = e->text();
     const bool typed = text.size() == 1 && text[0].isPrint()
         && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (typed && !isReadOnly()) {
         if (const auto code = nq::toCode(text[0])) {
             int keyAscii = *code;
-            emit KeyPress(keyAscii);
+            emit characterTyped(keyAscii);
             if (keyAscii > 0 && keyAscii <= 0xFF) {
                 QTextCursor cursor = textCursor();
-                cursor.insertText(QString(nq::toChar(static_cast<unsigned char>(keyAscii))));
+                cursor.insertText(QString(nqtext::typedCharacter(static_cast<unsigned char>(keyAscii),
+                                                                 cursor.charFormat(), *document())));
                 setTextCursor(cursor);
                 ensureCursorVisible();
             }
@@ -324,25 +366,32 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
     QTextEdit::keyPressEvent(e);
 }
 
-void RichTextBox::emitMouseDown(QMouseEvent* e)
+void RichTextBox::inputMethodEvent(QInputMethodEvent* e)
 {
-    int button = 0;
-    switch (e->button()) {
-    case Qt::LeftButton: button = 1; break;
-    case Qt::RightButton: button = 2; break;
-    case Qt::MiddleButton: button = 4; break;
-    default: break;
+    if (isReadOnly() || !bengali_input::commitsBengali(*e)) {
+        QTextEdit::inputMethodEvent(e);
+        return;
     }
-    int shift = 0;
-    if (e->modifiers() & Qt::ShiftModifier) shift |= 1;
-    if (e->modifiers() & Qt::ControlModifier) shift |= 2;
-    if (e->modifiers() & Qt::AltModifier) shift |= 4;
-    emit MouseDown(button, shift, e->position().x(), e->position().y());
+    // The preedit is put back after the commit, at the caret where the commit left it.
+    if (QTextLayout* layout = textCursor().block().layout())
+        layout->setPreeditArea(-1, QString());
+    QTextCursor cursor = textCursor();
+    bengali_input::commit(cursor, *e);
+    setTextCursor(cursor);
+    QInputMethodEvent composing(e->preeditString(), e->attributes());
+    QTextEdit::inputMethodEvent(&composing);
+    ensureCursorVisible();
+    e->accept();
+}
+
+void RichTextBox::emitMouseButtonPressed(QMouseEvent* e)
+{
+    emit mouseButtonPressed(e->button(), e->modifiers(), e->position());
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* e)
 {
-    emitMouseDown(e);
+    emitMouseButtonPressed(e);
     // The right button is Backspace here: it neither moves the caret nor opens a menu.
     if (e->button() == Qt::RightButton) {
         e->accept();
@@ -355,7 +404,7 @@ void RichTextBox::mouseDoubleClickEvent(QMouseEvent* e)
 {
     // Qt delivers the second press of a double click as this event alone: it is a press
     // all the same, so that two quick right presses are two Backspaces.
-    emitMouseDown(e);
+    emitMouseButtonPressed(e);
     if (e->button() == Qt::RightButton) {
         e->accept();
         return;
@@ -394,3 +443,5 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
     setTextCursor(cursor);
     ensureCursorVisible();
 }
+
+} // namespace editor

@@ -6,27 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace entry {
+
 namespace {
 
 constexpr Qt::ItemFlags kCellFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-
-Qt::Alignment toQtAlignment(int value)
-{
-    if (value < 0 || value > 8)
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    static constexpr Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
-    static constexpr Qt::Alignment vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    return horizontal[value / 3] | vertical[value % 3];
-}
-
-int fromQtAlignment(Qt::Alignment a)
-{
-    const int h = a & Qt::AlignHCenter ? 1 : a & Qt::AlignRight ? 2 : 0;
-    const int v = a & Qt::AlignTop ? 0 : a & Qt::AlignBottom ? 2 : 1;
-    if (h == 0 && v == 1 && !(a & Qt::AlignLeft))
-        return 9;
-    return h * 3 + v;
-}
 
 } // namespace
 
@@ -45,12 +29,12 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false);
     setWordWrap(false);
-    setRows(2);
-    setCols(2);
+    setRowTotal(2);
+    setColumnTotal(2);
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
         row_ = row;
         col_ = col;
-        emit Click();
+        emit cellChosen();
     });
     // Qt turns a quick second press on the same cell into a double click and reports no
     // click for it.
@@ -59,7 +43,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
             return;
         row_ = index.row();
         col_ = index.column();
-        emit Click();
+        emit cellChosen();
     });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
         if (row >= 0 && col >= 0) {
@@ -69,29 +53,29 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     });
 }
 
-void FlexGrid::setRows(int rows)
+void FlexGrid::setRowTotal(int rows)
 {
     setRowCount(std::max(rows, 0));
     row_ = std::min(row_, std::max(rows - 1, 0));
 }
 
-void FlexGrid::setCols(int cols)
+void FlexGrid::setColumnTotal(int cols)
 {
     setColumnCount(std::max(cols, 0));
     col_ = std::min(col_, std::max(cols - 1, 0));
 }
 
-int FlexGrid::Row() const
+int FlexGrid::currentCellRow() const
 {
     return row_;
 }
 
-int FlexGrid::Col() const
+int FlexGrid::currentCellColumn() const
 {
     return col_;
 }
 
-void FlexGrid::setRow(int row)
+void FlexGrid::setCurrentCellRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
@@ -99,7 +83,7 @@ void FlexGrid::setRow(int row)
     setCurrentCell(row_, col_);
 }
 
-void FlexGrid::setCol(int col)
+void FlexGrid::setCurrentCellColumn(int col)
 {
     if (col < 0 || col >= columnCount())
         return;
@@ -113,40 +97,40 @@ QTableWidgetItem* FlexGrid::currentItemOrNew()
     if (!cell) {
         cell = new QTableWidgetItem;
         cell->setFlags(kCellFlags);
-        cell->setTextAlignment(toQtAlignment(9));
+        cell->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         setItem(row_, col_, cell);
     }
     return cell;
 }
 
-QString FlexGrid::Text() const
+QString FlexGrid::cellText() const
 {
     return textAt(row_, col_);
 }
 
-void FlexGrid::setText(const QString& text)
+void FlexGrid::setCellText(const QString& text)
 {
     currentItemOrNew()->setText(text);
 }
 
-QColor FlexGrid::CellBackColor() const
+QColor FlexGrid::cellBackground() const
 {
     return backColorAt(row_, col_);
 }
 
-void FlexGrid::setCellBackColor(const QColor& color)
+void FlexGrid::setCellBackground(const QColor& color)
 {
     currentItemOrNew()->setBackground(color);
 }
 
-int FlexGrid::CellAlignment() const
+Qt::Alignment FlexGrid::cellAlignment() const
 {
-    return fromQtAlignment(alignmentAt(row_, col_));
+    return alignmentAt(row_, col_);
 }
 
-void FlexGrid::setCellAlignment(int alignment)
+void FlexGrid::setCellAlignment(Qt::Alignment alignment)
 {
-    currentItemOrNew()->setTextAlignment(toQtAlignment(alignment));
+    currentItemOrNew()->setTextAlignment(alignment);
 }
 
 QString FlexGrid::textAt(int row, int col) const
@@ -165,25 +149,26 @@ QColor FlexGrid::backColorAt(int row, int col) const
 Qt::Alignment FlexGrid::alignmentAt(int row, int col) const
 {
     const QTableWidgetItem* cell = item(row, col);
-    return cell ? Qt::Alignment(cell->textAlignment()) : toQtAlignment(9);
+    // A cell never set: text at the left, centred vertically.
+    return cell ? Qt::Alignment(cell->textAlignment()) : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-double FlexGrid::ColWidth(int col) const
+double FlexGrid::columnWidthTwips(int col) const
 {
     return platform::pixelsToTwips(columnWidth(col));
 }
 
-void FlexGrid::setColWidth(int col, double twips)
+void FlexGrid::setColumnWidthTwips(int col, double twips)
 {
     setColumnWidth(col, platform::twipsToPixels(twips));
 }
 
-double FlexGrid::RowHeight(int row) const
+double FlexGrid::rowHeightTwips(int row) const
 {
     return platform::pixelsToTwips(rowHeight(row));
 }
 
-void FlexGrid::setRowHeight(int row, double twips)
+void FlexGrid::setRowHeightTwips(int row, double twips)
 {
     QTableWidget::setRowHeight(row, platform::twipsToPixels(twips));
 }
@@ -225,3 +210,5 @@ void FlexGrid::paintEvent(QPaintEvent* event)
     painter.end();
     QTableWidget::paintEvent(event);
 }
+
+} // namespace entry

@@ -1,6 +1,8 @@
 #pragma once
 // How typed characters and mouse buttons in the editor become glyph codes and edits.
 
+#include <Qt>
+
 namespace entry {
 
 // The code the editor inserts for a typed character code: C and D give 162 and 163,
@@ -14,13 +16,10 @@ constexpr int mapTypedKey(int keyAscii)
     }
 }
 
-// Button numbers of the editor's MouseDown: 1 left, 2 right, 4 middle.
-constexpr int kRightButton = 2;
-
 // The right button is a Backspace key for the mouse hand, whatever modifier is held.
-constexpr bool buttonSendsBackspace(int button)
+constexpr bool buttonDeletesBackward(Qt::MouseButton button)
 {
-    return button == kRightButton;
+    return button == Qt::RightButton;
 }
 
 } // namespace entry

@@ -3,7 +3,6 @@
 #include "editor/rich_text_box.h"
 #include "entry/palette.h"
 #include "nq/glyph_code.h"
-#include "platform/key_queue.h"
 
 namespace entry {
 namespace {
@@ -31,15 +30,12 @@ PaletteInsertion insertionFor(const QString& cellText)
         if (!code || *code != kLineBreakCode)
             return {trimmed, false};
     }
-    return {QStringLiteral("\n\r"), true};
+    return {QStringLiteral("\n"), true};
 }
 
-void insertFromPalette(const QString& cellText, RichTextBox& editor)
+void insertFromPalette(const QString& cellText, editor::RichTextBox& editor)
 {
-    const PaletteInsertion insertion = insertionFor(cellText);
-    if (insertion.lineBreak)
-        platform::queueBackspace();
-    editor.setSelText(insertion.text);
+    editor.replaceSelection(insertionFor(cellText).text);
     editor.setFocus(Qt::OtherFocusReason);
 }
 

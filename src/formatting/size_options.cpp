@@ -17,6 +17,11 @@ QStringList sizeListEntries()
     return entries;
 }
 
+int initialSizeIndex()
+{
+    return int(sizeListEntries().indexOf(QString::number(kInitialTextPoints)));
+}
+
 QString withoutFoundry(const QString& family)
 {
     // Qt tells same-named families of different foundries apart as "Name [Foundry]";
@@ -49,7 +54,7 @@ QString fontListText(const QStringList& families)
         if (withoutFoundry(family) == nq::kFace)
             return nq::kFace;
     }
-    return kFontListDesignText;
+    return kFontListPlaceholderText;
 }
 
 double pointsFromSizeText(const QString& text)
@@ -61,13 +66,7 @@ double pointsFromSizeText(const QString& text)
 
 double paletteFontSizeForOption(int option)
 {
-    switch (option) {
-    case 1: return 13;
-    case 2: return 15;
-    case 3: return 16;
-    case 4: return 17;
-    default: return 0;
-    }
+    return option >= 1 && option <= int(kPaletteFontSizes.size()) ? kPaletteFontSizes[option - 1] : 0;
 }
 
 QPointF optionsPanelPosition(const QSizeF& screenTwips, const QSizeF& panelTwips)

@@ -3,25 +3,36 @@
 #include "documents/common_dialog.h"
 #include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
-#include "platform/key_queue.h"
 
 #include <utility>
 
-const QString ToolbarCommands::kGotoWordText = QStringLiteral(
-    "This Version doesn't have this feature.\n\rSave the file and open it under Microsoft Wrod "
-    "for further edit");
-const QString ToolbarCommands::kGotoWordTitle = QString();
-const QString ToolbarCommands::kHelpText = QStringLiteral("You do not need any help. Do you??");
-const QString ToolbarCommands::kHelpTitle = QStringLiteral("Help ");
+namespace formatting {
 
-namespace {
-// Paragraph alignment values of the editing control.
-constexpr int kAlignLeft = 0;
-constexpr int kAlignRight = 1;
-constexpr int kAlignCenter = 2;
-} // namespace
+QString ToolbarCommands::gotoWordText()
+{
+    return QCoreApplication::translate(
+        "ToolbarCommands",
+        "This Version doesn't have this feature.\n\rSave the file and open it under Microsoft Wrod "
+        "for further edit");
+}
 
-ToolbarCommands::ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
+QString ToolbarCommands::gotoWordTitle()
+{
+    return QString();
+}
+
+QString ToolbarCommands::helpText()
+{
+    return QCoreApplication::translate("ToolbarCommands", "You do not need any help. Do you??");
+}
+
+QString ToolbarCommands::helpTitle()
+{
+    //: The message box's title; the blank after the word is kept.
+    return QCoreApplication::translate("ToolbarCommands", "Help ");
+}
+
+ToolbarCommands::ToolbarCommands(editor::RichTextBox& editor, documents::CommonDialog& dialog, QWidget* window,
                                  ToolbarHandlers handlers)
     : editor_(editor), dialog_(dialog), window_(window), handlers_(std::move(handlers))
 {
@@ -32,40 +43,39 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
     using K = ToolbarSlot::Kind;
     using Command = void (*)(ToolbarCommands&);
     auto button = [](const char* key, const char* tip, const char* icon, Command command) {
-        return ToolbarSlot{K::Button, QString::fromLatin1(key), QString::fromLatin1(tip),
-                           QString::fromLatin1(icon), 0, command};
+        return ToolbarSlot{K::Button, QString::fromLatin1(key), tip, QString::fromLatin1(icon), 0, command};
     };
-    auto placeholder = [](double width) { return ToolbarSlot{K::Placeholder, {}, {}, {}, width, nullptr}; };
+    auto placeholder = [](K kind, double width) { return ToolbarSlot{kind, {}, nullptr, {}, width, nullptr}; };
     const ToolbarSlot separator{};
     static const QList<ToolbarSlot> all = {
-        button("new", "New", "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
-        button("open", "Open", "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
-        button("save", "Save", "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
-        button("print", "Print", "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
-        placeholder(0),
-        button("cut", "Cut", "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
-        button("copy", "Copy", "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
-        button("paste", "Paste", "edit-paste", [](ToolbarCommands& t) { t.paste(); }),
-        placeholder(2700),
-        button("bold", "Bold", "format-text-bold", [](ToolbarCommands& t) { t.toggleBold(); }),
-        button("italic", "Italic", "format-text-italic", [](ToolbarCommands& t) { t.toggleItalic(); }),
-        button("underline", "Underline", "format-text-underline", [](ToolbarCommands& t) { t.toggleUnderline(); }),
+        button("new", QT_TRANSLATE_NOOP("ToolbarSlot", "New"), "document-new", [](ToolbarCommands& t) { run(t.handlers_.newDocument); }),
+        button("open", QT_TRANSLATE_NOOP("ToolbarSlot", "Open"), "document-open", [](ToolbarCommands& t) { run(t.handlers_.openDocument); }),
+        button("save", QT_TRANSLATE_NOOP("ToolbarSlot", "Save"), "document-save", [](ToolbarCommands& t) { run(t.handlers_.saveDocument); }),
+        button("print", QT_TRANSLATE_NOOP("ToolbarSlot", "Print"), "document-print", [](ToolbarCommands& t) { run(t.handlers_.printDocument); }),
+        placeholder(K::Placeholder, 0),
+        button("cut", QT_TRANSLATE_NOOP("ToolbarSlot", "Cut"), "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
+        button("copy", QT_TRANSLATE_NOOP("ToolbarSlot", "Copy"), "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
+        button("paste", QT_TRANSLATE_NOOP("ToolbarSlot", "Paste"), "edit-paste", [](ToolbarCommands& t) { t.paste(); }),
+        placeholder(K::Lists, 2700),
+        button("bold", QT_TRANSLATE_NOOP("ToolbarSlot", "Bold"), "format-text-bold", [](ToolbarCommands& t) { t.toggleBold(); }),
+        button("italic", QT_TRANSLATE_NOOP("ToolbarSlot", "Italic"), "format-text-italic", [](ToolbarCommands& t) { t.toggleItalic(); }),
+        button("underline", QT_TRANSLATE_NOOP("ToolbarSlot", "Underline"), "format-text-underline", [](ToolbarCommands& t) { t.toggleUnderline(); }),
         separator,
-        button("left", "Left", "format-justify-left", [](ToolbarCommands& t) { t.alignLeft(); }),
-        button("center", "Center", "format-justify-center", [](ToolbarCommands& t) { t.alignCenter(); }),
-        button("right", "Right", "format-justify-right", [](ToolbarCommands& t) { t.alignRight(); }),
+        button("left", QT_TRANSLATE_NOOP("ToolbarSlot", "Left"), "format-justify-left", [](ToolbarCommands& t) { t.alignLeft(); }),
+        button("center", QT_TRANSLATE_NOOP("ToolbarSlot", "Center"), "format-justify-center", [](ToolbarCommands& t) { t.alignCenter(); }),
+        button("right", QT_TRANSLATE_NOOP("ToolbarSlot", "Right"), "format-justify-right", [](ToolbarCommands& t) { t.alignRight(); }),
         separator,
-        button("gotoword", "Goto Word", "norvelin-goto-word", [](ToolbarCommands& t) { t.gotoWord(); }),
-        button("color", "Font Color", "norvelin-text-color", [](ToolbarCommands& t) { t.pickColor(); }),
-        button("help", "Help", "help-contents", [](ToolbarCommands& t) { t.helps_Click(); }),
+        button("gotoword", QT_TRANSLATE_NOOP("ToolbarSlot", "Goto Word"), "norvelin-goto-word", [](ToolbarCommands& t) { t.gotoWord(); }),
+        button("color", QT_TRANSLATE_NOOP("ToolbarSlot", "Font Color"), "norvelin-text-color", [](ToolbarCommands& t) { t.pickColor(); }),
+        button("help", QT_TRANSLATE_NOOP("ToolbarSlot", "Help"), "help-contents", [](ToolbarCommands& t) { t.showHelp(); }),
         separator,
-        button("about", "About", "help-about", [](ToolbarCommands& t) { run(t.handlers_.about_Click); }),
-        button("exit", "Exit", "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exit_Click); }),
+        button("about", QT_TRANSLATE_NOOP("ToolbarSlot", "About"), "help-about", [](ToolbarCommands& t) { run(t.handlers_.showAbout); }),
+        button("exit", QT_TRANSLATE_NOOP("ToolbarSlot", "Exit"), "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exitProgram); }),
     };
     return all;
 }
 
-void ToolbarCommands::Toolbar1_ButtonClick(const QString& key)
+void ToolbarCommands::runToolbarButton(const QString& key)
 {
     // Compared in the bar's order; the first key that matches runs.
     for (const ToolbarSlot& slot : toolbarSlots()) {
@@ -85,53 +95,53 @@ void ToolbarCommands::run(const std::function<void()>& handler)
 // Cut only removes: the copy buffer keeps what the last Copy stored.
 void ToolbarCommands::cut()
 {
-    editor_.setSelText(QString());
+    editor_.replaceSelection(QString());
 }
 
 void ToolbarCommands::copy()
 {
-    copybuffer_ = editor_.SelText();
+    copybuffer_ = editor_.selectionText();
 }
 
 void ToolbarCommands::paste()
 {
-    editor_.setSelText(copybuffer_);
+    editor_.replaceSelection(copybuffer_);
 }
 
 // A mixed selection reads as "not bold", so the toggle makes all of it bold.
 void ToolbarCommands::toggleBold()
 {
-    editor_.setSelBold(!editor_.SelBold());
+    editor_.setSelectionBold(!editor_.selectionBold());
 }
 
 void ToolbarCommands::toggleItalic()
 {
-    editor_.setSelItalic(!editor_.SelItalic());
+    editor_.setSelectionItalic(!editor_.selectionItalic());
 }
 
 void ToolbarCommands::toggleUnderline()
 {
-    editor_.setSelUnderline(!editor_.SelUnderline());
+    editor_.setSelectionUnderline(!editor_.selectionUnderline());
 }
 
 void ToolbarCommands::alignLeft()
 {
-    editor_.setSelAlignment(kAlignLeft);
+    editor_.setSelectionAlignment(Qt::AlignLeft);
 }
 
 void ToolbarCommands::alignCenter()
 {
-    editor_.setSelAlignment(kAlignCenter);
+    editor_.setSelectionAlignment(Qt::AlignHCenter);
 }
 
 void ToolbarCommands::alignRight()
 {
-    editor_.setSelAlignment(kAlignRight);
+    editor_.setSelectionAlignment(Qt::AlignRight);
 }
 
 void ToolbarCommands::gotoWord()
 {
-    dialog_.dialogs().message(window_, kGotoWordText, kGotoWordTitle, platform::Buttons::Ok,
+    dialog_.dialogs().message(window_, gotoWordText(), gotoWordTitle(), platform::Buttons::Ok,
                               platform::Icon::Information);
 }
 
@@ -139,17 +149,19 @@ void ToolbarCommands::gotoWord()
 // shared dialog still holds from an earlier use.
 void ToolbarCommands::pickColor()
 {
-    if (dialog_.ShowColor())
-        editor_.setSelColor(dialog_.Color);
+    if (dialog_.showColor())
+        editor_.setSelectionColor(dialog_.color);
 }
 
-void ToolbarCommands::undo_Click()
+void ToolbarCommands::undoEdit()
 {
-    platform::queueUndo();
+    editor_.undo();
 }
 
-void ToolbarCommands::helps_Click()
+void ToolbarCommands::showHelp()
 {
-    dialog_.dialogs().message(window_, kHelpText, kHelpTitle, platform::Buttons::Ok,
+    dialog_.dialogs().message(window_, helpText(), helpTitle(), platform::Buttons::Ok,
                               platform::Icon::Information);
 }
+
+} // namespace formatting

@@ -3,61 +3,68 @@
 // cut/copy/paste buttons use instead of the system clipboard, character and paragraph
 // formatting of the editor's selection, and the small Edit/Help menu handlers.
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <functional>
 
-class CommonDialog;
+namespace documents { class CommonDialog; }
 class QWidget;
-class RichTextBox;
-class ToolbarCommands;
+namespace editor { class RichTextBox; }
+namespace formatting { class ToolbarCommands; }
+
+namespace formatting {
 
 // One slot of the tool bar: a button with its key, tool tip, image and command, an empty
-// placeholder of a width, or a separator. The window builds the bar from these slots and
+// placeholder of a width, the place of the font-name and size lists, or a separator. The window builds the bar from these slots and
 // the dispatch runs their commands, so a button is named in one place.
 struct ToolbarSlot {
-    enum class Kind { Button, Placeholder, Separator };
+    enum class Kind { Button, Placeholder, Lists, Separator };
     Kind kind = Kind::Separator;
-    QString key;        // what Toolbar1_ButtonClick receives
-    QString toolTip;
+    QString key;        // what runToolbarButton receives
+    const char* toolTipSource = nullptr; // English, translated in the context "ToolbarSlot"
     QString iconName;   // freedesktop icon name; the bundled theme has each one too
-    double widthTwips = 0; // placeholders only
+    double widthTwips = 0; // placeholders and the lists only
     void (*command)(ToolbarCommands&) = nullptr;
+
+    // The tool tip in the interface's language.
+    QString toolTip() const
+    {
+        return toolTipSource ? QCoreApplication::translate("ToolbarSlot", toolTipSource) : QString();
+    }
 };
 
 // The commands that belong to other parts of the window; the tool bar only passes on.
 struct ToolbarHandlers {
-    std::function<void()> new_Click, open_Click, save_Click, print_Click, about_Click, exit_Click;
+    std::function<void()> newDocument, openDocument, saveDocument, printDocument, showAbout, exitProgram;
 };
 
 class ToolbarCommands {
 public:
-    ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
+    ToolbarCommands(editor::RichTextBox& editor, documents::CommonDialog& dialog, QWidget* window,
                     ToolbarHandlers handlers);
 
     // The 23 slots from left to right.
     static const QList<ToolbarSlot>& toolbarSlots();
-    // The placeholder that holds the font-name and size lists.
-    static constexpr int kListsPlaceholder = 8; // index into toolbarSlots()
 
     // Runs the command of the button whose key is `key`. Keys are compared exactly
     // (case-sensitive); a key that is not one of the tool bar's does nothing.
-    void Toolbar1_ButtonClick(const QString& key);
+    void runToolbarButton(const QString& key);
 
-    // Edit > Undo: Ctrl+Z goes to whichever widget has the focus once this handler has
-    // returned, so the editor undoes by its own history and any other control ignores it.
-    void undo_Click();
+    // Edit > Undo: the editor undoes its last edit by its own history, whatever control
+    // has the focus.
+    void undoEdit();
 
     // Help > Help, and the "help" button.
-    void helps_Click();
+    void showHelp();
 
     QString copybuffer() const { return copybuffer_; }
 
     // Message texts shown by the "gotoword" and "help" buttons.
-    static const QString kGotoWordText;
-    static const QString kGotoWordTitle;
-    static const QString kHelpText;
-    static const QString kHelpTitle;
+    static QString gotoWordText();
+    static QString gotoWordTitle();
+    static QString helpText();
+    static QString helpTitle();
 
 private:
     void cut();
@@ -73,9 +80,11 @@ private:
     void pickColor();
     static void run(const std::function<void()>& handler);
 
-    RichTextBox& editor_;
-    CommonDialog& dialog_;
+    editor::RichTextBox& editor_;
+    documents::CommonDialog& dialog_;
     QWidget* window_;
     ToolbarHandlers handlers_;
     QString copybuffer_;
 };
+
+} // namespace formatting

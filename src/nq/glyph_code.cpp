@@ -1,5 +1,7 @@
 #include "nq/glyph_code.h"
 
+#include "nq/glyph_table.h"
+
 #include <array>
 
 namespace nq {
@@ -22,12 +24,32 @@ char16_t cp1252(unsigned char b)
     return b;
 }
 
+// Qt's line breaker and word navigation read a character for what it means in Latin text:
+// `]` closes a bracket, `£` and `\` are currency signs, `^` and `_` separate words, and
+// U+00AD is a soft hyphen that is drawn as nothing. A word would break at such a code. A
+// private-use character counts as a letter there, so every code that stands inside Bengali
+// words and whose cp1252 character is not a letter is held in that form.
+const std::array<bool, 256>& heldPrivateCodes()
+{
+    static const std::array<bool, 256> held = [] {
+        std::array<bool, 256> codes{};
+        for (const Glyph& glyph : glyphTable())
+            codes[glyph.code] = standsInsideWords(glyph.kind) && !QChar(cp1252(glyph.code)).isLetter();
+        return codes;
+    }();
+    return held;
+}
+
 } // namespace
 
 bool isHeldPrivate(unsigned char code)
 {
-    // U+00AD is a soft hyphen: Qt draws it as nothing and breaks lines at it.
-    return code == 0xAD;
+    return heldPrivateCodes()[code];
+}
+
+QChar toPlainChar(unsigned char code)
+{
+    return QChar(cp1252(code));
 }
 
 QChar toChar(unsigned char code)

@@ -1,7 +1,8 @@
 #pragma once
 // A glyph code of the NQ font (one byte) travels in the editor as one QChar: the
-// Windows-1252 character of the byte, except for codes whose cp1252 character Qt's
-// text layout hides or treats as a control, which are held as U+F000 + code.
+// Windows-1252 character of the byte, except for the codes that stand inside Bengali words
+// while their cp1252 character is not a letter (Qt would break lines and words at them, or
+// hide them), which are held as U+F000 + code.
 // This is the only place that converts between the two.
 
 #include <QChar>
@@ -25,5 +26,9 @@ QByteArray toCodes(const QString& text, char fallback = '?');
 
 // True for the codes held in the private-use area rather than as their cp1252 character.
 bool isHeldPrivate(unsigned char code);
+
+// The cp1252 character of `code`, also for the codes held privately: what a typed key
+// gives in text that is not set in the NQ face.
+QChar toPlainChar(unsigned char code);
 
 } // namespace nq

@@ -124,6 +124,19 @@ QList<Glyph> parseGlyphTable(const QString& text, QStringList* errors)
     return rows;
 }
 
+bool standsInsideWords(Kind kind)
+{
+    switch (kind) {
+    case Kind::Space:
+    case Kind::Punct:
+    case Kind::Digit:
+    case Kind::LineBreak:
+        return false;
+    default:
+        return true;
+    }
+}
+
 const QList<Glyph>& glyphTable()
 {
     static const QList<Glyph> table = [] {

@@ -44,6 +44,10 @@ struct Glyph {
     bool forWideClusters = false; // the sign variant for wide conjuncts
 };
 
+// Letters, signs and marks stand inside words; spaces, punctuation, digits and the line
+// break stand between them.
+bool standsInsideWords(Kind kind);
+
 // Every row, ordered by code. Loaded once from the table compiled into the program.
 const QList<Glyph>& glyphTable();
 

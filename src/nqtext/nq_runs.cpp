@@ -1,6 +1,7 @@
 #include "nqtext/nq_runs.h"
 
 #include "nq/face.h"
+#include "nq/glyph_code.h"
 
 #include <QFont>
 #include <QTextCharFormat>
@@ -34,6 +35,22 @@ bool isNqRun(const QTextCharFormat& format, const QFont& documentDefault)
 bool isNqRun(const QTextCharFormat& format, const QTextDocument& document)
 {
     return isNqRun(format, document.defaultFont());
+}
+
+QChar typedCharacter(unsigned char code, const QTextCharFormat& format, const QTextDocument& document)
+{
+    return isNqRun(format, document) ? nq::toChar(code) : nq::toPlainChar(code);
+}
+
+QString heldText(const QString& text, const QTextCharFormat& format, const QTextDocument& document)
+{
+    if (!isNqRun(format, document))
+        return text;
+    QString held = text;
+    for (QChar& ch : held)
+        if (const auto code = nq::toCode(ch))
+            ch = nq::toChar(*code);
+    return held;
 }
 
 } // namespace nqtext

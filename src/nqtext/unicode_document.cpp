@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
 #include <functional>
 #include <optional>
 
@@ -123,21 +124,25 @@ QString unicodeTextOf(const QTextDocument& document, int from, int to, int* unco
     return out;
 }
 
-void insertNqResult(QTextCursor& cursor, const nq::BridgeResult& r, const QTextCharFormat& nqFormat,
-                    const QTextCharFormat& keptFormat)
+} // namespace
+
+void insertConverted(QTextCursor& cursor, const nq::BridgeResult& converted, const QTextCharFormat& format,
+                     int from)
 {
-    int start = 0;
-    for (int kept : r.keptAt) {
+    const QTextCharFormat nqFormat = withFamily(format, nq::kFace);
+    const QTextCharFormat keptFormat = plainFace(format, *cursor.document());
+    int start = from;
+    for (int kept : converted.keptAt) {
+        if (kept < from)
+            continue;
         if (kept > start)
-            cursor.insertText(r.text.mid(start, kept - start), nqFormat);
-        cursor.insertText(r.text.mid(kept, 1), keptFormat);
+            cursor.insertText(converted.text.mid(start, kept - start), nqFormat);
+        cursor.insertText(converted.text.mid(kept, 1), keptFormat);
         start = kept + 1;
     }
-    if (start < r.text.size())
-        cursor.insertText(r.text.mid(start), nqFormat);
+    if (start < converted.text.size())
+        cursor.insertText(converted.text.mid(start), nqFormat);
 }
-
-} // namespace
 
 QString documentToUnicodeText(const QTextDocument& document, int* unconverted)
 {
@@ -186,8 +191,7 @@ int insertUnicodeAsNq(QTextCursor& cursor, const QString& text)
     QString lines = text;
     lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     const nq::BridgeResult r = nq::unicodeToNq(lines);
-    const QTextCharFormat base = cursor.charFormat();
-    insertNqResult(cursor, r, withFamily(base, nq::kFace), plainFace(base, *cursor.document()));
+    insertConverted(cursor, r, cursor.charFormat());
     return r.unconverted;
 }
 
@@ -197,13 +201,23 @@ void convertUnicodeRunsToNq(QTextDocument& pasted)
         const int from = block.position();
         const int to = from + block.length() - 1;
         const auto foreign = [&](const Run& run) { return !isNqRun(run.format, pasted); };
-        QList<Run> bengali;
-        for (const Run& run : groups(runsOf(block, from, to), foreign, &unicodeSyllableBreak))
+        const QList<Run> runs = runsOf(block, from, to);
+        QList<Run> rewritten;
+        for (const Run& run : groups(runs, foreign, &unicodeSyllableBreak))
             if (nq::containsBengali(run.text))
-                bengali.append(run);
-        replaceRuns(pasted, bengali, [](QTextCursor& cursor, const Run& run) {
-            insertNqResult(cursor, nq::unicodeToNq(run.text), withFamily(run.format, nq::kFace),
-                           run.format);
+                rewritten.append(run);
+        // NQ runs keep their codes, in the form the editor holds them (the characters other
+        // programs write for some codes would break lines inside words).
+        for (const Run& run : runs)
+            if (!foreign(run) && heldText(run.text, run.format, pasted) != run.text)
+                rewritten.append(run);
+        std::sort(rewritten.begin(), rewritten.end(),
+                  [](const Run& a, const Run& b) { return a.start < b.start; });
+        replaceRuns(pasted, rewritten, [&](QTextCursor& cursor, const Run& run) {
+            if (foreign(run))
+                insertConverted(cursor, nq::unicodeToNq(run.text), run.format);
+            else
+                cursor.insertText(heldText(run.text, run.format, pasted), run.format);
         });
     }
 }

@@ -2,9 +2,12 @@
 // A QTextDocument's NQ text as Unicode Bengali and back, with the document's own glyph
 // table (nq/unicode_bridge.h) and its visual-to-logical reordering.
 
+#include "nq/unicode_bridge.h"
+
 #include <QString>
 #include <memory>
 
+class QTextCharFormat;
 class QTextCursor;
 class QTextDocument;
 
@@ -27,8 +30,13 @@ std::unique_ptr<QTextDocument> toUnicodeDocument(const QTextDocument& document,
 // count.
 int insertUnicodeAsNq(QTextCursor& cursor, const QString& text);
 
+// Inserts a conversion to NQ at `cursor` from its character `from` on: glyph codes in
+// `format` set in the NQ face, the characters kept as they were in a face that shows them.
+void insertConverted(QTextCursor& cursor, const nq::BridgeResult& converted, const QTextCharFormat& format,
+                     int from = 0);
+
 // Turns the runs of `document` that hold Unicode Bengali outside the NQ face into NQ text;
-// runs already in the NQ face are glyph codes and stay.
+// runs already in the NQ face are glyph codes and keep them, in the form the editor holds.
 void convertUnicodeRunsToNq(QTextDocument& document);
 
 } // namespace nqtext

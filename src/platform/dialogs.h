@@ -12,7 +12,8 @@ class QPrinter;
 
 namespace platform {
 
-enum class Buttons { Ok, YesNo, YesNoCancel };
+// OverwriteElsewhereCancel: "Overwrite" answers Yes, "Save Elsewhere..." No, "Cancel" Cancel.
+enum class Buttons { Ok, YesNo, YesNoCancel, OverwriteElsewhereCancel };
 enum class Icon { None, Information, Question, Warning };
 enum class Answer { Ok, Yes, No, Cancel };
 

@@ -1,7 +1,9 @@
 #include "platform/dialogs.h"
+#include "platform/file_icons.h"
 
 #include <QPushButton>
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -24,6 +26,8 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
                           Buttons buttons, Icon icon)
 {
     QMessageBox box(parent);
+    // Messages name files, and a file's name may look like markup: never read it as such.
+    box.setTextFormat(Qt::PlainText);
     const qsizetype details = text.indexOf(QLatin1String("\n\n"));
     if (details < 0) {
         box.setText(text);
@@ -58,6 +62,13 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
+    case Buttons::OverwriteElsewhereCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Dialogs", "&Overwrite"));
+        box.button(QMessageBox::No)->setText(QCoreApplication::translate("Dialogs", "Save &Elsewhere..."));
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return Answer::Yes;
@@ -70,8 +81,11 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
 static std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request,
                                             QFileDialog::AcceptMode mode)
 {
+    // Outlives the dialog, whose model and its worker thread ask it until they end.
+    NameOnlyFileIconProvider icons;
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

@@ -40,6 +40,21 @@ double screenWidthTwips()
     return 0;
 }
 
+int fittingWidth(int logicalScreenWidth, double devicePixelRatio)
+{
+    if (devicePixelRatio <= 0)
+        return logicalScreenWidth;
+    const double devicePixels = std::floor(logicalScreenWidth * devicePixelRatio + 1e-9);
+    return int(std::floor(devicePixels / devicePixelRatio + 1e-9));
+}
+
+int screenFittingWidth()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return fittingWidth(screen->geometry().width(), screen->devicePixelRatio());
+    return 0;
+}
+
 double screenHeightTwips()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())

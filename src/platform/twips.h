@@ -23,4 +23,10 @@ QSize twipsSize(double width, double height);
 double screenWidthTwips();
 double screenHeightTwips();
 
+// The widest window, in logical pixels, that fits the screen's device pixels: at a
+// fractional scale Qt rounds the screen's logical width up (1600 px at 1.5 gives 1067,
+// which is 1601 device pixels).
+int fittingWidth(int logicalScreenWidth, double devicePixelRatio);
+int screenFittingWidth();
+
 } // namespace platform

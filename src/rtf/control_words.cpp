@@ -1,118 +1,112 @@
 #include "rtf/control_words.h"
 
+#include "rtf/format_words.h"
+
 #include <unordered_map>
+#include <utility>
 
 namespace rtf {
 namespace {
 
-const std::unordered_map<std::string_view, Cmd>& table()
+constexpr std::pair<std::string_view, Cmd> kStructural[] = {
+    {"fonttbl", Cmd::FontTable}, {"colortbl", Cmd::ColorTable}, {"red", Cmd::Red},
+    {"green", Cmd::Green}, {"blue", Cmd::Blue}, {"f", Cmd::Font},
+    {"fcharset", Cmd::FontCharset}, {"cpg", Cmd::CodePage},
+
+    {"par", Cmd::Par}, {"page", Cmd::Page}, {"sect", Cmd::Sect}, {"cell", Cmd::Cell},
+    {"nestcell", Cmd::Cell}, {"row", Cmd::Row}, {"nestrow", Cmd::Row},
+
+    {"uc", Cmd::UnicodeSkip}, {"u", Cmd::Unicode}, {"upr", Cmd::Upr}, {"ud", Cmd::Ud},
+
+    {"field", Cmd::Field}, {"fldinst", Cmd::FieldInstruction}, {"fldrslt", Cmd::FieldResult},
+    {"pict", Cmd::Picture}, {"pngblip", Cmd::PngBlip}, {"jpegblip", Cmd::JpegBlip},
+    {"emfblip", Cmd::OtherBlip}, {"wmetafile", Cmd::OtherBlip}, {"dibitmap", Cmd::OtherBlip},
+    {"wbitmap", Cmd::OtherBlip}, {"macpict", Cmd::OtherBlip}, {"pmmetafile", Cmd::OtherBlip},
+    {"picwgoal", Cmd::PicWidthGoal}, {"pichgoal", Cmd::PicHeightGoal},
+    {"picscalex", Cmd::PicScaleX}, {"picscaley", Cmd::PicScaleY},
+    {"picw", Cmd::PicWidth}, {"pich", Cmd::PicHeight},
+    {"shppict", Cmd::ShapePicture}, {"shp", Cmd::Shape}, {"shpinst", Cmd::ShapeInstructions},
+    {"sn", Cmd::ShapePropertyName}, {"shprslt", Cmd::ShapeResult}, {"object", Cmd::Object}, {"result", Cmd::ObjectResult},
+
+    {"footnote", Cmd::Footnote}, {"chftn", Cmd::FootnoteMark},
+
+    {"listtable", Cmd::ListTable}, {"listoverridetable", Cmd::ListOverrideTable},
+    {"list", Cmd::List}, {"listlevel", Cmd::ListLevel}, {"levelnfc", Cmd::LevelFormat},
+    {"levelnfcn", Cmd::LevelFormat}, {"levelstartat", Cmd::LevelStart},
+    {"leveltext", Cmd::LevelText}, {"levelfollow", Cmd::LevelFollow},
+    {"levellegal", Cmd::LevelLegal}, {"listid", Cmd::ListId},
+    {"listoverride", Cmd::ListOverride}, {"ls", Cmd::ListOverrideNumber},
+    {"listtext", Cmd::LiteralLabel},
+    {"pntext", Cmd::LiteralLabel}, {"pn", Cmd::Legacy}, {"pnlvlbody", Cmd::LegacyBody},
+    {"pnlvlblt", Cmd::LegacyBullet}, {"pnlvlcont", Cmd::LegacyContinue},
+    {"pnlvl", Cmd::LegacyLevel}, {"pndec", Cmd::LegacyDecimal},
+    {"pnucrm", Cmd::LegacyUpperRoman}, {"pnlcrm", Cmd::LegacyLowerRoman},
+    {"pnucltr", Cmd::LegacyUpperLetter}, {"pnlcltr", Cmd::LegacyLowerLetter},
+    {"pnord", Cmd::LegacyOrdinal}, {"pnordt", Cmd::LegacyOrdinal},
+    {"pnstart", Cmd::LegacyStart}, {"pnf", Cmd::LegacyFont},
+    {"pntxtb", Cmd::LegacyTextBefore}, {"pntxta", Cmd::LegacyTextAfter},
+
+    // Page parts, notes, document tables, metadata and objects: their text is not body text.
+    {"info", Cmd::SkipDestination}, {"stylesheet", Cmd::StyleSheet},
+    {"header", Cmd::PagePart}, {"headerl", Cmd::PagePart},
+    {"headerr", Cmd::PagePart}, {"headerf", Cmd::PagePart},
+    {"footer", Cmd::PagePart}, {"footerl", Cmd::PagePart},
+    {"footerr", Cmd::PagePart}, {"footerf", Cmd::PagePart},
+    {"annotation", Cmd::SkipDestination}, {"nonesttables", Cmd::SkipDestination},
+    {"filetbl", Cmd::SkipDestination}, {"revtbl", Cmd::SkipDestination},
+    {"listname", Cmd::SkipDestination}, {"levelnumbers", Cmd::SkipDestination}, {"listpicture", Cmd::SkipDestination},
+    {"lfolevel", Cmd::SkipDestination}, {"objdata", Cmd::SkipDestination},
+    {"nonshppict", Cmd::SkipDestination},
+    {"pgdsctbl", Cmd::SkipDestination}, {"xe", Cmd::SkipDestination},
+    {"tc", Cmd::SkipDestination}, {"txe", Cmd::SkipDestination}, {"rxe", Cmd::SkipDestination},
+    {"template", Cmd::SkipDestination}, {"private", Cmd::SkipDestination},
+    {"atnauthor", Cmd::SkipDestination}, {"atnid", Cmd::SkipDestination},
+    {"atntime", Cmd::SkipDestination}, {"atnref", Cmd::SkipDestination},
+    {"atndate", Cmd::SkipDestination}, {"author", Cmd::SkipDestination},
+    {"title", Cmd::SkipDestination}, {"subject", Cmd::SkipDestination},
+    {"keywords", Cmd::SkipDestination}, {"operator", Cmd::SkipDestination},
+    {"comment", Cmd::SkipDestination}, {"doccomm", Cmd::SkipDestination},
+    {"company", Cmd::SkipDestination}, {"manager", Cmd::SkipDestination},
+    {"category", Cmd::SkipDestination}, {"hlinkbase", Cmd::SkipDestination},
+    {"creatim", Cmd::SkipDestination}, {"revtim", Cmd::SkipDestination},
+    {"printim", Cmd::SkipDestination}, {"buptim", Cmd::SkipDestination},
+    {"ftnsep", Cmd::SkipDestination}, {"ftnsepc", Cmd::SkipDestination},
+    {"ftncn", Cmd::SkipDestination}, {"aftnsep", Cmd::SkipDestination},
+    {"aftnsepc", Cmd::SkipDestination}, {"aftncn", Cmd::SkipDestination},
+    {"bkmkstart", Cmd::BookmarkStart}, {"bkmkend", Cmd::SkipDestination},
+    {"themedata", Cmd::SkipDestination}, {"colorschememapping", Cmd::SkipDestination},
+    {"latentstyles", Cmd::SkipDestination}, {"datastore", Cmd::SkipDestination},
+    {"picprop", Cmd::SkipDestination},
+};
+
+constexpr ControlWord kUnknown{};
+
+const std::unordered_map<std::string_view, ControlWord>& table()
 {
-    static const std::unordered_map<std::string_view, Cmd> words = {
-        {"rtf", Cmd::Rtf}, {"ansi", Cmd::Ansi}, {"mac", Cmd::Mac}, {"pc", Cmd::Pc},
-        {"pca", Cmd::Pca}, {"ansicpg", Cmd::AnsiCpg}, {"deff", Cmd::Deff},
-        {"fonttbl", Cmd::FontTable}, {"colortbl", Cmd::ColorTable}, {"red", Cmd::Red},
-        {"green", Cmd::Green}, {"blue", Cmd::Blue}, {"f", Cmd::Font},
-        {"fcharset", Cmd::FontCharset}, {"cpg", Cmd::CodePage},
-
-        {"fs", Cmd::FontSize}, {"plain", Cmd::Plain}, {"b", Cmd::Bold}, {"i", Cmd::Italic},
-        {"ul", Cmd::Underline}, {"uldb", Cmd::Underline}, {"ulth", Cmd::Underline},
-        {"ulw", Cmd::Underline}, {"ulhwave", Cmd::UnderlineWave}, {"ululdbwave", Cmd::UnderlineWave},
-        {"ulnone", Cmd::UnderlineNone}, {"uld", Cmd::UnderlineDotted}, {"ulthd", Cmd::UnderlineDotted},
-        {"uldash", Cmd::UnderlineDash}, {"ulthdash", Cmd::UnderlineDash}, {"ulldash", Cmd::UnderlineDash},
-        {"ulthldash", Cmd::UnderlineDash}, {"uldashd", Cmd::UnderlineDashDot},
-        {"ulthdashd", Cmd::UnderlineDashDot}, {"uldashdd", Cmd::UnderlineDashDotDot},
-        {"ulthdashdd", Cmd::UnderlineDashDotDot}, {"ulwave", Cmd::UnderlineWave},
-        {"strike", Cmd::Strike}, {"striked", Cmd::Strike}, {"cf", Cmd::Foreground},
-        {"cb", Cmd::Background}, {"chcbpat", Cmd::Background}, {"highlight", Cmd::Highlight},
-        {"super", Cmd::Super}, {"sub", Cmd::Sub}, {"nosupersub", Cmd::NoSuperSub},
-        {"up", Cmd::Up}, {"dn", Cmd::Down}, {"v", Cmd::Hidden},
-
-        {"pard", Cmd::Pard}, {"ql", Cmd::AlignLeft}, {"qc", Cmd::AlignCenter},
-        {"qr", Cmd::AlignRight}, {"qj", Cmd::AlignJustify}, {"li", Cmd::LeftIndent},
-        {"lin", Cmd::LeftIndent}, {"ri", Cmd::RightIndent}, {"rin", Cmd::RightIndent},
-        {"fi", Cmd::FirstIndent}, {"sb", Cmd::SpaceBefore}, {"sa", Cmd::SpaceAfter},
-        {"sl", Cmd::LineSpacing}, {"slmult", Cmd::LineMultiple}, {"pagebb", Cmd::PageBreakBefore},
-
-        {"par", Cmd::Par}, {"line", Cmd::Line}, {"tab", Cmd::Tab}, {"page", Cmd::Page},
-        {"sect", Cmd::Sect}, {"cell", Cmd::Cell}, {"nestcell", Cmd::Cell}, {"row", Cmd::Row},
-        {"nestrow", Cmd::Row}, {"emdash", Cmd::EmDash}, {"endash", Cmd::EnDash},
-        {"bullet", Cmd::Bullet}, {"lquote", Cmd::LeftQuote}, {"rquote", Cmd::RightQuote},
-        {"ldblquote", Cmd::LeftDoubleQuote}, {"rdblquote", Cmd::RightDoubleQuote},
-        {"emspace", Cmd::EmSpace}, {"enspace", Cmd::EnSpace}, {"qmspace", Cmd::QuarterEmSpace},
-        {"zwj", Cmd::ZeroWidthJoiner}, {"zwnj", Cmd::ZeroWidthNonJoiner},
-        {"ltrmark", Cmd::LeftToRightMark}, {"rtlmark", Cmd::RightToLeftMark},
-
-        {"uc", Cmd::UnicodeSkip}, {"u", Cmd::Unicode}, {"upr", Cmd::Upr}, {"ud", Cmd::Ud},
-
-        {"field", Cmd::Field}, {"fldinst", Cmd::FieldInstruction}, {"fldrslt", Cmd::FieldResult},
-        {"pict", Cmd::Picture}, {"pngblip", Cmd::PngBlip}, {"jpegblip", Cmd::JpegBlip},
-        {"emfblip", Cmd::OtherBlip}, {"wmetafile", Cmd::OtherBlip}, {"dibitmap", Cmd::OtherBlip},
-        {"wbitmap", Cmd::OtherBlip}, {"macpict", Cmd::OtherBlip}, {"pmmetafile", Cmd::OtherBlip},
-        {"picwgoal", Cmd::PicWidthGoal}, {"pichgoal", Cmd::PicHeightGoal},
-        {"picscalex", Cmd::PicScaleX}, {"picscaley", Cmd::PicScaleY},
-        {"picw", Cmd::PicWidth}, {"pich", Cmd::PicHeight},
-        {"shppict", Cmd::ShapePicture}, {"object", Cmd::Object}, {"result", Cmd::ObjectResult},
-
-        {"footnote", Cmd::Footnote}, {"chftn", Cmd::FootnoteMark},
-
-        {"listtable", Cmd::ListTable}, {"listoverridetable", Cmd::ListOverrideTable},
-        {"list", Cmd::List}, {"listlevel", Cmd::ListLevel}, {"levelnfc", Cmd::LevelFormat},
-        {"levelnfcn", Cmd::LevelFormat}, {"levelstartat", Cmd::LevelStart},
-        {"leveltext", Cmd::LevelText}, {"levelfollow", Cmd::LevelFollow},
-        {"levellegal", Cmd::LevelLegal}, {"listid", Cmd::ListId},
-        {"listoverride", Cmd::ListOverride}, {"ls", Cmd::ListOverrideNumber},
-        {"ilvl", Cmd::ListLevelNumber}, {"listtext", Cmd::LiteralLabel},
-        {"pntext", Cmd::LiteralLabel}, {"pn", Cmd::Legacy}, {"pnlvlbody", Cmd::LegacyBody},
-        {"pnlvlblt", Cmd::LegacyBullet}, {"pnlvlcont", Cmd::LegacyContinue},
-        {"pnlvl", Cmd::LegacyLevel}, {"pndec", Cmd::LegacyDecimal},
-        {"pnucrm", Cmd::LegacyUpperRoman}, {"pnlcrm", Cmd::LegacyLowerRoman},
-        {"pnucltr", Cmd::LegacyUpperLetter}, {"pnlcltr", Cmd::LegacyLowerLetter},
-        {"pnord", Cmd::LegacyOrdinal}, {"pnordt", Cmd::LegacyOrdinal},
-        {"pnstart", Cmd::LegacyStart}, {"pnf", Cmd::LegacyFont},
-        {"pntxtb", Cmd::LegacyTextBefore}, {"pntxta", Cmd::LegacyTextAfter},
-
-        // Page parts, notes, document tables, metadata and objects: their text is not body text.
-        {"info", Cmd::SkipDestination}, {"stylesheet", Cmd::SkipDestination},
-        {"header", Cmd::SkipDestination}, {"headerl", Cmd::SkipDestination},
-        {"headerr", Cmd::SkipDestination}, {"headerf", Cmd::SkipDestination},
-        {"footer", Cmd::SkipDestination}, {"footerl", Cmd::SkipDestination},
-        {"footerr", Cmd::SkipDestination}, {"footerf", Cmd::SkipDestination},
-        {"annotation", Cmd::SkipDestination}, {"nonesttables", Cmd::SkipDestination},
-        {"filetbl", Cmd::SkipDestination}, {"revtbl", Cmd::SkipDestination},
-        {"listname", Cmd::SkipDestination}, {"levelnumbers", Cmd::SkipDestination}, {"listpicture", Cmd::SkipDestination},
-        {"lfolevel", Cmd::SkipDestination}, {"objdata", Cmd::SkipDestination},
-        {"nonshppict", Cmd::SkipDestination},
-        {"pgdsctbl", Cmd::SkipDestination}, {"xe", Cmd::SkipDestination},
-        {"tc", Cmd::SkipDestination}, {"txe", Cmd::SkipDestination}, {"rxe", Cmd::SkipDestination},
-        {"template", Cmd::SkipDestination}, {"private", Cmd::SkipDestination},
-        {"atnauthor", Cmd::SkipDestination}, {"atnid", Cmd::SkipDestination},
-        {"atntime", Cmd::SkipDestination}, {"atnref", Cmd::SkipDestination},
-        {"atndate", Cmd::SkipDestination}, {"author", Cmd::SkipDestination},
-        {"title", Cmd::SkipDestination}, {"subject", Cmd::SkipDestination},
-        {"keywords", Cmd::SkipDestination}, {"operator", Cmd::SkipDestination},
-        {"comment", Cmd::SkipDestination}, {"doccomm", Cmd::SkipDestination},
-        {"company", Cmd::SkipDestination}, {"manager", Cmd::SkipDestination},
-        {"category", Cmd::SkipDestination}, {"hlinkbase", Cmd::SkipDestination},
-        {"creatim", Cmd::SkipDestination}, {"revtim", Cmd::SkipDestination},
-        {"printim", Cmd::SkipDestination}, {"buptim", Cmd::SkipDestination},
-        {"ftnsep", Cmd::SkipDestination}, {"ftnsepc", Cmd::SkipDestination},
-        {"ftncn", Cmd::SkipDestination}, {"aftnsep", Cmd::SkipDestination},
-        {"aftnsepc", Cmd::SkipDestination}, {"aftncn", Cmd::SkipDestination},
-        {"bkmkstart", Cmd::SkipDestination}, {"bkmkend", Cmd::SkipDestination},
-        {"themedata", Cmd::SkipDestination}, {"colorschememapping", Cmd::SkipDestination},
-        {"latentstyles", Cmd::SkipDestination}, {"datastore", Cmd::SkipDestination},
-        {"shpinst", Cmd::SkipDestination}, {"picprop", Cmd::SkipDestination},
-    };
+    static const std::unordered_map<std::string_view, ControlWord> words = [] {
+        std::unordered_map<std::string_view, ControlWord> all;
+        for (const auto& [name, cmd] : kStructural)
+            all[name].cmd = cmd;
+        for (const auto& [name, set] : characterFormatWords())
+            all[name].chars = set;
+        for (const auto& [name, set] : paragraphFormatWords())
+            all[name].para = set;
+        for (const auto& [name, set] : documentWords())
+            all[name].document = set;
+        for (const auto& [name, character] : characterWords())
+            all[name].character = character;
+        return all;
+    }();
     return words;
 }
 
 } // namespace
 
-Cmd lookupControlWord(std::string_view name)
+const ControlWord& lookupControlWord(std::string_view name)
 {
     const auto& words = table();
     const auto found = words.find(name);
-    return found == words.end() ? Cmd::Unknown : found->second;
+    return found == words.end() ? kUnknown : found->second;
 }
 
 } // namespace rtf

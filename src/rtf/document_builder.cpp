@@ -1,5 +1,7 @@
 #include "rtf/document_builder.h"
 
+#include "rtf/format_keys.h"
+
 #include <QImage>
 #include <QTextBlock>
 #include <QTextBlockFormat>
@@ -33,7 +35,7 @@ void DocumentBuilder::openPendingParagraph(const QTextCharFormat& characters)
     flushText();
     // Paragraphs mostly share their format: the new one starts with the last one's, and
     // is given its own only if it differs.
-    cursor_.insertBlock(blockFormat_, characters);
+    cursor_.insertBlock(keyedBlockFormat_, keyedByValue(characters));
     estimatedBytes_ += kParagraphBytes;
     blockEmpty_ = true;
     breakPending_ = false;
@@ -45,18 +47,19 @@ void DocumentBuilder::applyBlockFormat(const QTextBlockFormat& format, const QTe
         return;
     flushText();
     if (!(format == blockFormat_)) {
-        cursor_.setBlockFormat(format);
         blockFormat_ = format;
+        keyedBlockFormat_ = keyedByValue(format);
+        cursor_.setBlockFormat(keyedBlockFormat_);
     }
     if (blockEmpty_)
-        cursor_.setBlockCharFormat(characters);
+        cursor_.setBlockCharFormat(keyedByValue(characters));
 }
 
 void DocumentBuilder::flushText()
 {
     if (text_.isEmpty())
         return;
-    cursor_.insertText(text_, textFormat_);
+    cursor_.insertText(text_, keyedByValue(textFormat_));
     estimatedBytes_ += kRunBytes;
     text_.clear();
 }
@@ -92,7 +95,7 @@ void DocumentBuilder::insertImage(const QTextImageFormat& format)
 {
     openPendingParagraph(QTextCharFormat());
     flushText();
-    cursor_.insertImage(format);
+    cursor_.insertImage(keyedByValue(format));
     blockEmpty_ = false;
 }
 

@@ -20,6 +20,7 @@ namespace rtf {
 class DocumentBuilder {
 public:
     explicit DocumentBuilder(QTextDocument& document);
+    QTextDocument& document() { return document_; }
 
     void insertText(const QString& text, const QTextCharFormat& format);
     // Adds `image` to the document's resources; returns the name a QTextImageFormat uses.
@@ -50,6 +51,7 @@ private:
     // Asking the cursor for its block costs a search of the document; in a document of a
     // million short paragraphs that dominated reading. The builder remembers instead.
     QTextBlockFormat blockFormat_;  // what the cursor's paragraph has
+    QTextBlockFormat keyedBlockFormat_;  // the same with its value key (format_keys.h)
     bool blockEmpty_ = true;
     bool breakPending_ = false;
     qint64 allowance_ = std::numeric_limits<qint64>::max();

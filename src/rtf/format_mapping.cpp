@@ -19,6 +19,10 @@ QTextCharFormat toCharFormat(const CharProps& chars, const QString& family, cons
         format.setFontItalic(true);
     if (chars.strike)
         format.setFontStrikeOut(true);
+    if (chars.allCaps)
+        format.setFontCapitalization(QFont::AllUppercase);
+    else if (chars.smallCaps)
+        format.setFontCapitalization(QFont::SmallCaps);
     switch (chars.underline) {
     case Underline::None: break;
     case Underline::Single: format.setUnderlineStyle(QTextCharFormat::SingleUnderline); break;
@@ -70,6 +74,9 @@ QTextBlockFormat toBlockFormat(const ParaProps& para)
         format.setLineHeight(para.lineSpacing / kTwipsPerPixel, QTextBlockFormat::MinimumHeight);
     if (para.pageBreakBefore)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    if (para.rightToLeft)
+        format.setLayoutDirection(Qt::RightToLeft);
+    applyTabStops(para.tabs, format);
     return format;
 }
 

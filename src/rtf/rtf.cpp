@@ -3,9 +3,11 @@
 #include "rtf/reader.h"
 #include "rtf/writer.h"
 
+#include "files/native_path.h"
+#include "files/safe_save.h"
+
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -21,64 +23,72 @@
 namespace rtf {
 namespace {
 
-QString cannotRead(const QString& path, const QString& reason)
+Failure failure(FailureKind kind, const QString& path, int systemError = 0)
 {
-    return QStringLiteral("%1: cannot be read: %2").arg(QDir::toNativeSeparators(path), reason);
+    Failure result;
+    result.kind = kind;
+    result.path = path;
+    result.systemError = systemError;
+    return result;
 }
 
-QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
 // Why a file of this type is not read: reading a FIFO or a device could block or never end.
-std::optional<QString> notRegular(mode_t mode)
+std::optional<FailureKind> notRegular(mode_t mode)
 {
     if (S_ISREG(mode))
         return std::nullopt;
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder");
+        return FailureKind::Folder;
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a named pipe (FIFO), not a regular file");
+        return FailureKind::NamedPipe;
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a regular file");
+        return FailureKind::Device;
     if (S_ISSOCK(mode))
-        return QStringLiteral("it is a socket, not a regular file");
-    return QStringLiteral("it is not a regular file");
+        return FailureKind::Socket;
+    return FailureKind::NotRegularFile;
 }
 
-QString tooLarge(qint64 size)
+Failure tooLarge(const QString& path, qint64 size)
 {
-    return QStringLiteral("it is %1 bytes long; documents larger than 1 GiB (%2 bytes) are not opened")
-        .arg(size)
-        .arg(kMaxFileBytes);
+    Failure result = failure(FailureKind::TooLarge, path);
+    result.size = size;
+    return result;
 }
 
 // The whole file, or why it was not read. The type and size are checked before anything
 // is read, on the name and again on the open descriptor (the name may change between).
-std::optional<QString> readRegularFile(const QString& path, QByteArray& data)
+std::optional<Failure> readRegularFile(const QString& path, QByteArray& data)
 {
-    const QByteArray native = QFile::encodeName(path);
+    const files::NativePath resolved = files::nativePath(path);
+    if (resolved.ambiguous)
+        {
+        Failure result = failure(FailureKind::Unreadable, path);
+        result.detail = files::describe(files::failureOf(files::SaveFailureKind::AmbiguousName));
+        return result;
+    }
+    const QByteArray& native = resolved.bytes;
     struct stat info {};
     if (::stat(native.constData(), &info) != 0)
-        return cannotRead(path, systemError(errno));
-    if (const auto reason = notRegular(info.st_mode))
-        return cannotRead(path, *reason);
+        return failure(FailureKind::Unreadable, path, errno);
+    if (const auto kind = notRegular(info.st_mode))
+        return failure(*kind, path);
     if (info.st_size > kMaxFileBytes)
-        return cannotRead(path, tooLarge(info.st_size));
+        return tooLarge(path, info.st_size);
 
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return cannotRead(path, systemError(errno));
+        return failure(FailureKind::Unreadable, path, errno);
     // Closed on every way out, an allocation that fails while the file grows included.
     struct Closer {
         int fd;
         ~Closer() { ::close(fd); }
     } const closer{fd};
-    const auto fail = [&](const QString& reason) { return std::optional<QString>(cannotRead(path, reason)); };
     if (::fstat(fd, &info) != 0)
-        return fail(systemError(errno));
-    if (const auto reason = notRegular(info.st_mode))
-        return fail(*reason);
+        return failure(FailureKind::Unreadable, path, errno);
+    if (const auto kind = notRegular(info.st_mode))
+        return failure(*kind, path);
     if (info.st_size > kMaxFileBytes)
-        return fail(tooLarge(info.st_size));
+        return tooLarge(path, info.st_size);
 
     // A file that grows while it is read still stops at the limit.
     data.resize(qsizetype(info.st_size) + 1);
@@ -86,14 +96,14 @@ std::optional<QString> readRegularFile(const QString& path, QByteArray& data)
     while (true) {
         if (filled == data.size()) {
             if (data.size() > kMaxFileBytes)
-                return fail(tooLarge(data.size()));
+                return tooLarge(path, data.size());
             data.resize(std::min<qsizetype>(data.size() * 2, kMaxFileBytes + 1));
         }
         const ssize_t got = ::read(fd, data.data() + filled, size_t(data.size() - filled));
         if (got < 0 && errno == EINTR)
             continue;
         if (got < 0)
-            return fail(systemError(errno));
+            return failure(FailureKind::Unreadable, path, errno);
         if (got == 0)
             break;
         filled += got;
@@ -104,24 +114,17 @@ std::optional<QString> readRegularFile(const QString& path, QByteArray& data)
 
 } // namespace
 
-std::optional<QString> readFile(const QString& path, QByteArray& data)
+std::optional<Failure> readFile(const QString& path, QByteArray& data)
 {
     try {
         return readRegularFile(path, data);
     } catch (const std::bad_alloc&) {
         data.clear();
-        return cannotRead(path, QStringLiteral("there is not enough memory to open it"));
+        return failure(FailureKind::OutOfMemory, path);
     }
 }
 
-QString ReadError::toString() const
-{
-    if (line > 0)
-        return QStringLiteral("%1 (line %2, column %3)").arg(cause).arg(line).arg(column);
-    return cause;
-}
-
-std::optional<ReadError> read(const QByteArray& data, QTextDocument& document, ReadNotes* notes, const ReadLimits& limits)
+std::optional<Failure> read(const QByteArray& data, QTextDocument& document, ReadNotes* notes, const ReadLimits& limits)
 {
     const bool undo = document.isUndoRedoEnabled();
     document.setUndoRedoEnabled(false);
@@ -130,7 +133,7 @@ std::optional<ReadError> read(const QByteArray& data, QTextDocument& document, R
     QTextCursor batch(&document);
     batch.beginEditBlock();
     ReadNotes found;
-    std::optional<ReadError> error = Reader(data, document, limits).read(found);
+    std::optional<Failure> error = Reader(data, document, limits).read(found);
     batch.endEditBlock();
     document.setUndoRedoEnabled(undo);
     if (notes)
@@ -138,91 +141,43 @@ std::optional<ReadError> read(const QByteArray& data, QTextDocument& document, R
     return error;
 }
 
-QByteArray write(const QTextDocument& document)
+QByteArray write(const QTextDocument& document, WriteNotes* notes)
 {
-    return writeDocument(document);
+    return writeDocument(document, notes);
 }
 
-QStringList noticesFor(const QString& path, const ReadNotes& notes)
+std::optional<Failure> loadFile(const QString& path, QTextDocument& document, ReadNotes* notes, const ReadLimits& limits)
 {
-    const QString name = QDir::toNativeSeparators(path);
-    QStringList notices;
-    if (notes.truncated)
-        notices << QStringLiteral("%1: the file ends before its last group is closed, so it may have been cut short. "
-                                  "What it holds is shown; saving keeps only that.").arg(name);
-    const int pictures = notes.picturesOverBudget + notes.picturesUndecodable;
-    if (pictures > 0) {
-        QStringList causes;
-        if (notes.picturesOverBudget > 0)
-            causes << QStringLiteral("%1 would take more than the %2 MB of memory a document's pictures may use")
-                          .arg(notes.picturesOverBudget)
-                          .arg(kPictureBudgetBytes >> 20);
-        if (notes.picturesUndecodable > 0)
-            causes << QStringLiteral("%1 could not be decoded").arg(notes.picturesUndecodable);
-        notices << QStringLiteral("%1: %2 shown as grey boxes (%3). Saving writes them back as they were.")
-                       .arg(name, pictures == 1 ? QStringLiteral("1 picture is") : QStringLiteral("%1 pictures are").arg(pictures),
-                            causes.join(QStringLiteral("; ")));
-    }
-    return notices;
-}
-
-std::optional<QString> loadFile(const QString& path, QTextDocument& document, QStringList* notices)
-{
-    if (notices)
-        notices->clear();
+    if (notes)
+        *notes = ReadNotes{};
     // A reader that meets a file too big for the memory it has refuses it; it does not end.
     try {
         QByteArray data;
         if (auto error = readFile(path, data))
             return error;
-        ReadNotes notes;
-        if (const auto error = read(data, document, &notes))
-            return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), error->toString());
-        if (notices)
-            *notices = noticesFor(path, notes);
+        if (auto error = read(data, document, notes, limits)) {
+            error->path = path;
+            return error;
+        }
     } catch (const std::bad_alloc&) {
-        return cannotRead(path, QStringLiteral("there is not enough memory to open it"));
+        return failure(FailureKind::OutOfMemory, path);
     }
     return std::nullopt;
 }
 
-std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes)
+std::optional<Failure> saveBytes(const QString& path, const QByteArray& bytes)
 {
-    const auto failed = [&path](const QString& reason) {
-        return std::optional<QString>(
-            QStringLiteral("%1: cannot be written: %2").arg(QDir::toNativeSeparators(path), reason));
-    };
-    QSaveFile file(path);
-    // Unbuffered: a write that fails (a full disk, a size limit) fails here, where it is
-    // seen. Buffered, it would fail inside commit(), which then still puts the incomplete
-    // file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
-    // The temporary file goes with `file`; the old one stays as it was.
-    const auto abandon = [&file, &failed](const QString& reason) {
-        file.cancelWriting();
-        return failed(reason);
-    };
-    // A short write is retried, so that the failing call is the one that says why.
-    for (qsizetype written = 0; written < bytes.size();) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return abandon(file.errorString());
-        written += qsizetype(count);
+    if (const auto saveFailure = files::safeSave(path, bytes)) {
+        Failure result = failure(FailureKind::Unwritable, path);
+        result.detail = files::describe(*saveFailure);
+        return result;
     }
-    if (!file.flush())
-        return abandon(file.errorString());
-    // Some file systems report a lack of space only when the data goes to the disk.
-    if (::fsync(file.handle()) != 0 && errno != EINVAL && errno != EROFS)
-        return abandon(systemError(errno));
-    if (!file.commit())
-        return failed(file.errorString());
     return std::nullopt;
 }
 
-std::optional<QString> saveFile(const QString& path, const QTextDocument& document)
+std::optional<Failure> saveFile(const QString& path, const QTextDocument& document, WriteNotes* notes)
 {
-    return saveBytes(path, write(document));
+    return saveBytes(path, write(document, notes));
 }
 
 } // namespace rtf

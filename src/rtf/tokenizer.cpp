@@ -46,13 +46,12 @@ void Tokenizer::lineAndColumn(QByteArrayView data, qsizetype offset, int& line, 
     }
 }
 
-Token Tokenizer::fail(qsizetype offset, QString cause)
+Token Tokenizer::fail(const CutShort& cutShort)
 {
-    error_ = std::move(cause);
-    errorOffset_ = offset;
+    cutShort_ = cutShort;
     pos_ = data_.size();
     Token token;
-    token.offset = offset;
+    token.offset = cutShort.offset;
     return token;
 }
 
@@ -165,8 +164,7 @@ Token Tokenizer::readControl(qsizetype start)
             return token;  // no data follows; the reader ignores the word
         const qsizetype length = token.param;
         if (length > size - pos_)
-            return fail(start, QStringLiteral("the file is truncated: \\bin%1 announces %1 bytes of data but only %2 follow")
-                                   .arg(length).arg(size - pos_));
+            return fail({start, length, size - pos_});
         Token binary;
         binary.kind = TokenKind::Binary;
         binary.offset = start;

@@ -4,7 +4,8 @@
 // reader uses the group or skips it.
 
 #include <QByteArrayView>
-#include <QString>
+
+#include <optional>
 
 #include <string_view>
 
@@ -39,8 +40,12 @@ public:
     void skipTo(qsizetype position) { pos_ = position; }
 
     // Set when the input ended inside a token that needs more bytes (\binN).
-    const QString& error() const { return error_; }
-    qsizetype errorOffset() const { return errorOffset_; }
+    struct CutShort {
+        qsizetype offset = 0;   // where the token starts
+        qint64 announced = 0;   // the bytes it announces
+        qint64 available = 0;   // the bytes that follow it
+    };
+    const std::optional<CutShort>& cutShort() const { return cutShort_; }
     qsizetype position() const { return pos_; }
 
     // 1-based line and column of a byte offset (computed on demand: errors are rare).
@@ -48,12 +53,11 @@ public:
 
 private:
     Token readControl(qsizetype start);
-    Token fail(qsizetype offset, QString cause);
+    Token fail(const CutShort& cutShort);
 
     QByteArrayView data_;
     qsizetype pos_ = 0;
-    QString error_;
-    qsizetype errorOffset_ = 0;
+    std::optional<CutShort> cutShort_;
 };
 
 } // namespace rtf

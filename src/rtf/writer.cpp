@@ -4,9 +4,12 @@
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "rtf/charsets.h"
+#include "rtf/kept_groups.h"
+#include "rtf/page_setup.h"
 #include "rtf/picture_properties.h"
 #include "rtf/rtf.h"
 #include "rtf/symbol_fonts.h"
+#include "rtf/tab_stops.h"
 #include "rtf/units.h"
 
 #include <QBuffer>
@@ -14,6 +17,7 @@
 #include <QHash>
 #include <QImage>
 #include <QPixmap>
+#include <QSet>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -54,6 +58,7 @@ class Writer {
 public:
     explicit Writer(const QTextDocument& document) : document_(document), defaultFont_(document.defaultFont()) {}
     QByteArray write();
+    const WriteNotes& notes() const { return notes_; }
 
 private:
     int fontIndex(const QString& family);
@@ -77,6 +82,8 @@ private:
     void writeUnicode(char16_t unit);
     void openLink(const QString& target);
     void closeLink();
+    void writeBookmarks(const QStringList& names);
+    void renumberKeptGroups();
 
     const QTextDocument& document_;
     const QFont defaultFont_;
@@ -85,8 +92,12 @@ private:
     QList<QColor> colors_;
     QHash<QRgb, int> colorIndices_;
     QByteArray body_;
+    QByteArray keptStyleSheet_;   // the file's, renumbered for this file's tables
+    QByteArray keptPageParts_;
     bool linkOpen_ = false;
     QString openTarget_;
+    QSet<QString> bookmarksWritten_;
+    WriteNotes notes_;
 };
 
 int Writer::fontIndex(const QString& family)
@@ -188,14 +199,39 @@ void Writer::openLink(const QString& target)
     if (linkOpen_ && openTarget_ == target)
         return;
     closeLink();
-    QString escaped = target;
-    escaped.replace(u'\\', QLatin1String("\\\\"));
-    escaped.replace(u'"', QLatin1String("%22"));  // a quote would end the field's argument
-    body_.append("{\\field{\\*\\fldinst HYPERLINK \"");
-    writeText(escaped, TextEncoding::Unicode);
+    const auto quoted = [](QString argument) {
+        argument.replace(u'\\', QLatin1String("\\\\"));
+        argument.replace(u'"', QLatin1String("%22"));  // a quote would end the field's argument
+        return argument;
+    };
+    body_.append("{\\field{\\*\\fldinst HYPERLINK ");
+    // A place in this document is written as Word writes it, \l "name".
+    if (target.startsWith(u'#')) {
+        body_.append("\\\\l \"");
+        writeText(quoted(target.mid(1)), TextEncoding::Unicode);
+    } else {
+        body_.append("\"");
+        writeText(quoted(target), TextEncoding::Unicode);
+    }
     body_.append("\"}{\\fldrslt ");
     linkOpen_ = true;
     openTarget_ = target;
+}
+
+void Writer::writeBookmarks(const QStringList& names)
+{
+    for (const QString& name : names) {
+        // Where editing split the text it named, the name stands once, at its start.
+        if (name.isEmpty() || bookmarksWritten_.contains(name))
+            continue;
+        bookmarksWritten_.insert(name);
+        closeLink();
+        for (const char* word : {"{\\*\\bkmkstart ", "{\\*\\bkmkend "}) {
+            body_.append(word);
+            writeText(name, TextEncoding::Unicode);
+            body_.append('}');
+        }
+    }
 }
 
 void Writer::closeLink()
@@ -233,7 +269,13 @@ void Writer::writeHeader(QByteArray& out) const
     for (const QColor& color : colors_)
         out.append("\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
                    + "\\blue" + QByteArray::number(color.blue()) + ";");
-    out.append("}\n{\\*\\generator " NORVELIN_PRODUCT_NAME ";}\\viewkind4\\uc1\n");
+    out.append("}\n");
+    out.append(keptStyleSheet_);
+    out.append("{\\*\\generator " NORVELIN_PRODUCT_NAME ";}\\viewkind4\\uc1");
+    if (const std::optional<QPageLayout> page = pageLayoutOf(document_))
+        out.append(pageWords(*page));
+    out.append('\n');
+    out.append(keptPageParts_);
 }
 
 void Writer::writeParagraphProperties(const QTextBlockFormat& format)
@@ -274,17 +316,39 @@ void Writer::writeParagraphProperties(const QTextBlockFormat& format)
     }
     if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
         body_.append("\\pagebb");
+    if (format.layoutDirection() == Qt::RightToLeft)
+        body_.append("\\rtlpar");
+    for (const TabStop& stop : tabStopsOf(format)) {
+        static constexpr const char* kLeaders[] = {"", "\\tldot", "\\tlhyph", "\\tlul", "\\tlth", "\\tleq", "\\tlmdot"};
+        body_.append(kLeaders[int(stop.leader)]);
+        if (stop.type == QTextOption::RightTab)
+            body_.append("\\tqr");
+        else if (stop.type == QTextOption::CenterTab)
+            body_.append("\\tqc");
+        else if (stop.type == QTextOption::DelimiterTab)
+            body_.append("\\tqdec");
+        body_.append("\\tx" + QByteArray::number(stop.twips));
+    }
 }
 
 void Writer::writeCharacterProperties(const QTextCharFormat& format, bool withPosition)
 {
-    body_.append("\\plain\\f");
-    body_.append(QByteArray::number(fontIndex(nqtext::effectiveFamily(format, defaultFont_))));
-    body_.append("\\fs");
-    body_.append(QByteArray::number(int(std::lround(effectivePointSize(format, defaultFont_) * 2))));
-    if (format.fontWeight() >= QFont::Bold)
+    // The associated words (\af \afs \ab \ai) repeat the run's face, size, bold and italic
+    // for complex-script text: other programs format Unicode Bengali by them alone, and read
+    // them under \rtlch, as Word writes them.
+    const QByteArray font = QByteArray::number(fontIndex(nqtext::effectiveFamily(format, defaultFont_)));
+    const QByteArray size = QByteArray::number(int(std::lround(effectivePointSize(format, defaultFont_) * 2)));
+    const bool bold = format.fontWeight() >= QFont::Bold;
+    const bool italic = format.fontItalic();
+    body_.append("\\plain\\rtlch\\af" + font + "\\afs" + size);
+    if (bold)
+        body_.append("\\ab");
+    if (italic)
+        body_.append("\\ai");
+    body_.append("\\ltrch\\f" + font + "\\fs" + size);
+    if (bold)
         body_.append("\\b");
-    if (format.fontItalic())
+    if (italic)
         body_.append("\\i");
     switch (format.underlineStyle()) {
     case QTextCharFormat::NoUnderline: break;
@@ -297,6 +361,10 @@ void Writer::writeCharacterProperties(const QTextCharFormat& format, bool withPo
     }
     if (format.fontStrikeOut())
         body_.append("\\strike");
+    if (format.fontCapitalization() == QFont::SmallCaps)
+        body_.append("\\scaps");
+    else if (format.fontCapitalization() == QFont::AllUppercase)
+        body_.append("\\caps");
     if (format.foreground().style() != Qt::NoBrush)
         body_.append("\\cf" + QByteArray::number(colorIndex(format.foreground().color())));
     if (format.background().style() != Qt::NoBrush)
@@ -341,13 +409,19 @@ void Writer::writeImage(const QTextImageFormat& format)
         image = resource.value<QPixmap>().toImage();
     else if (resource.typeId() == QMetaType::QByteArray)
         image.loadFromData(resource.toByteArray());
-    if (image.isNull())
+    // A picture that cannot be written is left out and counted: the user is told, and the
+    // rest of the document is still saved.
+    if (image.isNull()) {
+        ++notes_.picturesLeftOut;
         return;
+    }
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
+    if (!image.save(&buffer, "PNG")) {
+        ++notes_.picturesLeftOut;
         return;
+    }
     const double width = format.width() > 0 ? format.width() : image.width();
     const double height = format.height() > 0 ? format.height() : image.height();
     body_.append("{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich"
@@ -373,6 +447,7 @@ void Writer::writeBlock(const QTextBlock& block)
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
+        writeBookmarks(format.anchorNames());
         if (format.isAnchor() && !format.anchorHref().isEmpty())
             openLink(format.anchorHref());
         else
@@ -404,12 +479,33 @@ void Writer::writeBlock(const QTextBlock& block)
     body_.append("\\par\n");
 }
 
+void Writer::renumberKeptGroups()
+{
+    const std::optional<KeptGroups> kept = keptGroupsOf(document_);
+    if (!kept)
+        return;
+    // Before the tables are written: a face or colour they use joins them.
+    const auto font = [this, &kept](int number) {
+        const QString face = kept->fonts.value(number);
+        return face.isEmpty() ? 0 : fontIndex(face);
+    };
+    const auto color = [this, &kept](int number) {
+        const QColor value = kept->colors.value(number);
+        return number <= 0 || !value.isValid() ? 0 : colorIndex(value);
+    };
+    if (!kept->styleSheet.isEmpty())
+        keptStyleSheet_ = renumbered(kept->styleSheet, font, color) + '\n';
+    for (const QByteArray& part : kept->pageParts)
+        keptPageParts_ += renumbered(part, font, color) + '\n';
+}
+
 QByteArray Writer::write()
 {
     collectTables();
     body_.reserve(document_.characterCount() * 3 + 1024);
     for (QTextBlock block = document_.begin(); block.isValid(); block = block.next())
         writeBlock(block);
+    renumberKeptGroups();
     QByteArray out;
     writeHeader(out);
     out.reserve(out.size() + body_.size() + 2);
@@ -420,9 +516,13 @@ QByteArray Writer::write()
 
 } // namespace
 
-QByteArray writeDocument(const QTextDocument& document)
+QByteArray writeDocument(const QTextDocument& document, WriteNotes* notes)
 {
-    return Writer(document).write();
+    Writer writer(document);
+    QByteArray bytes = writer.write();
+    if (notes)
+        *notes = writer.notes();
+    return bytes;
 }
 
 } // namespace rtf

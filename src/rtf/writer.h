@@ -3,12 +3,14 @@
 // peer keeps its bytes), a colour table, one \pard group of properties per paragraph and
 // one \plain set of properties per run.
 
+#include "rtf/rtf.h"
+
 #include <QByteArray>
 
 class QTextDocument;
 
 namespace rtf {
 
-QByteArray writeDocument(const QTextDocument& document);
+QByteArray writeDocument(const QTextDocument& document, WriteNotes* notes);
 
 } // namespace rtf

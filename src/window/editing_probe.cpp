@@ -1,6 +1,7 @@
 #include "window/editing_probe.h"
 
 #include "editor/rich_text_box.h"
+#include "recovery/autosave.h"
 #include "window/main_window.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@
 
 #include <algorithm>
 #include <cstdio>
+
+namespace window {
 
 namespace {
 
@@ -32,15 +35,15 @@ double median(QList<double> values)
 
 } // namespace
 
-EditingProbe::EditingProbe(QWidget& window, RichTextBox& editor, const QElapsedTimer& sinceMain, int keys,
+EditingProbe::EditingProbe(MainWindow& window, editor::RichTextBox& editor, const QElapsedTimer& sinceMain, int keys,
                            double pasteMb)
-    : QObject(&window), editor_(editor), sinceMain_(sinceMain), keys_(keys), pasteMb_(pasteMb)
+    : QObject(&window), window_(window), editor_(editor), sinceMain_(sinceMain), keys_(keys), pasteMb_(pasteMb)
 {
 }
 
 void EditingProbe::installIfRequested(MainWindow& window, const QElapsedTimer& sinceMain)
 {
-    RichTextBox& editor = *window.RichTextBox1();
+    editor::RichTextBox& editor = *window.editor();
     if (!qEnvironmentVariableIsSet(kTypingVariable))
         return;
     const int keys = std::max(1, qEnvironmentVariableIntValue(kTypingVariable));
@@ -102,7 +105,9 @@ void EditingProbe::typeOneKey(int left, const char* where, const std::function<v
     if (!laidOut())
         ++stillLayingOut_;
     timeToRepaint(
-        [this] {
+        [this, left] {
+            if (beforeKey_)
+                beforeKey_(left);
             QKeyEvent press(QEvent::KeyPress, Qt::Key_K, Qt::NoModifier, QStringLiteral("k"));
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_K, Qt::NoModifier, QStringLiteral("k"));
             QApplication::sendEvent(&editor_, &press);
@@ -133,10 +138,37 @@ void EditingProbe::typeInTheMiddle()
     editor_.ensureCursorVisible();
     QTimer::singleShot(200, this, [this] {
         typeKeys("in the middle", [this] {
-            if (pasteMb_ > 0)
-                paste();
-            else
-                finish();
+            typeWithRecoveryCopies([this] {
+                if (pasteMb_ > 0)
+                    paste();
+                else
+                    finish();
+            });
+        });
+    });
+}
+
+void EditingProbe::typeWithRecoveryCopies(const std::function<void()>& next)
+{
+    if (!qEnvironmentVariableIsSet(kRecoveryVariable)) {
+        next();
+        return;
+    }
+    // Every tenth key starts a copy, as a timer that falls due just then would.
+    recovery::Autosave& autosave = window_.autosave();
+    beforeKey_ = [&autosave](int left) {
+        if (left % 10 == 0)
+            autosave.writeInBackground();
+    };
+    typeKeys("a recovery copy started with the key", [this, &autosave, next] {
+        autosave.waitForWorker();
+        beforeKey_ = [&autosave](int left) {
+            if (left % 10 == 0)
+                autosave.writeNow();
+        };
+        typeKeys("the copy written whole on the window's thread", [this, next] {
+            beforeKey_ = nullptr;
+            next();
         });
     });
 }
@@ -167,3 +199,5 @@ void EditingProbe::finish()
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }
+
+} // namespace window

@@ -1,7 +1,7 @@
 #include "window/recovery_offer.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_messages.h"
 #include "editor/rich_text_box.h"
 #include "platform/dialogs.h"
@@ -9,25 +9,28 @@
 #include "recovery/autosave.h"
 #include "recovery/recovery_store.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
 namespace window_recovery {
 
 bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
-                   RichTextBox& editor, DocumentState& state, CommonDialog& dialog,
+                   editor::RichTextBox& editor, documents::Document& document, documents::CommonDialog& dialog,
                    platform::Dialogs& dialogs, QWidget* window)
 {
-    const QList<recovery::LeftCopy> copies = store.leftCopies();
-    if (copies.isEmpty())
+    // Held while the question is open, so that a second start does not offer it too.
+    const std::unique_ptr<recovery::ClaimedCopy> claim = store.claimLeftCopy();
+    if (!claim)
         return false;
-    const recovery::LeftCopy& copy = copies.first();
+    const recovery::LeftCopy& copy = claim->copy();
     const QString what = copy.originalPath.isEmpty()
-        ? QStringLiteral("an unsaved document")
+        ? QCoreApplication::translate("window_recovery", "an unsaved document")
         : QDir::toNativeSeparators(copy.originalPath);
-    const QString text = QStringLiteral("Restore the document you were writing when %1 last "
-                                        "stopped without closing?\n\nA recovery copy of %2 was "
-                                        "kept (%3). No discards the copy.")
+    const QString text = QCoreApplication::translate("window_recovery",
+                                                     "Restore the document you were writing when %1 last "
+                                                     "stopped without closing?\n\nA recovery copy of %2 was "
+                                                     "kept (%3). No discards the copy.")
                              .arg(product::kName, what,
                                   QLocale().toString(copy.written, QLocale::ShortFormat));
     switch (dialogs.message(window, text, product::kName, platform::Buttons::YesNo,
@@ -35,24 +38,22 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
     case platform::Answer::Yes:
         break;
     case platform::Answer::No:
-        store.remove(copy);
+        claim->remove();
         return false;
     default:
         return false;
     }
-    if (const auto error = editor.LoadFile(copy.rtfPath)) {
-        dialogs.message(window, QStringLiteral("The recovery copy could not be read.\n\n%1").arg(*error),
+    if (const auto error = editor.loadFile(copy.rtfPath)) {
+        dialogs.message(window, documents::recoveryCopyFailedText(*error),
                         documents::kNoticeTitle, platform::Buttons::Ok, platform::Icon::Warning);
         return false;
     }
     // Unsaved: the copy is not the user's file, and that file may hold an older text.
-    state.docpath.clear();
-    state.docstate = DocumentState::kChanged;
-    state.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
-    dialog.FileName = copy.originalPath;
+    document.restoredFromRecovery();
+    dialog.fileName = copy.originalPath;
     // This run's own copy replaces the left one before that goes.
     if (autosave.writeNow(true))
-        store.remove(copy);
+        claim->remove();
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "window/window_layout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace window_layout {
@@ -40,26 +42,26 @@ QList<QRect> optionPlaces(const QList<QRect>& design, const QList<QSize>& needed
 const QList<MenuItem>& menuItems()
 {
     auto menu = [](const char* name, const char* caption) {
-        return MenuItem{QString::fromLatin1(name), QString::fromLatin1(caption), {}, true};
+        return MenuItem{QString::fromLatin1(name), caption, {}, true};
     };
     auto item = [](const char* name, const char* caption, QKeySequence shortcut = {}) {
-        return MenuItem{QString::fromLatin1(name), QString::fromLatin1(caption), shortcut, false};
+        return MenuItem{QString::fromLatin1(name), caption, shortcut, false};
     };
     static const QList<MenuItem> items = {
-        menu("file", "&File"),
-        item("new", "&New", QKeySequence(Qt::CTRL | Qt::Key_N)),
-        item("open", "&Open", QKeySequence(Qt::CTRL | Qt::Key_O)),
-        item("save", "&Save", QKeySequence(Qt::CTRL | Qt::Key_S)),
-        item("saveas", "&Save As"),
-        item("print", "&Print"),
-        item("exit", "&Exit"),
-        menu("edit", "&Edit"),
-        item("undo", "&Undo"),
-        menu("tools", "Tools"),
-        item("option", "&Option", QKeySequence(Qt::CTRL | Qt::Key_P)),
-        menu("help", "&Help"),
-        item("helps", "&Help", QKeySequence(Qt::Key_F1)),
-        item("about", "&About", QKeySequence(Qt::CTRL | Qt::Key_A)),
+        menu("file", QT_TRANSLATE_NOOP("window::MainWindow", "&File")),
+        item("new", QT_TRANSLATE_NOOP("window::MainWindow", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+        item("open", QT_TRANSLATE_NOOP("window::MainWindow", "&Open"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+        item("save", QT_TRANSLATE_NOOP("window::MainWindow", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+        item("saveas", QT_TRANSLATE_NOOP("window::MainWindow", "&Save As")),
+        item("print", QT_TRANSLATE_NOOP("window::MainWindow", "&Print")),
+        item("exit", QT_TRANSLATE_NOOP("window::MainWindow", "&Exit")),
+        menu("edit", QT_TRANSLATE_NOOP("window::MainWindow", "&Edit")),
+        item("undo", QT_TRANSLATE_NOOP("window::MainWindow", "&Undo")),
+        menu("tools", QT_TRANSLATE_NOOP("window::MainWindow", "Tools")),
+        item("option", QT_TRANSLATE_NOOP("window::MainWindow", "&Option"), QKeySequence(Qt::CTRL | Qt::Key_P)),
+        menu("help", QT_TRANSLATE_NOOP("window::MainWindow", "&Help")),
+        item("helps", QT_TRANSLATE_NOOP("window::MainWindow", "&Help"), QKeySequence(Qt::Key_F1)),
+        item("about", QT_TRANSLATE_NOOP("window::MainWindow", "&About"), QKeySequence(Qt::CTRL | Qt::Key_A)),
     };
     return items;
 }

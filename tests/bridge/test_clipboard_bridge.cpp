@@ -1,5 +1,6 @@
 // Copy and paste between NQ text and Unicode Bengali through the editing control.
 #include "nq_notation.h"
+#include "faced_runs.h"
 
 #include "editor/clipboard.h"
 #include "editor/rich_text_box.h"
@@ -16,7 +17,7 @@
 namespace {
 
 // The editing control itself, with its clipboard hooks.
-using BridgedEdit = RichTextBox;
+using BridgedEdit = editor::RichTextBox;
 
 QTextCharFormat face(const QString& family, bool bold = false)
 {
@@ -32,16 +33,6 @@ QString uni(const char16_t* s)
     return QString::fromUtf16(s);
 }
 
-// Each character of the document with the family it is drawn in.
-QList<QPair<QString, QString>> facedRuns(const QTextDocument& doc)
-{
-    QList<QPair<QString, QString>> runs;
-    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next())
-        for (auto it = b.begin(); !it.atEnd(); ++it)
-            runs.append({it.fragment().text(), nqtext::effectiveFamily(it.fragment().charFormat(), doc)});
-    return runs;
-}
-
 } // namespace
 
 class TestClipboardBridge : public QObject {
@@ -54,6 +45,8 @@ private slots:
     void pastedPlainUnicodeBecomesNq();
     void pastedHtmlConvertsOnlyForeignBengali();
     void copyThenPasteKeepsCodes();
+    void pastedNqCodesAreHeld_data();
+    void pastedNqCodesAreHeld();
     void pasteIsOneUndoStep();
     void unicodeDocumentKeepsFormatting();
     void charactersWithoutCounterpartAreCounted();
@@ -186,6 +179,38 @@ void TestClipboardBridge::copyThenPasteKeepsCodes()
     QCOMPARE(runs.size(), 1);
     QCOMPARE(runs[0].first, nqText("Aim baMlay gan gaI."));
     QCOMPARE(runs[0].second, QStringLiteral("NQ"));
+}
+
+// NQ text from elsewhere (LibreOffice's HTML, a terminal's plain text) names codes by their
+// cp1252 characters; in the editor they take the form it holds them in, so that lines and
+// words do not break at them. Outside the NQ face the characters stay what they are.
+void TestClipboardBridge::pastedNqCodesAreHeld_data()
+{
+    QTest::addColumn<bool>("html");
+    QTest::addColumn<QString>("typingFamily");
+    QTest::addColumn<QString>("expected");
+    const QString keys = QStringLiteral("]Dr^zhain km^ta");
+    QTest::newRow("HTML in the NQ face") << true << QStringLiteral("Times New Roman") << nqText("]Dr^zhain km^ta");
+    QTest::newRow("plain text typed into NQ") << false << QStringLiteral("NQ") << nqText("]Dr^zhain km^ta");
+    QTest::newRow("plain text into another face") << false << QStringLiteral("Times New Roman") << keys;
+}
+
+void TestClipboardBridge::pastedNqCodesAreHeld()
+{
+    QFETCH(bool, html);
+    QFETCH(QString, typingFamily);
+    QFETCH(QString, expected);
+    BridgedEdit edit;
+    edit.setCurrentCharFormat(face(typingFamily));
+    auto* mime = new QMimeData;
+    const QString keys = QStringLiteral("]Dr^zhain km^ta");
+    if (html)
+        mime->setHtml(QStringLiteral("<p><span style=\"font-family:'NQ'\">%1</span></p>").arg(keys));
+    else
+        mime->setText(keys);
+    QApplication::clipboard()->setMimeData(mime);
+    edit.paste();
+    QCOMPARE(edit.toPlainText(), expected);
 }
 
 void TestClipboardBridge::pasteIsOneUndoStep()

@@ -2,6 +2,7 @@
 // both files, the icon and the program agree on one desktop id.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QHash>
@@ -14,6 +15,7 @@ private slots:
     void validatorsPassClean();
     void desktopEntryOpensRtfFiles();
     void metainfoNamesTheEntry();
+    void screenshotIsTheReadmes();
 };
 
 namespace {
@@ -83,6 +85,22 @@ void TestDesktopFiles::metainfoNamesTheEntry()
     const auto match = release.match(QString::fromUtf8(xml));
     QVERIFY(match.hasMatch());
     QCOMPARE(match.captured(1), QStringLiteral(NORVELIN_VERSION));
+}
+
+void TestDesktopFiles::screenshotIsTheReadmes()
+{
+    // Software centres fetch the screenshot from the repository's main branch: the path it
+    // names there must be a file the README shows, or the listing goes without a picture.
+    const QString xml = QString::fromUtf8(contents(dataFile(QStringLiteral(".metainfo.xml"))));
+    static const QRegularExpression image(
+        QStringLiteral("<image type=\"source\">https://raw\\.githubusercontent\\.com/[^/]+/[^/]+/main/([^<]+)</image>"));
+    const auto match = image.match(xml);
+    QVERIFY2(match.hasMatch(), "no screenshot from the repository");
+    const QString path = match.captured(1);
+    const QString source = QStringLiteral(NORVELIN_DATA_DIR "/..");
+    QVERIFY2(QFileInfo(source + u'/' + path).isFile(), qPrintable(path));
+    QVERIFY2(QString::fromUtf8(contents(source + QStringLiteral("/README.md"))).contains(u'(' + path + u')'),
+             qPrintable(path + QStringLiteral(" is not the README's picture")));
 }
 
 QTEST_GUILESS_MAIN(TestDesktopFiles)

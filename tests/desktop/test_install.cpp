@@ -39,10 +39,18 @@ void TestInstall::filesLandInPlace_data()
     QTest::newRow("converter") << "bin/norvelin-rtf";
     QTest::newRow("font") << "share/norvelin/nq.ttf";
     QTest::newRow("font licence") << "share/norvelin/nq-OFL.txt";
+    QTest::newRow("spelling affixes") << "share/norvelin/spelling/bn.aff";
+    QTest::newRow("spelling words") << "share/norvelin/spelling/bn.dic";
+    QTest::newRow("spelling licence") << "share/norvelin/spelling/COPYING";
     QTest::newRow("desktop entry") << "share/applications/" + id + ".desktop";
     QTest::newRow("metainfo") << "share/metainfo/" + id + ".metainfo.xml";
     for (int size : {16, 32, 48})
         QTest::addRow("icon %d", size) << QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id);
+    QTest::newRow("scalable icon") << "share/icons/hicolor/scalable/apps/" + id + ".svg";
+    QTest::newRow("manual page") << "share/man/man1/norvelin.1.gz";
+    QTest::newRow("converter's manual page") << "share/man/man1/norvelin-rtf.1.gz";
+    QTest::newRow("copyright") << "share/doc/norvelin/copyright";
+    QTest::newRow("changelog") << "share/doc/norvelin/changelog.gz";
 }
 
 void TestInstall::filesLandInPlace()

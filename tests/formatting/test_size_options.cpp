@@ -24,7 +24,7 @@ void TestSizeOptions::sizeEntries()
     QCOMPARE(sizes.mid(0, 12), QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16",
                                             "18", "20", "22"}));
     QCOMPARE(sizes.mid(35), QStringList({"70", "72"}));
-    QCOMPARE(sizes.at(formatting::kInitialSizeIndex), QStringLiteral("16"));
+    QCOMPARE(sizes.at(formatting::initialSizeIndex()), QStringLiteral("16"));
 }
 
 void TestSizeOptions::fontNames_data()

@@ -26,7 +26,19 @@ private slots:
         QTest::addColumn<int>("held");
         QTest::newRow("ASCII letter") << 0x6B << 0x006B;
         QTest::newRow("euro slot") << 0x80 << 0x20AC;
-        QTest::newRow("low quote") << 0x82 << 0x201A;
+        QTest::newRow("unused slot (bullet)") << 0x95 << 0x2022;
+        // Codes inside words whose cp1252 character is punctuation or a sign: Qt would break
+        // lines and words at them.
+        QTest::newRow("conjunct at the low-quote slot") << 0x82 << 0xF082;
+        QTest::newRow("AI sign at ]") << 0x5D << 0xF05D;
+        QTest::newRow("reph at ^") << 0x5E << 0xF05E;
+        QTest::newRow("DHA at the pound sign") << 0xA3 << 0xF0A3;
+        QTest::newRow("conjunct at the multiplication sign") << 0xD7 << 0xF0D7;
+        // Codes inside words whose character is a letter, and punctuation codes, stay.
+        QTest::newRow("conjunct at a Latin letter") << 0xE7 << 0x00E7;
+        QTest::newRow("dari at the full stop") << 0x2E << 0x002E;
+        QTest::newRow("hyphen") << 0x2D << 0x002D;
+        QTest::newRow("Bengali digit") << 0x31 << 0x0031;
         QTest::newRow("undefined 81 keeps its C1 point") << 0x81 << 0x0081;
         QTest::newRow("undefined 9D") << 0x9D << 0x009D;
         QTest::newRow("em dash slot") << 0x97 << 0x2014;

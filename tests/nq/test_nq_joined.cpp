@@ -1,6 +1,6 @@
 // Joined forms in the editor: sequences of codes that the NQ font draws as one shape lay out
 // as one glyph, while the caret and Backspace still go one code at a time.
-#include "../bridge/nq_notation.h"
+#include "nq_notation.h"
 #include "nq/glyph_code.h"
 #include "nq/unicode_bridge.h"
 #include "nq_font_fixture.h"

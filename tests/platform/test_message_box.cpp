@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTextDocument>
 #include <QTest>
 #include <QTimer>
 
@@ -20,6 +22,8 @@ class TestMessageBox : public QObject {
 private slots:
     void leaving_data();
     void leaving();
+    void namesShowAsTheyAre_data();
+    void namesShowAsTheyAre();
 };
 
 void TestMessageBox::leaving_data()
@@ -35,6 +39,9 @@ void TestMessageBox::leaving_data()
     QTest::newRow("yes/no: No") << Buttons::YesNo << "&No" << Answer::No << 2;
     QTest::newRow("yes/no/cancel: Esc cancels") << Buttons::YesNoCancel << "esc" << Answer::Cancel << 3;
     QTest::newRow("yes/no/cancel: No") << Buttons::YesNoCancel << "&No" << Answer::No << 3;
+    QTest::newRow("overwrite/elsewhere/cancel: Overwrite") << Buttons::OverwriteElsewhereCancel << "&Overwrite" << Answer::Yes << 3;
+    QTest::newRow("overwrite/elsewhere/cancel: Save Elsewhere") << Buttons::OverwriteElsewhereCancel << "Save &Elsewhere..." << Answer::No << 3;
+    QTest::newRow("overwrite/elsewhere/cancel: Esc cancels") << Buttons::OverwriteElsewhereCancel << "esc" << Answer::Cancel << 3;
     QTest::newRow("notice: Esc is Ok") << Buttons::Ok << "esc" << Answer::Ok << 1;
 }
 
@@ -76,6 +83,59 @@ void TestMessageBox::leaving()
     QVERIFY(acted);
     QCOMPARE(shownButtons, visibleButtons);
     QCOMPARE(answer, expected);
+}
+
+// What a label shows, as plain text.
+static QString shownText(const QLabel* label)
+{
+    const bool rich = label->textFormat() == Qt::RichText
+        || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rich)
+        return label->text();
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
+}
+
+void TestMessageBox::namesShowAsTheyAre_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("font markup") << "<font size=7 color=red>BIG <u>under.rtf";
+    QTest::newRow("huge picture") << "<img width=60000 height=60000 src=x>.rtf";
+    QTest::newRow("entity and break") << "a&amp;b<br>c.rtf";
+}
+
+// A file's name is shown letter for letter, in the message and in its details, and a name
+// that looks like markup does not make the box larger than a screen.
+void TestMessageBox::namesShowAsTheyAre()
+{
+    QFETCH(QString, name);
+    const QString text = QStringLiteral("\"%1\" could not be saved.\n\n/home/a/%1: cannot be written: No space left on device")
+                             .arg(name);
+    QString shown;
+    QSize size;
+    bool acted = false;
+    QTimer poll;
+    poll.setInterval(20);
+    connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || acted)
+            return;
+        acted = true;
+        for (const QLabel* label : box->findChildren<QLabel*>())
+            if (label->isVisible())
+                shown += shownText(label) + u'\n';
+        size = box->size();
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    poll.start();
+    platform::QtDialogs dialogs;
+    dialogs.message(nullptr, text, QStringLiteral("Norvelin"), Buttons::Ok, platform::Icon::Warning);
+    poll.stop();
+    QVERIFY(acted);
+    QVERIFY2(shown.contains(u'"' + name + u'"'), qPrintable(shown));
+    QVERIFY2(shown.contains(QStringLiteral("/home/a/") + name + u':'), qPrintable(shown));
+    QVERIFY2(size.width() < 1600 && size.height() < 1000, qPrintable(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
 }
 
 QTEST_MAIN(TestMessageBox)

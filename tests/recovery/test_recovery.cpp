@@ -2,16 +2,17 @@
 // at any moment, and the next start offers it back.
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "editor/rich_text_box.h"
+#include "manual_clock.h"
 #include "recovery/autosave.h"
+#include "recovery/document_snapshot.h"
 #include "recovery/recovery_store.h"
 #include "rtf/rtf.h"
 #include "scripted_dialogs.h"
 #include "window/main_window.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -70,7 +71,12 @@ private slots:
     void initTestCase();
     void copiesOfRunningProgramsAreNotOffered();
     void autosaveWritesAfterAQuietMomentAndGoesWhenSettled();
+    void autosaveCoversTypingWithoutAPause_data();
+    void autosaveCoversTypingWithoutAPause();
     void failingWritesAreReportedOnce();
+    void backgroundCopyHoldsTheDocumentAsTaken();
+    void snapshotWritesAsTheDocument_data();
+    void snapshotWritesAsTheDocument();
     void killedBetweenTwoWritesLeavesACompleteCopy();
     void windowCycle_data();
     void windowCycle();
@@ -114,31 +120,67 @@ void TestRecovery::copiesOfRunningProgramsAreNotOffered()
 
 void TestRecovery::autosaveWritesAfterAQuietMomentAndGoesWhenSettled()
 {
+    using recovery::Autosave;
     QTemporaryDir folder;
     recovery::RecoveryStore store(folder.path());
     QTextDocument document;
-    recovery::Autosave autosave(store, {[&] { return &document; }, [] { return QStringLiteral("/x.rtf"); }});
-    autosave.setIntervals(100, 100000);
+    ManualClock clock;
+    Autosave autosave(store, {[&] { return &document; }, [] { return QStringLiteral("/x.rtf"); }}, clock);
 
     autosave.documentChanged();
-    QVERIFY(!store.hasCopy());
-    QTRY_VERIFY_WITH_TIMEOUT(store.hasCopy(), 5000);
+    clock.advance(Autosave::kQuietMs - 1);
+    autosave.waitForWorker();
+    QVERIFY2(!store.hasCopy(), "written before the quiet moment was over");
+    clock.advance(1);
+    autosave.waitForWorker();
+    QVERIFY2(store.hasCopy(), "no copy after a quiet moment");
 
     autosave.documentSettled();
     QVERIFY(!store.hasCopy());
-    // Nothing is due after a settle: the quiet moment writes nothing.
-    QTest::qWait(300);
+    // Nothing is due after a settle: neither deadline writes.
+    clock.advance(2 * Autosave::kLatestMs);
     QVERIFY(!store.hasCopy());
+}
 
-    // Steady typing that never pauses is covered by the latest deadline.
-    autosave.setIntervals(400, 600);
-    QElapsedTimer typing;
-    typing.start();
-    while (!store.hasCopy() && typing.elapsed() < 5000) {
+void TestRecovery::autosaveCoversTypingWithoutAPause_data()
+{
+    QTest::addColumn<bool>("copiedBefore");
+    // The latest deadline counts from the first change that no copy holds, not from the
+    // first change of the run.
+    QTest::newRow("first changes of the run") << false;
+    QTest::newRow("changes after a copy") << true;
+}
+
+void TestRecovery::autosaveCoversTypingWithoutAPause()
+{
+    using recovery::Autosave;
+    QFETCH(bool, copiedBefore);
+    QTemporaryDir folder;
+    recovery::RecoveryStore store(folder.path());
+    QTextDocument document;
+    ManualClock clock;
+    Autosave autosave(store, {[&] { return &document; }, [] { return QString(); }}, clock);
+    if (copiedBefore) {
         autosave.documentChanged();
-        QTest::qWait(100);
+        clock.advance(Autosave::kQuietMs);
+        autosave.waitForWorker();
+        QVERIFY(store.hasCopy());
+        store.discard();
+        clock.advance(Autosave::kLatestMs);
+    }
+
+    // A change every third of the quiet moment: the quiet timer never runs out.
+    const qint64 typingStarts = clock.now();
+    const int step = Autosave::kQuietMs / 3;
+    while (!store.hasCopy() && clock.now() - typingStarts < 2 * Autosave::kLatestMs) {
+        autosave.documentChanged();
+        clock.advance(step);
+        autosave.waitForWorker();
     }
     QVERIFY2(store.hasCopy(), "typing without a pause must still be copied");
+    const qint64 copiedAfter = clock.now() - typingStarts;
+    QVERIFY2(copiedAfter >= Autosave::kLatestMs && copiedAfter < Autosave::kLatestMs + step,
+             qPrintable(QString::number(copiedAfter)));
 }
 
 void TestRecovery::failingWritesAreReportedOnce()
@@ -158,6 +200,70 @@ void TestRecovery::failingWritesAreReportedOnce()
     QVERIFY(!autosave.writeNow());
     QCOMPARE(reports.size(), 1);
     QVERIFY2(reports[0].contains(u"plain"), qPrintable(reports[0]));
+}
+
+void TestRecovery::backgroundCopyHoldsTheDocumentAsTaken()
+{
+    using recovery::Autosave;
+    QTemporaryDir folder;
+    recovery::RecoveryStore store(folder.path());
+    const QString filler = QString(QStringLiteral("filler ")).repeated(50000);
+    QTextDocument document(QStringLiteral("first ") + filler);
+    ManualClock clock;
+    Autosave autosave(store, {[&] { return &document; }, [] { return QString(); }}, clock);
+
+    // Changed while the worker writes: the copy holds the document as it was taken, whole,
+    // and the change makes another copy due.
+    autosave.documentChanged();
+    clock.advance(Autosave::kQuietMs);
+    document.setPlainText(QStringLiteral("second ") + filler);
+    autosave.documentChanged();
+    autosave.waitForWorker();
+    const QStringList copies = QDir(folder.path()).entryList({QStringLiteral("*.rtf")}, QDir::Files);
+    QCOMPARE(copies.size(), 1);
+    const QString copy = folder.filePath(copies[0]);
+    QCOMPARE(textOf(copy), QStringLiteral("first ") + filler);
+    clock.advance(Autosave::kQuietMs);
+    autosave.waitForWorker();
+    QCOMPARE(textOf(copy), QStringLiteral("second ") + filler);
+
+    // Saved while a copy is under way: that copy must not outlive the save.
+    document.setPlainText(QStringLiteral("third"));
+    autosave.documentChanged();
+    clock.advance(Autosave::kQuietMs);
+    autosave.documentSettled();
+    QTest::qWait(50); // anything still queued from the worker runs
+    QVERIFY(!store.hasCopy());
+    QVERIFY(QDir(folder.path()).entryList({QStringLiteral("*.rtf")}, QDir::Files).isEmpty());
+}
+
+void TestRecovery::snapshotWritesAsTheDocument_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::newRow("plain paragraphs") << QByteArray("{\\rtf1 one\\par two\\par\\par three}");
+    QTest::newRow("formatted runs and alignments")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 NQ;}{\\f1 Arial;}}{\\colortbl;\\red200\\green0\\blue0;}"
+                      "\\qc\\f0\\fs36 iktab {\\b\\cf1 bold} {\\i\\ul italic}\\par"
+                      "\\pard\\qr\\f1\\fs20 right\\par\\pard\\f0\\fs48\\par}");
+    QTest::newRow("empty paragraphs keep their face and size")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 NQ;}{\\f1 Arial;}}\\f1\\fs40\\par\\f0\\fs16\\par}");
+    QTest::newRow("picture") << QByteArray(
+        "{\\rtf1 before {\\pict\\pngblip\\picw1\\pich1\\picwgoal300\\pichgoal300 "
+        "89504e470d0a1a0a0000000d49484452000000020000000108020000007b40e8"
+        "dd0000000d49444154789c63f8cf0004ff01070001ffe2239e590000000049454e44ae426082} after\\par}");
+    QTest::newRow("undecodable picture kept as data")
+        << QByteArray("{\\rtf1 a{\\pict\\wmetafile8\\picw100\\pich100 0102030405}b\\par}");
+    QTest::newRow("link") << QByteArray(
+        "{\\rtf1 see {\\field{\\*\\fldinst HYPERLINK \"https://example.org/\"}{\\fldrslt here}} now\\par}");
+}
+
+void TestRecovery::snapshotWritesAsTheDocument()
+{
+    QFETCH(QByteArray, rtf);
+    QTextDocument document;
+    QVERIFY(!rtf::read(rtf, document));
+    const auto rebuilt = recovery::DocumentSnapshot::of(document).rebuild();
+    QCOMPARE(QString::fromUtf8(rtf::write(*rebuilt)), QString::fromUtf8(rtf::write(document)));
 }
 
 void TestRecovery::killedBetweenTwoWritesLeavesACompleteCopy()
@@ -209,33 +315,40 @@ void TestRecovery::windowCycle()
 
     ScriptedDialogs dialogs;
     {
-        MainWindow crashing(dialogs, QCoreApplication::applicationDirPath());
+        window::MainWindow crashing(dialogs, QCoreApplication::applicationDirPath());
         crashing.show();
-        crashing.state().docpath = QStringLiteral("/home/writer/chapter.rtf");
-        crashing.RichTextBox1()->setFocus();
-        QTest::keyClicks(crashing.RichTextBox1(), QStringLiteral("Aim baMla"));
+        crashing.document().saved(QStringLiteral("/home/writer/chapter.rtf"));
+        crashing.editor()->setFocus();
+        QTest::keyClicks(crashing.editor(), QStringLiteral("Aim baMla"));
         QVERIFY(crashing.autosave().writeNow());
         // Nothing runs at a crash: the window goes without closing.
     }
     QCOMPARE(QDir(folder).entryList({QStringLiteral("*.rtf")}, QDir::Files).size(), 1);
 
     dialogs.answers << answer;
-    MainWindow next(dialogs, QCoreApplication::applicationDirPath());
+    window::MainWindow next(dialogs, QCoreApplication::applicationDirPath());
     next.show();
+    // Another start while this one asks finds nothing to offer: the copy is held.
+    bool secondOffered = true;
+    dialogs.whileAsking = [&] {
+        window::MainWindow second(dialogs, QCoreApplication::applicationDirPath());
+        secondOffered = second.offerRecovery();
+    };
     QCOMPARE(next.offerRecovery(), restored);
+    QVERIFY2(!secondOffered, "a copy offered by one start was offered by another");
     QCOMPARE(dialogs.messages.size(), 1);
     QVERIFY(dialogs.messages[0].text.contains(QStringLiteral("/home/writer/chapter.rtf")));
     QVERIFY(dialogs.unexpected.isEmpty());
     if (restored) {
-        QCOMPARE(next.RichTextBox1()->toPlainText(), QStringLiteral("Aim baMla"));
-        QVERIFY(next.state().isChanged());
-        QCOMPARE(next.state().docpath, QString());
-        QCOMPARE(next.windowTitle(), DocumentState::kTitle + DocumentState::kUnsavedLabel);
-        QCOMPARE(next.commonDialog().FileName, QStringLiteral("/home/writer/chapter.rtf"));
+        QCOMPARE(next.editor()->toPlainText(), QStringLiteral("Aim baMla"));
+        QVERIFY(next.document().isChanged());
+        QCOMPARE(next.document().path(), QString());
+        QCOMPARE(next.windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
+        QCOMPARE(next.commonDialog().fileName, QStringLiteral("/home/writer/chapter.rtf"));
         // This run holds its own copy now, and no other is offered again.
         QVERIFY(recovery::RecoveryStore(folder).leftCopies().isEmpty());
     } else {
-        QCOMPARE(next.RichTextBox1()->toPlainText(), QString());
+        QCOMPARE(next.editor()->toPlainText(), QString());
         QCOMPARE(recovery::RecoveryStore(folder).leftCopies().size(), copyLeft ? 1 : 0);
     }
 }

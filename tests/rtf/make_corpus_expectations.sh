@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Regenerates corpus_expectations.tsv: for each file of the shared RTF corpus, whether
+# Regenerates corpus_expectations.tsv: for each file of the RTF corpus (corpus/), whether
 # LibreOffice finds text in it ("text"), finds none ("empty") or cannot open it
 # ("unreadable"); files that do not begin with {\rtf are "not-rtf". Needs soffice (libreoffice-writer-nogui). Usage:
 #   tests/rtf/make_corpus_expectations.sh [CORPUS_DIR] > tests/rtf/corpus_expectations.tsv
 set -euo pipefail
-corpus=${1:-"$(dirname "$0")/../../../shared/rtf-corpus"}
+corpus=${1:-"$(dirname "$0")/corpus"}
 corpus=$(cd "$corpus" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

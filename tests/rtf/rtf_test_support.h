@@ -2,6 +2,7 @@
 // Helpers shared by the RTF tests: reading into a fresh document, and a plain description
 // of a document's effective formatting that two documents can be compared by.
 
+#include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 
 #include <QBuffer>
@@ -18,7 +19,7 @@ namespace rtf_test {
 
 struct ReadResult {
     std::unique_ptr<QTextDocument> document = std::make_unique<QTextDocument>();
-    std::optional<rtf::ReadError> error;
+    std::optional<rtf::Failure> error;
 };
 
 inline ReadResult readRtf(const QByteArray& data, const QFont& defaultFont = QFont(QStringLiteral("Times New Roman"), 18))

@@ -1,6 +1,8 @@
-// The command-line converter: output by extension, NQ runs as cp1252 text, and bad input
-// reported on stderr with a non-zero exit.
+// The command-line converter: output by extension, NQ runs as cp1252 text, bad input
+// reported on stderr with a non-zero exit, usage errors with 2, and a help that lists
+// every mode.
 
+#include "command_line.h"
 #include "conversion.h"
 #include "nq/glyph_code.h"
 #include "rtf/rtf.h"
@@ -8,6 +10,8 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QStandardPaths>
+#include <QProcess>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -20,7 +24,11 @@ private slots:
     void converts();
     void failures_data();
     void failures();
+    void helpListsEveryMode_data();
+    void helpListsEveryMode();
     void nqRunsBecomeCp1252Text();
+    void pdfPagesAreTheDocumentsPages_data();
+    void pdfPagesAreTheDocumentsPages();
     void unicodeBengaliBothWays();
 
 private:
@@ -56,7 +64,7 @@ void TestNorvelinRtfTool::converts_data()
     QTest::addColumn<QByteArray>("expected");
     QTest::newRow("text") << "out.txt" << QByteArray("caf\xc3\xa9 bold\n\xc2\xad\xc3\xa0\xc2\x81\nx\n");
     QTest::newRow("html") << "out.html" << QByteArray("font-weight:700;\">bold</span>");
-    QTest::newRow("rtf") << "out.rtf" << QByteArray("{\\plain\\f2\\fs24 \\'ad\\'e0\\'81\\line x}\\par");
+    QTest::newRow("rtf") << "out.rtf" << QByteArray("{\\plain\\rtlch\\af2\\afs24\\ltrch\\f2\\fs24 \\'ad\\'e0\\'81\\line x}\\par");
 }
 
 void TestNorvelinRtfTool::converts()
@@ -81,6 +89,11 @@ void TestNorvelinRtfTool::failures_data()
     QTest::newRow("no arguments") << QStringList{} << 2 << "usage:";
     QTest::newRow("unicode into rtf") << QStringList{QStringLiteral("--unicode"), QStringLiteral("in.rtf"), QStringLiteral("fail.rtf")} << 2 << "--unicode writes .txt or .html";
     QTest::newRow("from unicode into text") << QStringList{QStringLiteral("--from-unicode"), QStringLiteral("in.txt"), QStringLiteral("fail.txt")} << 2 << "--from-unicode writes .rtf";
+    QTest::newRow("both unicode directions") << QStringList{QStringLiteral("--unicode"), QStringLiteral("--from-unicode"), QStringLiteral("in.rtf"), QStringLiteral("fail.txt")} << 2 << "exclude each other";
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bold"), QStringLiteral("in.rtf"), QStringLiteral("fail.txt")} << 2 << "usage:";
+    QTest::newRow("one file only") << QStringList{QStringLiteral("in.rtf")} << 2 << "usage:";
+    QTest::newRow("three files") << QStringList{QStringLiteral("in.rtf"), QStringLiteral("fail.txt"), QStringLiteral("fail.html")} << 2 << "usage:";
+    QTest::newRow("batch option without its mode's") << QStringList{QStringLiteral("-j"), QStringLiteral("2"), QStringLiteral("in.rtf"), QStringLiteral("fail.txt")} << 2 << "-j cannot be used here";
 }
 
 void TestNorvelinRtfTool::failures()
@@ -95,6 +108,34 @@ void TestNorvelinRtfTool::failures()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("fail.txt"))));
+}
+
+void TestNorvelinRtfTool::helpListsEveryMode_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::newRow("--help") << QStringLiteral("--help");
+    QTest::newRow("-h") << QStringLiteral("-h");
+}
+
+void TestNorvelinRtfTool::helpListsEveryMode()
+{
+    QFETCH(QString, argument);
+    const Run run = runTool({argument});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.errors.isEmpty(), qPrintable(run.errors));
+    const QStringList expected{QStringLiteral("norvelin-rtf IN.rtf OUT.rtf|OUT.txt|OUT.html|OUT.pdf"),
+                               QStringLiteral("norvelin-rtf --unicode IN.rtf OUT.txt|OUT.html"),
+                               QStringLiteral("norvelin-rtf --from-unicode IN.txt OUT.rtf"),
+                               QStringLiteral("--to txt|html|rtf|pdf -o OUTDIR [-j N] FILE|FOLDER..."),
+                               QStringLiteral("--unicode "), QStringLiteral("--from-unicode "),
+                               QStringLiteral("--to <format>"), QStringLiteral("-o <folder>"),
+                               QStringLiteral("-j <threads>"), QStringLiteral("-h, --help")};
+    for (const QString& line : expected)
+        QVERIFY2(run.output.contains(line), qPrintable(line + QStringLiteral(" is missing from:\n") + run.output));
+    // Modes added later are listed too.
+    for (const rtf_tool::Mode& mode : rtf_tool::modes())
+        for (const QString& line : mode.synopsis)
+            QVERIFY2(run.output.contains(line), qPrintable(line));
 }
 
 void TestNorvelinRtfTool::nqRunsBecomeCp1252Text()
@@ -133,6 +174,37 @@ void TestNorvelinRtfTool::unicodeBengaliBothWays()
     const QString back = dir_.filePath(QStringLiteral("words-back.txt"));
     QCOMPARE(runTool({QStringLiteral("--unicode"), rtfPath, back}).exitCode, 0);
     QCOMPARE(QString::fromUtf8(contents(back)), words + u'\n');
+}
+
+void TestNorvelinRtfTool::pdfPagesAreTheDocumentsPages_data()
+{
+    QTest::addColumn<QByteArray>("words");
+    QTest::addColumn<QString>("pageSize");
+    QTest::newRow("no page named: A4") << QByteArray() << "595 x 842 pts";
+    QTest::newRow("A4 landscape") << QByteArray("\\paperw16838\\paperh11906\\landscape") << "842 x 595 pts";
+    QTest::newRow("US Letter") << QByteArray("\\paperw12240\\paperh15840") << "612 x 792 pts";
+}
+
+void TestNorvelinRtfTool::pdfPagesAreTheDocumentsPages()
+{
+    QFETCH(QByteArray, words);
+    QFETCH(QString, pageSize);
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (pdfinfo.isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is not installed: scripts/test installs it");
+    const QString input = dir_.filePath(QStringLiteral("paged.rtf"));
+    QFile file(input);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("{\\rtf1" + words + " Hello\\par}");
+    file.close();
+    const QString output = dir_.filePath(QStringLiteral("paged.pdf"));
+    QFile::remove(output);
+    QCOMPARE(rtf_test::runTool({input, output}).exitCode, 0);
+    QProcess info;
+    info.start(pdfinfo, {output});
+    QVERIFY(info.waitForFinished());
+    const QString printed = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(printed.contains(QStringLiteral("Page size:       ") + pageSize), qPrintable(printed));
 }
 
 QTEST_MAIN(TestNorvelinRtfTool)

@@ -32,11 +32,15 @@ private slots:
     void initTestCase();
     void hostileInputs_data();
     void hostileInputs();
+    void readingStaysLinear_data();
+    void readingStaysLinear();
     void failedSaveKeepsTheOldFile_data();
     void failedSaveKeepsTheOldFile();
     void fullDiskKeepsTheOldFile();
     void picturesPastTheBudgetOrUndecodable_data();
     void picturesPastTheBudgetOrUndecodable();
+    void everyPixelFormatDecodes_data();
+    void everyPixelFormatDecodes();
     void pictureSizesStayValidOnWrite_data();
     void pictureSizesStayValidOnWrite();
 
@@ -54,10 +58,14 @@ struct Run {
 // `fileSize` > 0: the child may write files of at most that many bytes; past it a write
 // fails with EFBIG instead of killing it. `addressSpace` > 0: its memory is limited so, and
 // an allocation past it fails.
-Run runTool(const QStringList& arguments, rlim_t fileSize = 0, rlim_t addressSpace = 0)
+Run runTool(const QStringList& arguments, rlim_t fileSize = 0, rlim_t addressSpace = 0, rlim_t cpuSeconds = 0)
 {
     QProcess tool;
-    tool.setChildProcessModifier([fileSize, addressSpace] {
+    tool.setChildProcessModifier([fileSize, addressSpace, cpuSeconds] {
+        if (cpuSeconds > 0) {
+            rlimit limit{cpuSeconds, cpuSeconds};
+            ::setrlimit(RLIMIT_CPU, &limit);
+        }
         if (fileSize > 0) {
             std::signal(SIGXFSZ, SIG_IGN);
             rlimit limit{fileSize, fileSize};
@@ -209,6 +217,51 @@ void TestRtfHostileFiles::hostileInputs()
         QVERIFY(!QFile::exists(output));
 }
 
+// Files built to make reading slow: formats that Qt's format collection would all put in
+// one bucket, and a link instruction that halving its backslashes once made quadratic.
+// Each is read in about a second of CPU or less; the bound is ten times that, and the
+// quadratic reading they used to meet took 15 to 30 s.
+void TestRtfHostileFiles::readingStaysLinear_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("text");
+    const int count = 40000;
+    QByteArray fonts("{\\rtf1{\\fonttbl");
+    QByteArray fontRuns;
+    QByteArray pictures("{\\rtf1 ");
+    QByteArray bookmarks("{\\rtf1 ");
+    QByteArray tabStops("{\\rtf1 ");
+    for (int i = 0; i < count; ++i) {
+        const QByteArray number = QByteArray::number(i);
+        fonts += "{\\f" + number + " Face" + number + ";}";
+        fontRuns += "{\\f" + number + " w }";
+        pictures += "{\\pict\\pngblip " + QByteArray::number(0x10000000 + i, 16) + "}";
+        bookmarks += "{\\*\\bkmkstart b" + number + "}w{\\*\\bkmkend b" + number + "} ";
+        tabStops += "\\pard\\tx" + QByteArray::number(i + 10) + " w\\par\n";
+    }
+    const QByteArray words = QByteArray("w ").repeated(count) + "\n";
+    QTest::newRow("40,000 distinct faces") << fonts + "}" + fontRuns + "}" << words;
+    QTest::newRow("40,000 distinct undecodable pictures") << pictures + "}" << QByteArray("\n");
+    QTest::newRow("40,000 distinct bookmarks") << bookmarks + "}" << words;
+    QTest::newRow("40,000 paragraphs with distinct tab stops") << tabStops + "}" << QByteArray("w\n").repeated(count);
+    QTest::newRow("a link of 80 million backslashes")
+        << "{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"" + QByteArray(80'000'000, '\\') + "\"}{\\fldrslt x}}}"
+        << QByteArray("x\n");
+}
+
+void TestRtfHostileFiles::readingStaysLinear()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, text);
+    const QString input = dir_.filePath(QStringLiteral("slow-%1.rtf").arg(QTest::currentDataTag()).replace(u' ', u'-'));
+    QVERIFY(writeFile(input, content));
+    content.clear();
+    const QString output = input + QStringLiteral(".txt");
+    const Run run = runTool({input, output}, 0, qint64(2) << 30, 10);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors));
+    QCOMPARE(contents(output), text);
+}
+
 // A save that cannot be completed (here: a file size limit, EFBIG) leaves an existing file
 // byte for byte as it was, creates no new one, leaves no temporary file and exits 1. Small
 // documents matter most: they used to sit whole in a buffer whose failing write at the end
@@ -295,6 +348,51 @@ void TestRtfHostileFiles::fullDiskKeepsTheOldFile()
 // the picture's size stands in, costs next to nothing, and keeps the picture's data, so
 // that saving writes it back and a reader with room shows it again.
 enum Picture { Decoded, OverBudget, Undecodable };
+
+// An A4 scan at 300 dpi is 8.7 megapixels of grey: Qt decodes grey, palette and 1-bit
+// pictures into more bits a pixel than their files hold, and must be allowed to.
+void TestRtfHostileFiles::everyPixelFormatDecodes_data()
+{
+    QTest::addColumn<int>("pixelFormat");
+    QTest::addColumn<QByteArray>("fileFormat");
+    QTest::addColumn<QSize>("size");
+    const QSize scan(2480, 3508);
+    const QSize small(1000, 700);
+    for (const QSize& size : {small, scan}) {
+        const QByteArray at = " " + QByteArray::number(size.width()) + "x" + QByteArray::number(size.height());
+        QTest::newRow("8-bit grey PNG" + at) << int(QImage::Format_Grayscale8) << QByteArray("PNG") << size;
+        QTest::newRow("16-bit grey PNG" + at) << int(QImage::Format_Grayscale16) << QByteArray("PNG") << size;
+        QTest::newRow("palette PNG" + at) << int(QImage::Format_Indexed8) << QByteArray("PNG") << size;
+        QTest::newRow("1-bit PNG" + at) << int(QImage::Format_Mono) << QByteArray("PNG") << size;
+        QTest::newRow("RGB PNG" + at) << int(QImage::Format_RGB32) << QByteArray("PNG") << size;
+        QTest::newRow("grey JPEG" + at) << int(QImage::Format_Grayscale8) << QByteArray("JPEG") << size;
+        QTest::newRow("RGB JPEG" + at) << int(QImage::Format_RGB32) << QByteArray("JPEG") << size;
+    }
+}
+
+void TestRtfHostileFiles::everyPixelFormatDecodes()
+{
+    QFETCH(int, pixelFormat);
+    QFETCH(QByteArray, fileFormat);
+    QFETCH(QSize, size);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor(90, 90, 90));
+    image = image.convertToFormat(QImage::Format(pixelFormat));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(image.save(&buffer, fileFormat.constData()));
+    const QByteArray words = fileFormat == "PNG" ? "\\pngblip" : "\\jpegblip";
+    QTextDocument document;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::read("{\\rtf1 a" + picture(words, bytes) + "b}", document, &notes), std::nullopt);
+    QCOMPARE(notes.picturesUndecodable, 0);
+    QCOMPARE(notes.picturesOverBudget, 0);
+    const QList<Shown> shown = picturesOf(document);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown[0].kept.isEmpty());
+    QCOMPARE(shown[0].image.size(), size);
+}
 
 void TestRtfHostileFiles::picturesPastTheBudgetOrUndecodable_data()
 {

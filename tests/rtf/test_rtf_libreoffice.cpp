@@ -89,6 +89,9 @@ const Sample kSamples[] = {
     {"DashDotDot", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setUnderlineStyle(QTextCharFormat::DashDotDotLine); }},
     {"Wavy", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setUnderlineStyle(QTextCharFormat::WaveUnderline); }},
     {"Sans", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setFontFamilies({QStringLiteral("Liberation Sans")}); }},
+    {"Small", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setFontCapitalization(QFont::SmallCaps); }},
+    {"Capitals", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setFontCapitalization(QFont::AllUppercase); }},
+    {"Backward", [](QTextBlockFormat& b) { b.setLayoutDirection(Qt::RightToLeft); }, [](QTextCharFormat&) {}},
     {"Linked", [](QTextBlockFormat&) {}, [](QTextCharFormat& f) { f.setAnchor(true); f.setAnchorHref(QStringLiteral("https://example.org/")); }},
     {"Indented", [](QTextBlockFormat& b) { b.setLeftMargin(48); b.setRightMargin(24); b.setTextIndent(-12); b.setTopMargin(8); b.setBottomMargin(16);
                                            b.setLineHeight(150, QTextBlockFormat::ProportionalHeight); },
@@ -241,8 +244,8 @@ OdtFormatting readFlatOdt(const QString& path)
 
 void TestRtfLibreOffice::initTestCase()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
-        QSKIP("soffice is not installed (package libreoffice-writer-nogui)");
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty(),
+             "soffice is not installed (package libreoffice-writer-nogui; scripts/test installs it)");
     QVERIFY(dir_.isValid());
 
     QTextDocument nq;
@@ -343,7 +346,16 @@ void TestRtfLibreOffice::addFormattingRows()
     QTest::newRow("wave underline") << "Wavy" << "style:text-underline-style" << "wave";
     QTest::newRow("face") << "Sans" << "style:font-name" << "Liberation Sans";
     QTest::newRow("NQ face") << "Glyph" << "style:font-name" << "NQ";
+    QTest::newRow("small capitals") << "Small" << "fo:font-variant" << "small-caps";
+    QTest::newRow("capitals") << "Capitals" << "fo:text-transform" << "uppercase";
+    QTest::newRow("right to left") << "Backward" << "style:writing-mode" << "rl-tb";
+    QTest::newRow("left to right") << "Bold" << "style:writing-mode" << "";
     QTest::newRow("NQ bold") << "Glyph" << "fo:font-weight" << "bold";
+    // The same formatting for complex-script text (Unicode Bengali, Arabic, Hebrew).
+    QTest::newRow("complex bold") << "Bold" << "style:font-weight-complex" << "bold";
+    QTest::newRow("complex plain") << "plain" << "style:font-weight-complex" << "";
+    QTest::newRow("complex italic") << "Italic" << "style:font-style-complex" << "italic";
+    QTest::newRow("complex size") << "Big" << "style:font-size-complex" << "28pt";
 }
 
 void TestRtfLibreOffice::formattingInFlatOdt_data() { addFormattingRows(); }
@@ -376,9 +388,10 @@ void TestRtfLibreOffice::libreOfficeRtfReadsBack()
     const QTextBlockFormat block = cursor.blockFormat();
     const Qt::Alignment alignment = block.alignment() & Qt::AlignHorizontal_Mask;
     QString actual;
-    if (attribute == u"fo:font-weight")
+    // One format holds both: a complex-script attribute reads back as its Latin twin.
+    if (attribute == u"fo:font-weight" || attribute == u"style:font-weight-complex")
         actual = chars.fontWeight() >= QFont::Bold ? QStringLiteral("bold") : QString();
-    else if (attribute == u"fo:font-style")
+    else if (attribute == u"fo:font-style" || attribute == u"style:font-style-complex")
         actual = chars.fontItalic() ? QStringLiteral("italic") : QString();
     else if (attribute == u"style:text-underline-style")
         actual = QHash<int, QString>{{QTextCharFormat::SingleUnderline, QStringLiteral("solid")},
@@ -398,11 +411,17 @@ void TestRtfLibreOffice::libreOfficeRtfReadsBack()
         actual = chars.foreground().color().name();
     else if (attribute == u"fo:background-color")
         actual = chars.background().style() == Qt::NoBrush ? QString() : chars.background().color().name();
-    else if (attribute == u"fo:font-size")
+    else if (attribute == u"fo:font-size" || attribute == u"style:font-size-complex")
         actual = QStringLiteral("%1pt").arg(chars.fontPointSize());
     else if (attribute == u"fo:text-align")
         actual = (alignment & Qt::AlignHCenter) ? QStringLiteral("center") : (alignment & Qt::AlignRight) ? QStringLiteral("end")
                : (alignment & Qt::AlignJustify) ? QStringLiteral("justify") : QStringLiteral("start");
+    else if (attribute == u"fo:font-variant")
+        actual = chars.fontCapitalization() == QFont::SmallCaps ? QStringLiteral("small-caps") : QString();
+    else if (attribute == u"fo:text-transform")
+        actual = chars.fontCapitalization() == QFont::AllUppercase ? QStringLiteral("uppercase") : QString();
+    else if (attribute == u"style:writing-mode")
+        actual = block.layoutDirection() == Qt::RightToLeft ? QStringLiteral("rl-tb") : QString();
     else if (attribute == u"style:font-name")
         actual = chars.fontFamilies().toStringList().value(0);
     QCOMPARE(actual, value);

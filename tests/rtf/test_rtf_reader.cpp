@@ -2,6 +2,8 @@
 
 #include "rtf_test_support.h"
 
+#include "nq/glyph_code.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QTest>
@@ -9,6 +11,8 @@
 #include <QTextCursor>
 
 using rtf_test::readRtf;
+
+Q_DECLARE_METATYPE(rtf::FailureKind)
 
 class TestRtfReader : public QObject {
     Q_OBJECT
@@ -19,6 +23,16 @@ private slots:
     void listLabels();
     void characterFormatting_data();
     void characterFormatting();
+    void shapePictures_data();
+    void shapePictures();
+    void unfontedTextFace_data();
+    void unfontedTextFace();
+    void bulletLabelsShow_data();
+    void bulletLabelsShow();
+    void complexScriptFormatting_data();
+    void complexScriptFormatting();
+    void backgroundOnlyWhenAsked_data();
+    void backgroundOnlyWhenAsked();
     void paragraphFormatting_data();
     void paragraphFormatting();
     void fontFamilyIsExplicitOnEveryRun();
@@ -28,6 +42,8 @@ private slots:
     void errors_data();
     void errors();
     void deepButAllowedNestingReads();
+    void documentAllowance_data();
+    void documentAllowance();
 };
 
 namespace {
@@ -84,7 +100,9 @@ void TestRtfReader::text_data()
     QTest::newRow("font name in its own charset") << QByteArray("{\\rtf1{\\fonttbl{\\f0\\fcharset204 \\'c0\\'e1;}}\\f0 x}") << u"x"_qs;
 
     QTest::newRow("NQ bytes become glyph codes") << "{\\rtf1" + kNqFontTable + "\\f1 a\\'80\\'81\\'ad\\'a0\\'ff}" << u"a\u20ac\u0081\uf0ad\u00a0\u00ff"_qs;
-    QTest::newRow("NQ under fcharset2") << "{\\rtf1" + kNqFontTable + "\\f2 \\'ad\\'b7}" << u"\uf0ad\u00b7"_qs;
+    QTest::newRow("NQ under fcharset2") << "{\\rtf1" + kNqFontTable + "\\f2 \\'ad\\'b7}" << u"\uf0ad\uf0b7"_qs;
+    // Quote and dash control words stand for the bytes 0x91-0x97, glyph codes in an NQ run.
+    QTest::newRow("NQ quote and dash words") << "{\\rtf1" + kNqFontTable + "\\f1 \\lquote\\emdash}" << u"\uf091\u2014"_qs;
     QTest::newRow("NQ ~ and -") << "{\\rtf1" + kNqFontTable + "\\f1 \\~\\-}" << u"\u00a0\uf0ad"_qs;
     QTest::newRow("other fonts ~ - _") << "{\\rtf1" + kNqFontTable + "\\f0 \\~\\-\\_}" << u"\u00a0\u00ad\u2011"_qs;
     QTest::newRow("NQ private-use forms") << "{\\rtf1" + kNqFontTable + "\\f1\\u61825\\'81\\u61613\\'3f\\u61537\\'3f\\u61952?}" << u"\u0081\uf0ada\uf200"_qs;
@@ -114,6 +132,16 @@ void TestRtfReader::text_data()
     QTest::newRow("nested-table fallback skipped") << QByteArray("{\\rtf1 A{\\*\\nesttableprops\\trowd\\nestrow}{\\nonesttables B\\par}C}") << u"AC"_qs;
     QTest::newRow("object result kept, data skipped") << QByteArray("{\\rtf1 a{\\object\\objemb{\\*\\objclass Paint}\\objw10{\\*\\objdata 01050000}{\\result{\\b shown}}}b}") << u"ashownb"_qs;
     QTest::newRow("footnotes become endnotes") << QByteArray("{\\rtf1 Text{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} One.}, more{\\super\\chftn}{\\*\\footnote{\\super\\chftn} Two\\par second}.\\par end\\par}") << u"Text1, more2.\nend\n----------\n1 One.\n2 Two\nsecond"_qs;
+    QTest::newRow("endnotes numbered apart, lower roman by default")
+        << QByteArray("{\\rtf1 A{\\super\\chftn}{\\footnote\\ftnalt\\pard{\\super\\chftn} E1.} B{\\super\\chftn}{\\footnote\\pard{\\super\\chftn} F1.}"
+                      " C{\\super\\chftn}{\\footnote\\ftnalt{\\super\\chftn} E2.}\\par}")
+        << u"Ai B1 Cii\n----------\ni E1.\n1 F1.\nii E2."_qs;
+    QTest::newRow("numbering words for each kind")
+        << QByteArray("{\\rtf1\\ftnnauc\\aftnnar A{\\chftn}{\\footnote{\\chftn} f}B{\\chftn}{\\footnote\\ftnalt{\\chftn} e}\\par}")
+        << u"AAB1\n----------\nA f\n1 e"_qs;
+    QTest::newRow("Chicago signs")
+        << QByteArray("{\\rtf1\\ftnnchi A{\\chftn}{\\footnote{\\chftn} f}B{\\chftn}{\\footnote{\\chftn} g}\\par}")
+        << u"A*B\u2020\n----------\n* f\n\u2020 g"_qs;
     QTest::newRow("footnote in a file cut short") << QByteArray("{\\rtf1 a{\\footnote{\\b note") << u"a\n----------\nnote"_qs;
     QTest::newRow("table text in order") << QByteArray("{\\rtf1\\trowd\\cellx1000\\cellx2000\\pard\\intbl A1\\cell B1\\cell\\row\\trowd\\cellx1000\\pard\\intbl A2\\cell\\row\\pard after}") << u"A1\tB1\nA2\nafter"_qs;
     QTest::newRow("list text kept") << QByteArray("{\\rtf1{\\*\\pn\\pnlvlblt{\\pntxtb\\'B7}}{\\pntext\\'b7\\tab}one\\par{\\listtext 2.\\tab}two}") << u"\u00b7\tone\n2.\ttwo"_qs;
@@ -132,7 +160,7 @@ void TestRtfReader::text()
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
     const auto result = readRtf(rtf);
-    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QVERIFY2(!result.error, qPrintable(result.error ? rtf::failureText(*result.error) : QString()));
     QString text = rtf_test::rawText(*result.document);
     text.remove(QChar::ObjectReplacementCharacter);
     QCOMPARE(text, expected);
@@ -180,7 +208,7 @@ void TestRtfReader::listLabels()
     QFETCH(QByteArray, body);
     QFETCH(QString, expected);
     const auto result = readRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}{\\f1\\fnil\\fcharset2 Symbol;}}" + body + "}");
-    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QVERIFY2(!result.error, qPrintable(result.error ? rtf::failureText(*result.error) : QString()));
     QCOMPARE(rtf_test::rawText(*result.document), expected);
 }
 
@@ -230,6 +258,174 @@ void TestRtfReader::characterFormatting()
     QTextCursor cursor(result.document.get());
     cursor.setPosition(position + 1);
     QCOMPARE(rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont()), expected);
+}
+
+void TestRtfReader::shapePictures_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("undecodable");
+    const QByteArray png = "{\\pict\\pngblip\\picw4\\pich2 " + rtf_test::pngBytes(4, 2).toHex() + "}";
+    const QByteArray metafile = "{\\pict\\wmetafile8\\picw4\\pich2 0100ff}";
+    const QString picture(QChar::ObjectReplacementCharacter);
+    QTest::newRow("picture shape, metafile fallback")
+        << "{\\rtf1 a{\\shp{\\*\\shpinst\\shpleft0{\\sp{\\sn shapeType}{\\sv 75}}{\\sp{\\sn pib}{\\sv " + png + "}}}"
+           "{\\shprslt " + metafile + "}}b}" << u'a' + picture + u'b' << 0;
+    QTest::newRow("picture shape, no fallback (LibreOffice)")
+        << "{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn pib}{\\sv " + png + "}}}}b}" << u'a' + picture + u'b' << 0;
+    QTest::newRow("a fill picture is no content; the fallback shows")
+        << "{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn fillBlip}{\\sv " + png + "}}}{\\shprslt fallback}}b}"
+        << u"afallbackb"_qs << 0;
+    QTest::newRow("text box: its text once, from the fallback")
+        << QByteArray("{\\rtf1 a{\\shp{\\*\\shpinst{\\sp{\\sn shapeType}{\\sv 202}}{\\shptxt in box}}{\\shprslt in box}}b}")
+        << u"ain boxb"_qs << 0;
+    QTest::newRow("Word's picture and its fallback for old readers")
+        << "{\\rtf1 a{\\*\\shppict" + png + "}{\\nonshppict" + metafile + "}b}" << u'a' + picture + u'b' << 0;
+}
+
+void TestRtfReader::shapePictures()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, text);
+    QFETCH(int, undecodable);
+    QTextDocument document;
+    rtf::ReadNotes notes;
+    QCOMPARE(rtf::read(rtf, document, &notes), std::nullopt);
+    QCOMPARE(document.toPlainText(), text);
+    QCOMPARE(notes.picturesUndecodable, undecodable);
+    // Kept on saving, as a picture of its own.
+    QCOMPARE(int(rtf::write(document).count("\\pngblip")), int(text.count(QChar::ObjectReplacementCharacter)));
+}
+
+void TestRtfReader::unfontedTextFace_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<QString>("face");
+    // The editor shows a run without a face in NQ: every run must name one.
+    QTest::newRow("no font table") << QByteArray("{\\rtf1\\ansi Dear reader\\par}") << "Sans Serif";
+    QTest::newRow("\\deff names a font the table lacks") << QByteArray("{\\rtf1\\deff3{\\fonttbl{\\f0 Arial;}}Dear\\par}") << "Sans Serif";
+    QTest::newRow("\\deff font") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1\\froman Times New Roman;}}Dear\\par}") << "Times New Roman";
+    QTest::newRow("\\deff font after \\plain") << QByteArray("{\\rtf1\\deff1{\\fonttbl{\\f0 Arial;}{\\f1 Times;}}{\\f0\\plain Dear}\\par}") << "Times";
+    QTest::newRow("NQ named") << QByteArray("{\\rtf1\\deff0{\\fonttbl{\\f0 NQ;}}abc\\par}") << "NQ";
+}
+
+void TestRtfReader::unfontedTextFace()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(QString, face);
+    const auto result = readRtf(rtf);
+    QVERIFY(!result.error);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(1);
+    QCOMPARE(cursor.charFormat().fontFamilies().toStringList().value(0), face);
+}
+
+void TestRtfReader::bulletLabelsShow_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("face");
+    const QByteArray symbolList = "{\\*\\listtable{\\list\\listsimple{\\listlevel\\levelnfc23{\\leveltext\\'01\\u-3913 ?;}\\f1}\\listid1}}"
+                                  "{\\*\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}";
+    QTest::newRow("Symbol face, literal") << QByteArray("{\\listtext\\f1 \\'b7\\tab}item") << u"\u2022"_qs << "Sans Serif";
+    QTest::newRow("Symbol face, from the list table") << symbolList + "\\pard\\ls1 item" << u"\u2022"_qs << "Sans Serif";
+    QTest::newRow("Symbol named only by \\af, as LibreOffice writes Word's lists")
+        << QByteArray("{\\listtext\\pard\\plain\\rtlch\\af1\\ltrch\\dbch\\af1\\loch\\f0 \\u61623?\\tab}item") << u"\u2022"_qs << "Sans Serif";
+    QTest::newRow("Wingdings square") << QByteArray("{\\listtext\\f2 \\'a7\\tab}item") << u"\u25aa"_qs << "Sans Serif";
+    QTest::newRow("Wingdings as private use") << QByteArray("{\\listtext\\f2 \\u61607?\\tab}item") << u"\u25aa"_qs << "Sans Serif";
+    QTest::newRow("Symbol's bullet code in a text face") << QByteArray("{\\listtext\\f0 \\u61623?\\tab}item") << u"\u2022"_qs << "Times";
+    QTest::newRow("NQ's own code stays") << QByteArray("{\\listtext\\f3 \\'b7\\tab}item") << QString(nq::toChar(0xB7)) << "NQ";
+    QTest::newRow("a number stays") << QByteArray("{\\listtext\\f0 1.\\tab}item") << u"1"_qs << "Times";
+}
+
+void TestRtfReader::bulletLabelsShow()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QString, label);
+    QFETCH(QString, face);
+    const auto result = readRtf("{\\rtf1\\deff0{\\fonttbl{\\f0 Times;}{\\f1\\fnil\\fcharset2 Symbol;}{\\f2 Wingdings;}{\\f3 NQ;}}"
+                                + body + "\\par}");
+    QVERIFY(!result.error);
+    QCOMPARE(result.document->toPlainText().left(1), label);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(1);
+    QCOMPARE(cursor.charFormat().fontFamilies().toStringList().value(0), face);
+}
+
+void TestRtfReader::complexScriptFormatting_data()
+{
+    QTest::addColumn<QByteArray>("run");
+    QTest::addColumn<QString>("bengali");
+    QTest::addColumn<QString>("latin");
+    // \\u2476 \\u2494 \\u2434 \\u2482 \\u2494: "বাংলা"; the Latin word "ab" beside it.
+    const QByteArray bangla = "\\u2476?\\u2494?\\u2434?\\u2482?\\u2494?";
+    QTest::newRow("associated words alone") << QByteArray("\\rtlch\\ab\\afs40\\ltrch " + bangla + " ab")
+                                            << "Arial 20 b" << "Arial 12";
+    QTest::newRow("both sets, as LibreOffice writes")
+        << QByteArray("\\rtlch\\af1\\afs48\\ab\\ai\\ltrch\\f0\\fs20\\b0 " + bangla + " ab")
+        << "Lohit 24 b i" << "Arial 10";
+    QTest::newRow("Latin words only, complex text follows them")
+        << QByteArray("\\b\\fs32 " + bangla + " ab") << "Arial 16 b" << "Arial 16 b";
+    QTest::newRow("associated off") << QByteArray("\\b\\ab0 " + bangla + " ab") << "Arial 12" << "Arial 12 b";
+    QTest::newRow("plain resets them") << QByteArray("\\ab\\afs40\\plain " + bangla + " ab") << "Arial 12" << "Arial 12";
+    QTest::newRow("weak characters go with the letter before")
+        << QByteArray("\\ab 12 " + bangla + ", ab") << "Arial 12 b" << "Arial 12";
+}
+
+void TestRtfReader::complexScriptFormatting()
+{
+    QFETCH(QByteArray, run);
+    QFETCH(QString, bengali);
+    QFETCH(QString, latin);
+    const auto result = readRtf("{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}{\\f1 Lohit;}}" + run + "\\par}");
+    QVERIFY(!result.error);
+    const QString text = result.document->toPlainText();
+    const auto describeAt = [&](qsizetype position) {
+        QTextCursor cursor(result.document.get());
+        cursor.setPosition(int(position) + 1);
+        return rtf_test::describeChars(cursor.charFormat(), result.document->defaultFont());
+    };
+    const qsizetype letter = text.indexOf(QChar(0x09AC));
+    QVERIFY(letter >= 0);
+    QCOMPARE(describeAt(letter), bengali);
+    QCOMPARE(describeAt(text.indexOf(u"ab")), latin);
+    if (text.startsWith(u"12"))
+        QCOMPARE(describeAt(0), bengali);   // before any letter: with the first letter after it
+    if (const qsizetype comma = text.indexOf(u','); comma >= 0)
+        QCOMPARE(describeAt(comma), bengali);
+}
+
+void TestRtfReader::backgroundOnlyWhenAsked_data()
+{
+    QTest::addColumn<QByteArray>("colorTable");
+    QTest::addColumn<QByteArray>("run");
+    QTest::addColumn<QString>("background");
+    const QByteArray blackFirst = "{\\colortbl\\red0\\green0\\blue0;\\red255\\green255\\blue0;}";
+    const QByteArray redFirst = "{\\colortbl\\red255\\green0\\blue0;}";
+    QTest::newRow("black first, nothing asked") << blackFirst << QByteArray("Hello") << "";
+    QTest::newRow("red first, nothing asked") << redFirst << QByteArray("Hello") << "";
+    QTest::newRow("highlight 0 is none") << blackFirst << QByteArray("\\highlight0 Hello") << "";
+    QTest::newRow("cb 0 is none") << redFirst << QByteArray("\\cb0 Hello") << "";
+    QTest::newRow("chcbpat 0 is none") << redFirst << QByteArray("\\chcbpat0 Hello") << "";
+    QTest::newRow("highlight asked") << blackFirst << QByteArray("\\highlight1 Hello") << "#ffff00";
+    QTest::newRow("chcbpat asked") << blackFirst << QByteArray("\\chcbpat1 Hello") << "#ffff00";
+    QTest::newRow("asked then reset") << blackFirst << QByteArray("\\highlight1\\highlight0 Hello") << "";
+}
+
+void TestRtfReader::backgroundOnlyWhenAsked()
+{
+    QFETCH(QByteArray, colorTable);
+    QFETCH(QByteArray, run);
+    QFETCH(QString, background);
+    const auto result = readRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}" + colorTable + run + "\\par}");
+    QVERIFY(!result.error);
+    QTextCursor cursor(result.document.get());
+    cursor.setPosition(2);
+    const QTextCharFormat format = cursor.charFormat();
+    const QString found = format.background().style() == Qt::NoBrush ? QString() : format.background().color().name();
+    QCOMPARE(found, background);
+    // A save must not invent one either (LibreOffice would show it).
+    QCOMPARE(rtf::write(*result.document).contains("\\highlight"), !background.isEmpty());
 }
 
 void TestRtfReader::paragraphFormatting_data()
@@ -317,36 +513,77 @@ void TestRtfReader::pictures()
 
 void TestRtfReader::errors_data()
 {
+    using rtf::FailureKind;
     QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<QString>("cause");
+    QTest::addColumn<FailureKind>("kind");
     QTest::addColumn<int>("line");
-    QTest::newRow("empty") << QByteArray("") << "the file is empty" << 0;
-    QTest::newRow("only whitespace") << QByteArray(" \n ") << "the file is empty" << 0;
-    QTest::newRow("plain text") << QByteArray("Hello world") << "this is not an RTF file: it does not begin with {\\rtf" << 0;
-    QTest::newRow("html") << QByteArray("<html>{\\rtf1}</html>") << "this is not an RTF file: it does not begin with {\\rtf" << 0;
-    QTest::newRow("truncated bin") << QByteArray("{\\rtf1\nabc\n{\\pict\\bin100 abc") << "the file is truncated: \\bin100 announces 100 bytes of data but only 3 follow" << 3;
-    QTest::newRow("too deep") << "{\\rtf1\n" + QByteArray(10000, '{') + "deep" << "groups are nested more than 10000 deep" << 2;
-    QTest::newRow("too deep inside a skipped destination") << "{\\rtf1\n{\\*\\x " + QByteArray(10000, '{') << "groups are nested more than 10000 deep" << 2;
+    QTest::addColumn<qint64>("announced");  // \binN: the bytes it announces, then those that follow
+    QTest::addColumn<qint64>("available");
+    QTest::newRow("empty") << QByteArray("") << FailureKind::Empty << 0 << qint64(0) << qint64(0);
+    QTest::newRow("only whitespace") << QByteArray(" \n ") << FailureKind::Empty << 0 << qint64(0) << qint64(0);
+    QTest::newRow("plain text") << QByteArray("Hello world") << FailureKind::NotRtf << 0 << qint64(0) << qint64(0);
+    QTest::newRow("html") << QByteArray("<html>{\\rtf1}</html>") << FailureKind::NotRtf << 0 << qint64(0) << qint64(0);
+    QTest::newRow("truncated bin") << QByteArray("{\\rtf1\nabc\n{\\pict\\bin100 abc") << FailureKind::BinaryCutShort << 3
+                                   << qint64(100) << qint64(3);
+    QTest::newRow("too deep") << "{\\rtf1\n" + QByteArray(10000, '{') + "deep" << FailureKind::NestedTooDeep << 2
+                              << qint64(0) << qint64(0);
+    QTest::newRow("too deep inside a skipped destination") << "{\\rtf1\n{\\*\\x " + QByteArray(10000, '{')
+                                                           << FailureKind::NestedTooDeep << 2 << qint64(0) << qint64(0);
 }
 
 void TestRtfReader::errors()
 {
     QFETCH(QByteArray, rtf);
-    QFETCH(QString, cause);
+    QFETCH(rtf::FailureKind, kind);
     QFETCH(int, line);
+    QFETCH(qint64, announced);
+    QFETCH(qint64, available);
     const auto result = readRtf(rtf);
     QVERIFY(result.error);
-    QCOMPARE(result.error->cause, cause);
+    QCOMPARE(result.error->kind, kind);
     QCOMPARE(result.error->line, line);
-    if (line > 0)
-        QVERIFY(result.error->toString().contains(QStringLiteral("line %1, column").arg(line)));
+    QCOMPARE(result.error->column > 0, line > 0);
+    QCOMPARE(result.error->announced, announced);
+    QCOMPARE(result.error->available, available);
+    QVERIFY(result.error->path.isEmpty());
 }
 
 void TestRtfReader::deepButAllowedNestingReads()
 {
     const auto result = readRtf("{\\rtf1 " + QByteArray(9998, '{') + "deep" + QByteArray(9998, '}') + " after}");
-    QVERIFY2(!result.error, qPrintable(result.error ? result.error->toString() : QString()));
+    QVERIFY2(!result.error, qPrintable(result.error ? rtf::failureText(*result.error) : QString()));
     QCOMPARE(result.document->toPlainText(), u"deep after"_qs);
+}
+
+// What the document may take in memory holds wherever its text comes from, notes read
+// again after the body included.
+void TestRtfReader::documentAllowance_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<bool>("fits");
+    QByteArray paragraphs;
+    for (int i = 0; i < 20000; ++i)
+        paragraphs += "x\\par ";
+    QTest::newRow("small body") << QByteArray("{\\rtf1 a\\par b{\\footnote note}}") << true;
+    QTest::newRow("large body") << "{\\rtf1 " + paragraphs + "}" << false;
+    QTest::newRow("large footnote") << "{\\rtf1 a{\\footnote " + paragraphs + "}b}" << false;
+    QTest::newRow("large footnote in a file cut short") << "{\\rtf1 a{\\footnote " + paragraphs << false;
+}
+
+void TestRtfReader::documentAllowance()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(bool, fits);
+    QTextDocument document;
+    rtf::ReadLimits limits;
+    limits.documentBytes = 256 * 1024;
+    const auto error = rtf::read(rtf, document, nullptr, limits);
+    if (fits) {
+        QVERIFY2(!error, qPrintable(error ? rtf::failureText(*error) : QString()));
+        return;
+    }
+    QVERIFY(error);
+    QCOMPARE(error->kind, rtf::FailureKind::OverMemoryAllowance);
 }
 
 QTEST_MAIN(TestRtfReader)

@@ -13,10 +13,16 @@ struct ToolRun {
     QString errors;
 };
 
-inline ToolRun runTool(const QStringList& arguments, int timeoutMs = 60000)
+// `prefix`, when given, is a command that runs the tool (such as one that changes the user).
+inline ToolRun runTool(const QStringList& arguments, int timeoutMs = 60000, const QString& workingDirectory = {},
+                       const QStringList& prefix = {})
 {
     QProcess tool;
-    tool.start(QStringLiteral(NORVELIN_RTF_TOOL), arguments);
+    tool.setWorkingDirectory(workingDirectory);
+    if (prefix.isEmpty())
+        tool.start(QStringLiteral(NORVELIN_RTF_TOOL), arguments);
+    else
+        tool.start(prefix[0], prefix.mid(1) + QStringList{QStringLiteral(NORVELIN_RTF_TOOL)} + arguments);
     ToolRun run;
     if (!tool.waitForFinished(timeoutMs))
         return run;

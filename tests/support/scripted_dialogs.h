@@ -8,6 +8,9 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+#include <utility>
+
 class ScriptedDialogs final : public platform::Dialogs {
 public:
     struct Message {
@@ -36,11 +39,16 @@ public:
     QList<QColor> colorRequests;
     QList<platform::PrintRequest> printRequests;
     QStringList unexpected;
+    // Runs once when the next message is shown, before it is answered: what another
+    // program does while this one asks.
+    std::function<void()> whileAsking;
 
     platform::Answer message(QWidget*, const QString& text, const QString& title,
                              platform::Buttons buttons, platform::Icon icon) override
     {
         messages.append({text, title, buttons, icon});
+        if (whileAsking)
+            std::exchange(whileAsking, {})();
         if (answers.isEmpty()) {
             if (buttons == platform::Buttons::Ok)
                 return platform::Answer::Ok;

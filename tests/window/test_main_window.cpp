@@ -4,7 +4,7 @@
 #include "window_fixture.h"
 
 #include "documents/common_dialog.h"
-#include "documents/document_state.h"
+#include "documents/document.h"
 #include "formatting/size_options.h"
 #include "nq/glyph_code.h"
 #include "platform/twips.h"
@@ -48,7 +48,8 @@ private slots:
     void paletteDoubleClickInsertsTwice();
     void lineBreakCells_data();
     void lineBreakCells();
-    void queuedBackspaceGoesToTheFocusedWidget();
+    void commandsActOnTheEditorWhateverHasTheFocus_data();
+    void commandsActOnTheEditorWhateverHasTheFocus();
 
     void typing_data();
     void typing();
@@ -77,19 +78,21 @@ private slots:
     void shortcutsWinInTheLists();
 
 private:
-    MainWindow* window() const { return window_.get(); }
-    RichTextBox* editor() const { return window_->RichTextBox1(); }
+    window::MainWindow* window() const { return window_.get(); }
+    editor::RichTextBox* editor() const { return window_->editor(); }
     void showActive();
     void chooseFromList(QComboBox* combo, int index);
+    // The editor holds `text` with [from, to) selected; without them the caret is at the end.
+    void startWith(const QString& text, int from = -1, int to = -1);
 
     ScriptedDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<window::MainWindow> window_;
 };
 
 void TestMainWindow::init()
 {
     dialogs_ = ScriptedDialogs();
-    window_ = std::make_unique<MainWindow>(dialogs_, QCoreApplication::applicationDirPath());
+    window_ = std::make_unique<window::MainWindow>(dialogs_, QCoreApplication::applicationDirPath());
 }
 
 void TestMainWindow::cleanup()
@@ -104,6 +107,19 @@ void TestMainWindow::showActive()
     window_->show();
     window_->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void TestMainWindow::startWith(const QString& text, int from, int to)
+{
+    editor()->setPlainText(text);
+    QTextCursor cursor = editor()->textCursor();
+    if (from < 0) {
+        cursor.movePosition(QTextCursor::End);
+    } else {
+        cursor.setPosition(from);
+        cursor.setPosition(to, QTextCursor::KeepAnchor);
+    }
+    editor()->setTextCursor(cursor);
 }
 
 void TestMainWindow::chooseFromList(QComboBox* combo, int index)
@@ -122,15 +138,15 @@ void TestMainWindow::chooseFromList(QComboBox* combo, int index)
 void TestMainWindow::startupState()
 {
     QCOMPARE(window()->windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
-    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
-    QVERIFY(window()->state().docpath.isEmpty());
+    QCOMPARE(window()->document().state(), documents::Document::State::Fresh);
+    QVERIFY(window()->document().path().isEmpty());
     QCOMPARE(window()->commonDialog().owner(), window());
 
-    FlexGrid* grid = window()->MSFlexGrid1();
-    QCOMPARE(grid->Rows(), 6);
-    QCOMPARE(grid->Cols(), 32);
-    QCOMPARE(grid->Row(), 5);
-    QCOMPARE(grid->Col(), 31);
+    entry::FlexGrid* grid = window()->palette();
+    QCOMPARE(grid->rowTotal(), 6);
+    QCOMPARE(grid->columnTotal(), 32);
+    QCOMPARE(grid->currentCellRow(), 5);
+    QCOMPARE(grid->currentCellColumn(), 31);
     QCOMPARE(grid->font().family(), QStringLiteral("NQ"));
     QCOMPARE(grid->font().pointSizeF(), 13.0);
     const int cell = platform::twipsToPixels(300);
@@ -149,17 +165,17 @@ void TestMainWindow::startupState()
 
     QCOMPARE(editor()->font().family(), QStringLiteral("NQ"));
     QCOMPARE(editor()->font().pointSizeF(), 18.0);
-    QVERIFY(!window()->Frame1()->isVisible());
-    QVERIFY(window()->Frame1()->isHidden());
+    QVERIFY(!window()->optionsPanel()->isVisible());
+    QVERIFY(window()->optionsPanel()->isHidden());
     for (int n = 1; n <= 4; ++n)
-        QVERIFY(!window()->option(n)->isChecked());
+        QVERIFY(!window()->sizeOption(n)->isChecked());
 }
 
 void TestMainWindow::geometry()
 {
     showActive();
     const int screenWidth = platform::twipsToPixels(platform::screenWidthTwips());
-    FlexGrid* grid = window()->MSFlexGrid1();
+    entry::FlexGrid* grid = window()->palette();
     QCOMPARE(window()->width(), screenWidth);
     QCOMPARE(grid->width(), window()->width());
     QCOMPARE(grid->pos(), QPoint(0, 0));
@@ -172,7 +188,7 @@ void TestMainWindow::geometry()
     QVERIFY(editor()->geometry().bottom() < window()->centralWidget()->height());
 
     // The tool bar lies in the band between the palette and the editor.
-    QToolBar* bar = window()->Toolbar1();
+    QToolBar* bar = window()->toolBar();
     QCOMPARE(bar->pos(), platform::twipsRect(120, 1920, 0, 0).topLeft());
     QCOMPARE(bar->height(), platform::twipsToPixels(390));
     QVERIFY(bar->width() >= platform::twipsToPixels(9675));
@@ -199,8 +215,8 @@ void TestMainWindow::geometry()
     };
     const int cellsRight = 32 * platform::twipsToPixels(300);
     QVERIFY(grid->viewport()->width() > cellsRight + 4);
-    QCOMPARE(at(cellsRight + 4, 10), FlexGrid::kBackgroundColor);
-    QCOMPARE(at(10, 6 * platform::twipsToPixels(300) + 1), FlexGrid::kBackgroundColor);
+    QCOMPARE(at(cellsRight + 4, 10), entry::FlexGrid::kBackgroundColor);
+    QCOMPARE(at(10, 6 * platform::twipsToPixels(300) + 1), entry::FlexGrid::kBackgroundColor);
 }
 
 void TestMainWindow::menus_data()
@@ -217,6 +233,8 @@ void TestMainWindow::menus_data()
     QTest::newRow("exit") << "exit" << "file" << "&Exit" << QKeySequence();
     QTest::newRow("undo") << "undo" << "edit" << "&Undo" << QKeySequence();
     QTest::newRow("option") << "option" << "tools" << "&Option" << QKeySequence(QStringLiteral("Ctrl+P"));
+    QTest::newRow("spelling") << "spelling" << "tools" << "&Spelling…" << QKeySequence(QStringLiteral("F7"));
+    QTest::newRow("suggestions") << "suggestions" << "tools" << "Spelling Su&ggestions" << QKeySequence(QStringLiteral("Alt+F7"));
     QTest::newRow("helps") << "helps" << "help" << "&Help" << QKeySequence(QStringLiteral("F1"));
     QTest::newRow("about") << "about" << "help" << "&About" << QKeySequence(QStringLiteral("Ctrl+A"));
 }
@@ -249,7 +267,8 @@ void TestMainWindow::menuOrder()
         }
     }
     QCOMPARE(seen, QStringList({"&File", "new", "open", "save", "saveas", "print", "exit",
-                                "&Edit", "undo", "Tools", "option", "&Help", "helps", "about"}));
+                                "&Edit", "undo", "Tools", "option", "spellcheck", "spelling",
+                                "suggestions", "&Help", "helps", "about"}));
     QVERIFY(!window()->action(QStringLiteral("bold")));
 }
 
@@ -264,7 +283,7 @@ void TestMainWindow::toolbarButtons()
     // Slots in order: b = button, w = the lists' placeholder, | = separator.
     QString shape;
     QStringList seenKeys, seenTips;
-    for (QAction* action : window()->Toolbar1()->actions()) {
+    for (QAction* action : window()->toolBar()->actions()) {
         if (action->isSeparator()) {
             shape += QLatin1Char('|');
         } else if (!action->data().isValid()) {
@@ -275,7 +294,7 @@ void TestMainWindow::toolbarButtons()
             seenTips << action->toolTip();
             QVERIFY2(!action->icon().isNull(), qPrintable(action->data().toString()));
             QVERIFY(!action->isCheckable());
-            auto* button = qobject_cast<QToolButton*>(window()->Toolbar1()->widgetForAction(action));
+            auto* button = qobject_cast<QToolButton*>(window()->toolBar()->widgetForAction(action));
             QVERIFY(button);
             QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
             QCOMPARE(window()->toolbarButton(action->data().toString()), action);
@@ -290,43 +309,43 @@ void TestMainWindow::toolbarButtons()
 void TestMainWindow::toolbarStaysOnResize()
 {
     showActive();
-    const QRect bar = window()->Toolbar1()->geometry();
+    const QRect bar = window()->toolBar()->geometry();
     const QRect edit = editor()->geometry();
     window()->resize(window()->width() / 2, window()->height() + 200);
     settle();
-    QCOMPARE(window()->Toolbar1()->geometry(), bar);
+    QCOMPARE(window()->toolBar()->geometry(), bar);
     QCOMPARE(editor()->geometry(), edit);
 }
 
 void TestMainWindow::listsSitBetweenPasteAndBold()
 {
     showActive();
-    QToolBar* bar = window()->Toolbar1();
+    QToolBar* bar = window()->toolBar();
     const QRect paste = bar->widgetForAction(window()->toolbarButton(QStringLiteral("paste")))->geometry();
     const QRect bold = bar->widgetForAction(window()->toolbarButton(QStringLiteral("bold")))->geometry();
-    for (QComboBox* combo : {window()->Combo2(), window()->Combo1()}) {
+    for (QComboBox* combo : {window()->fontList(), window()->sizeList()}) {
         QVERIFY(combo->isVisible());
         const QRect r(combo->mapTo(bar, QPoint(0, 0)), combo->size());
         QVERIFY2(r.left() > paste.right() && r.right() < bold.left(), qPrintable(combo->objectName()));
     }
-    QVERIFY(window()->Combo2()->x() < window()->Combo1()->x());
-    QCOMPARE(window()->Combo1()->width(), platform::twipsToPixels(615));
-    QCOMPARE(window()->Combo2()->width(), platform::twipsToPixels(1935));
+    QVERIFY(window()->fontList()->x() < window()->sizeList()->x());
+    QCOMPARE(window()->sizeList()->width(), platform::twipsToPixels(615));
+    QCOMPARE(window()->fontList()->width(), platform::twipsToPixels(1935));
     // Where the design has them on the bar.
-    QCOMPARE(window()->Combo2()->mapTo(bar, QPoint(0, 0)).x(), platform::twipsToPixels(2520));
+    QCOMPARE(window()->fontList()->mapTo(bar, QPoint(0, 0)).x(), platform::twipsToPixels(2520));
 }
 
 void TestMainWindow::focusAndTabOrder()
 {
     showActive();
-    QCOMPARE(QApplication::focusWidget(), window()->MSFlexGrid1());
-    QTest::keyClick(window()->MSFlexGrid1(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window()->palette());
+    QTest::keyClick(window()->palette(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), editor());
     // Tab indexes 3 and 4: the size list comes before the font-name list.
     QWidget* afterEditor = editor()->nextInFocusChain();
     while (afterEditor && !(afterEditor->focusPolicy() & Qt::TabFocus))
         afterEditor = afterEditor->nextInFocusChain();
-    QCOMPARE(afterEditor, window()->Combo1());
+    QCOMPARE(afterEditor, window()->sizeList());
 }
 
 // ---- Palette clicks --------------------------------------------------------------------
@@ -351,14 +370,14 @@ void TestMainWindow::paletteClick()
     QFETCH(int, col);
     QFETCH(int, code);
     showActive();
-    QCOMPARE(QApplication::focusWidget(), window()->MSFlexGrid1());
-    clickCell(window()->MSFlexGrid1(), row, col);
+    QCOMPARE(QApplication::focusWidget(), window()->palette());
+    clickCell(window()->palette(), row, col);
     settle();
     QCOMPARE(editor()->toPlainText(), QString(nq::toChar(uchar(code))));
     QCOMPARE(editor()->textCursor().position(), 1);
     QCOMPARE(QApplication::focusWidget(), editor());
     // A second click inserts after the first, at the caret.
-    clickCell(window()->MSFlexGrid1(), 0, 0);
+    clickCell(window()->palette(), 0, 0);
     settle();
     QCOMPARE(editor()->toPlainText(), QString(nq::toChar(uchar(code))) + QLatin1Char('A'));
 }
@@ -366,12 +385,8 @@ void TestMainWindow::paletteClick()
 void TestMainWindow::paletteClickReplacesSelection()
 {
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
-    clickCell(window()->MSFlexGrid1(), 4, 29); // code 200
+    startWith(QStringLiteral("abcd"), 1, 3);
+    clickCell(window()->palette(), 4, 29); // code 200
     settle();
     QCOMPARE(editor()->toPlainText(), QStringLiteral("a") + nq::toChar(200) + QStringLiteral("d"));
     QCOMPARE(editor()->textCursor().position(), 2);
@@ -382,9 +397,8 @@ void TestMainWindow::paletteDoubleClickInsertsTwice()
 {
     // Two quick clicks are two clicks: Qt reports the second as a double click.
     showActive();
-    editor()->setPlainText(QStringLiteral("ab"));
-    editor()->moveCursor(QTextCursor::End);
-    FlexGrid* grid = window()->MSFlexGrid1();
+    startWith(QStringLiteral("ab"));
+    entry::FlexGrid* grid = window()->palette();
     const QRect cell = grid->visualRect(grid->model()->index(4, 29)); // code 200
     const QPoint at = grid->viewport()->mapTo(window(), cell.center());
     QTest::mouseDClick(window()->windowHandle(), Qt::LeftButton, {}, at);
@@ -406,12 +420,8 @@ void TestMainWindow::lineBreakCells()
     QFETCH(int, row);
     QFETCH(int, col);
     showActive();
-    editor()->setPlainText(QStringLiteral("abXYcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(2);
-    cursor.setPosition(4, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
-    clickCell(window()->MSFlexGrid1(), row, col);
+    startWith(QStringLiteral("abXYcd"), 2, 4);
+    clickCell(window()->palette(), row, col);
     settle();
     // The selection became one line break; the marker's code never reaches the text.
     QCOMPARE(editor()->toPlainText(), QStringLiteral("ab\ncd"));
@@ -425,24 +435,42 @@ void TestMainWindow::lineBreakCells()
     QCOMPARE(editor()->toPlainText(), QStringLiteral("ab\necd"));
 }
 
-void TestMainWindow::queuedBackspaceGoesToTheFocusedWidget()
+void TestMainWindow::commandsActOnTheEditorWhateverHasTheFocus_data()
 {
-    // The Backspace is queued for whichever widget has the focus when it runs: here focus
-    // moves to the size list before the queue is processed, so the list loses a character
-    // and the editor keeps both breaks.
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("blocks");
+    QTest::newRow("palette line break") << "linebreak" << "ab\n" << 2;
+    QTest::newRow("right button") << "right" << "a" << 1;
+    QTest::newRow("Undo") << "undo" << "" << 1;
+}
+
+void TestMainWindow::commandsActOnTheEditorWhateverHasTheFocus()
+{
+    // The command has done its whole work in the editor when it returns: moving the focus
+    // to the size list right after it neither changes the list nor leaves the edit undone.
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(int, blocks);
     showActive();
-    editor()->setPlainText(QStringLiteral("ab"));
-    editor()->moveCursor(QTextCursor::End);
-    window()->MSFlexGrid1()->setRow(5);
-    window()->MSFlexGrid1()->setCol(25);
-    window()->MSFlexGrid1_Click();
-    QCOMPARE(QApplication::focusWidget(), editor());
-    window()->Combo1()->setFocus();
-    window()->Combo1()->lineEdit()->end(false);
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("16"));
+    editor()->setFocus();
+    QTest::keyClicks(editor(), QStringLiteral("ab"));
+    if (command == QLatin1String("linebreak")) {
+        window()->palette()->setCurrentCellRow(5);
+        window()->palette()->setCurrentCellColumn(25);
+        window()->insertPaletteCell();
+    } else if (command == QLatin1String("right")) {
+        window()->editorMousePressed(Qt::RightButton);
+    } else {
+        window()->undoEdit();
+    }
+    QCOMPARE(editor()->toPlainText(), text);
+    QCOMPARE(editor()->document()->blockCount(), blocks);
+    window()->sizeList()->setFocus();
+    window()->sizeList()->lineEdit()->end(false);
     settle();
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("1"));
-    QCOMPARE(editor()->document()->blockCount(), 3);
+    QCOMPARE(window()->sizeList()->currentText(), QStringLiteral("16"));
+    QCOMPARE(editor()->toPlainText(), text);
 }
 
 // ---- Typing and the mouse --------------------------------------------------------------
@@ -500,10 +528,10 @@ void TestMainWindow::formatStaysAfterDeletingEverything()
     QFETCH(QString, how);
     showActive();
     editor()->setFocus();
-    chooseFromList(window()->Combo1(), 10); // 20 points
+    chooseFromList(window()->sizeList(), 10); // 20 points
     editor()->setFocus();
     QTest::keyClicks(editor(), QStringLiteral("ab"));
-    QToolBar* bar = window()->Toolbar1();
+    QToolBar* bar = window()->toolBar();
     const auto press = [bar, this](const char* key) {
         QTest::mouseClick(bar->widgetForAction(window()->toolbarButton(QLatin1String(key))),
                           Qt::LeftButton);
@@ -556,8 +584,7 @@ void TestMainWindow::rightButton()
 {
     QFETCH(Qt::KeyboardModifiers, modifiers);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     QWidget* viewport = editor()->viewport();
     QTest::mouseClick(viewport, Qt::RightButton, modifiers, QPoint(5, 5));
@@ -578,8 +605,7 @@ void TestMainWindow::rightButtonDoublePress()
 {
     // A quick second press is a press too: one Backspace each.
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     // Through the window, so that Qt itself recognises the double click.
     const QPoint at = editor()->viewport()->mapTo(window(), QPoint(5, 5));
@@ -591,8 +617,7 @@ void TestMainWindow::rightButtonDoublePress()
 void TestMainWindow::otherButtonsDoNotDelete()
 {
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(300, 5));
     QTest::mouseClick(editor()->viewport(), Qt::MiddleButton, {}, QPoint(300, 5));
@@ -603,28 +628,33 @@ void TestMainWindow::otherButtonsDoNotDelete()
 void TestMainWindow::selectionChangesMarkTheDocument()
 {
     showActive();
-    QCOMPARE(window()->state().docstate, QStringLiteral("notempty"));
+    QCOMPARE(window()->document().state(), documents::Document::State::Fresh);
     // Giving the editor the focus moves nothing.
     editor()->setFocus();
     settle();
-    QVERIFY(!window()->state().isChanged());
+    QVERIFY(!window()->document().isChanged());
     QTest::keyClick(editor(), 'a');
-    QVERIFY(window()->state().isChanged());
+    QVERIFY(window()->document().isChanged());
 
-    window()->state().docstate = DocumentState::kSettled;
+    window()->document().markAsked();
     QTest::keyClick(editor(), Qt::Key_Left);
-    QVERIFY2(window()->state().isChanged(), "a caret move alone marks the document");
+    QVERIFY2(window()->document().isChanged(), "a caret move alone marks the document");
 
-    window()->state().docstate = DocumentState::kSettled;
+    window()->document().markAsked();
     QTest::mouseClick(editor()->viewport(), Qt::LeftButton, {}, QPoint(200, 5));
-    QVERIFY2(window()->state().isChanged(), "a click into the text marks the document");
+    QVERIFY2(window()->document().isChanged(), "a click into the text marks the document");
+
+    window()->document().markAsked();
+    QTest::mouseClick(editor()->viewport(), Qt::RightButton, {}, QPoint(200, 5));
+    QCOMPARE(editor()->toPlainText(), QString());
+    QVERIFY2(window()->document().isChanged(), "a right-button deletion marks the document");
 }
 
 // ---- The size and font-name lists --------------------------------------------------------
 
 void TestMainWindow::sizeList()
 {
-    QComboBox* sizes = window()->Combo1();
+    QComboBox* sizes = window()->sizeList();
     QStringList entries;
     for (int i = 0; i < sizes->count(); ++i)
         entries << sizes->itemText(i);
@@ -633,7 +663,7 @@ void TestMainWindow::sizeList()
     QCOMPARE(sizes->currentIndex(), 8);
     QCOMPARE(sizes->currentText(), QStringLiteral("16"));
 
-    QComboBox* names = window()->Combo2();
+    QComboBox* names = window()->fontList();
     QStringList fonts;
     for (int i = 0; i < names->count(); ++i)
         fonts << names->itemText(i);
@@ -645,11 +675,11 @@ void TestMainWindow::sizeList()
 void TestMainWindow::listsFitTheirRow()
 {
     showActive();
-    QComboBox* names = window()->Combo2();
+    QComboBox* names = window()->fontList();
     // The entry shown is the current one, so that the open list starts at it.
     QCOMPARE(names->currentText(), QStringLiteral("NQ"));
     QCOMPARE(names->currentIndex(), names->findText(QStringLiteral("NQ")));
-    for (QComboBox* combo : {names, window()->Combo1()}) {
+    for (QComboBox* combo : {names, window()->sizeList()}) {
         // Nothing of the box is cut off by the bar.
         QCOMPARE(combo->visibleRegion().boundingRect(), combo->rect());
         QCOMPARE(combo->height(), platform::twipsToPixels(315));
@@ -683,14 +713,10 @@ void TestMainWindow::typingIntoAListChangesNothing()
     QFETCH(bool, sizes);
     QFETCH(QString, leave);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
-    const QTextCharFormat before = cursor.charFormat();
+    startWith(QStringLiteral("abcd"), 1, 3);
+    const QTextCharFormat before = editor()->textCursor().charFormat();
 
-    QComboBox* box = sizes ? window()->Combo1() : window()->Combo2();
+    QComboBox* box = sizes ? window()->sizeList() : window()->fontList();
     // An entry's text, not the current one: Qt would pick it as chosen.
     const QString typed = sizes ? QStringLiteral("20") : box->itemText(box->currentIndex() == 0 ? 1 : 0);
     QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
@@ -708,7 +734,7 @@ void TestMainWindow::typingIntoAListChangesNothing()
     }
     settle();
     QCOMPARE(box->currentText(), typed);
-    QCOMPARE(box->count(), sizes ? 37 : window()->Combo2()->count());
+    QCOMPARE(box->count(), sizes ? 37 : window()->fontList()->count());
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
     QCOMPARE(probe.charFormat().fontPointSize(), before.fontPointSize());
@@ -726,12 +752,8 @@ void TestMainWindow::choosingASizeAppliesIt()
 {
     QFETCH(bool, byKeys);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
-    QComboBox* sizes = window()->Combo1();
+    startWith(QStringLiteral("abcd"), 1, 3);
+    QComboBox* sizes = window()->sizeList();
     if (byKeys) {
         sizes->setFocus();
         QTest::keyClick(sizes, Qt::Key_F4); // opens the list at "16"
@@ -745,7 +767,7 @@ void TestMainWindow::choosingASizeAppliesIt()
     } else {
         chooseFromList(sizes, 10);
     }
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("20"));
+    QCOMPARE(window()->sizeList()->currentText(), QStringLiteral("20"));
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
     QCOMPARE(probe.charFormat().fontPointSize(), 20.0);
@@ -756,15 +778,11 @@ void TestMainWindow::choosingASizeAppliesIt()
 void TestMainWindow::fontNameAppliesToTheSelectionOnly()
 {
     showActive();
-    QComboBox* names = window()->Combo2();
+    QComboBox* names = window()->fontList();
     const int index = names->findText(QStringLiteral("NQ")) == 0 ? 1 : 0;
     QVERIFY(names->count() > index);
     const QString chosen = names->itemText(index);
-    editor()->setPlainText(QStringLiteral("abcd"));
-    QTextCursor cursor = editor()->textCursor();
-    cursor.setPosition(1);
-    cursor.setPosition(3, QTextCursor::KeepAnchor);
-    editor()->setTextCursor(cursor);
+    startWith(QStringLiteral("abcd"), 1, 3);
     chooseFromList(names, index);
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
@@ -780,14 +798,14 @@ void TestMainWindow::fontNameAppliesToTheSelectionOnly()
 void TestMainWindow::optionsFrame()
 {
     showActive();
-    QGroupBox* frame = window()->Frame1();
+    QGroupBox* frame = window()->optionsPanel();
     QCOMPARE(frame->title(), QStringLiteral(" Options "));
-    QCOMPARE(window()->Label1()->text(), QStringLiteral("Font size:"));
-    QCOMPARE(window()->Command2()->text(), QStringLiteral("OK"));
-    QCOMPARE(window()->Option4()->text(), QStringLiteral("Extra large"));
+    QCOMPARE(window()->fontSizeLabel()->text(), QStringLiteral("Font size:"));
+    QCOMPARE(window()->optionsOkButton()->text(), QStringLiteral("OK"));
+    QCOMPARE(window()->sizeOption(4)->text(), QStringLiteral("Extra large"));
     QVERIFY(!frame->isVisible());
 
-    QTest::keyClick(window()->MSFlexGrid1(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window()->palette(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(frame->isVisible());
     const QPointF at = formatting::optionsPanelPosition(
         {platform::screenWidthTwips(), platform::screenHeightTwips()},
@@ -802,14 +820,14 @@ void TestMainWindow::optionsFrame()
 
     // Every caption shows whole, inside the panel, and none runs into another.
     for (int n = 1; n <= 4; ++n) {
-        QRadioButton* option = window()->option(n);
+        QRadioButton* option = window()->sizeOption(n);
         QVERIFY(option->width() >= option->sizeHint().width());
         QVERIFY(frame->contentsRect().contains(option->geometry()));
-        QVERIFY(!option->geometry().intersects(window()->Label1()->geometry()));
-        QVERIFY(!option->geometry().intersects(window()->Command2()->geometry()));
+        QVERIFY(!option->geometry().intersects(window()->fontSizeLabel()->geometry()));
+        QVERIFY(!option->geometry().intersects(window()->optionsOkButton()->geometry()));
         for (int other = n + 1; other <= 4; ++other)
-            QVERIFY2(!option->geometry().intersects(window()->option(other)->geometry()),
-                     qPrintable(option->text() + QStringLiteral(" meets ") + window()->option(other)->text()));
+            QVERIFY2(!option->geometry().intersects(window()->sizeOption(other)->geometry()),
+                     qPrintable(option->text() + QStringLiteral(" meets ") + window()->sizeOption(other)->text()));
     }
 
     // Chosen twice: one panel, same place.
@@ -817,11 +835,11 @@ void TestMainWindow::optionsFrame()
     QCOMPARE(frame->pos(), expected);
     QCOMPARE(window()->findChildren<QGroupBox*>().size(), 1);
 
-    QTest::mouseClick(window()->Option2(), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(window()->Command2(), Qt::LeftButton);
+    QTest::mouseClick(window()->sizeOption(2), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(window()->optionsOkButton(), Qt::LeftButton);
     QVERIFY(!frame->isVisible());
-    QCOMPARE(window()->MSFlexGrid1()->font().pointSizeF(), 15.0);
-    QVERIFY(window()->Option2()->isChecked());
+    QCOMPARE(window()->palette()->font().pointSizeF(), 15.0);
+    QVERIFY(window()->sizeOption(2)->isChecked());
 }
 
 void TestMainWindow::optionButtons_data()
@@ -839,17 +857,17 @@ void TestMainWindow::optionButtons()
     QFETCH(int, option);
     QFETCH(double, points);
     showActive();
-    window()->option_Click();
+    window()->showOptions();
     // Start from another option so that each one is a change.
-    QRadioButton* other = window()->option(option == 4 ? 1 : 4);
+    QRadioButton* other = window()->sizeOption(option == 4 ? 1 : 4);
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(window()->option(option), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(window()->option(option)->isChecked());
+    QTest::mouseClick(window()->sizeOption(option), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(window()->sizeOption(option)->isChecked());
     QVERIFY(!other->isChecked());
-    QCOMPARE(window()->MSFlexGrid1()->font().pointSizeF(), points);
-    QCOMPARE(window()->MSFlexGrid1()->font().family(), QStringLiteral("NQ"));
+    QCOMPARE(window()->palette()->font().pointSizeF(), points);
+    QCOMPARE(window()->palette()->font().family(), QStringLiteral("NQ"));
     // Cells keep their size; the editor's text keeps its size.
-    QCOMPARE(window()->MSFlexGrid1()->columnWidth(0), platform::twipsToPixels(300));
+    QCOMPARE(window()->palette()->columnWidth(0), platform::twipsToPixels(300));
     QCOMPARE(editor()->currentCharFormat().fontPointSize(), 16.0);
 }
 
@@ -872,8 +890,7 @@ void TestMainWindow::shortcutsWinInTheEditor()
     QFETCH(int, key);
     QFETCH(Qt::KeyboardModifiers, modifiers);
     showActive();
-    editor()->setPlainText(QStringLiteral("abcd"));
-    editor()->moveCursor(QTextCursor::End);
+    startWith(QStringLiteral("abcd"));
     editor()->setFocus();
     // The commands run for real: answer their questions and cancel their dialogs.
     if (item == QLatin1String("new") || item == QLatin1String("open"))
@@ -894,19 +911,19 @@ void TestMainWindow::shortcutsWinInTheEditor()
 void TestMainWindow::shortcutsWinInTheLists()
 {
     showActive();
-    for (QWidget* target : {static_cast<QWidget*>(window()->Combo1()),
-                            static_cast<QWidget*>(window()->Combo2()),
-                            static_cast<QWidget*>(window()->MSFlexGrid1())}) {
+    for (QWidget* target : {static_cast<QWidget*>(window()->sizeList()),
+                            static_cast<QWidget*>(window()->fontList()),
+                            static_cast<QWidget*>(window()->palette())}) {
         target->setFocus();
         QSignalSpy about(window()->action(QStringLiteral("about")), &QAction::triggered);
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         QVERIFY2(about.size() == 1, qPrintable(target->objectName()));
     }
     // The lists' own editing keys still work.
-    window()->Combo1()->setFocus();
-    window()->Combo1()->lineEdit()->end(false);
-    QTest::keyClick(window()->Combo1(), Qt::Key_Backspace);
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("1"));
+    window()->sizeList()->setFocus();
+    window()->sizeList()->lineEdit()->end(false);
+    QTest::keyClick(window()->sizeList(), Qt::Key_Backspace);
+    QCOMPARE(window()->sizeList()->currentText(), QStringLiteral("1"));
 }
 
 int main(int argc, char** argv)

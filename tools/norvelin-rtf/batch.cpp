@@ -1,7 +1,11 @@
 #include "batch.h"
 
+#include "batch_inputs.h"
+#include "command_line.h"
+#include "rtf/failure_text.h"
+
+#include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QHash>
 #include <QThread>
@@ -19,6 +23,7 @@ QString suffixFor(OutputFormat format)
     switch (format) {
     case OutputFormat::Text: return QStringLiteral("txt");
     case OutputFormat::Html: return QStringLiteral("html");
+    case OutputFormat::Pdf: return QStringLiteral("pdf");
     case OutputFormat::Rtf: break;
     }
     return QStringLiteral("rtf");
@@ -32,65 +37,57 @@ QString outputPath(const QString& outDir, const QString& relative, OutputFormat 
     return QDir(outDir).absoluteFilePath(dir + info.completeBaseName() + u'.' + suffixFor(format));
 }
 
-bool isUnder(const QString& path, const QString& dir)
-{
-    return path.startsWith(dir + u'/');
-}
-
-QString usage()
-{
-    return QStringLiteral(
-        "usage: norvelin-rtf [--unicode] --to txt|html|rtf -o OUTDIR [-j N] FILE|FOLDER...\n");
-}
-
 } // namespace
 
-bool isBatchCommand(const QStringList& arguments)
+BatchPlan planBatch(const QStringList& paths, const QString& outDir, OutputFormat format)
 {
-    return arguments.contains(QLatin1String("--to")) || arguments.contains(QLatin1String("-o"));
-}
-
-QList<BatchItem> collectBatch(const QStringList& paths, const QString& outDir, OutputFormat format,
-                              QList<BatchFailure>& failures)
-{
-    const QString outRoot = QFileInfo(outDir).absoluteFilePath();
-    QList<BatchItem> items;
-    QHash<QString, QString> claimed; // output -> the input that writes it
-    const auto add = [&](const QString& input, const QString& relative) {
-        const QString output = outputPath(outRoot, relative, format);
-        const QString absoluteInput = QFileInfo(input).absoluteFilePath();
-        if (output == absoluteInput) {
-            failures.append({input, QStringLiteral("the output would replace the input")});
-        } else if (const auto it = claimed.constFind(output); it != claimed.cend()) {
-            failures.append({input, QStringLiteral("%1 is already written from %2")
-                                        .arg(QDir::toNativeSeparators(output), *it)});
-        } else {
-            claimed.insert(output, input);
-            items.append({input, output});
-        }
-    };
+    BatchPlan plan;
+    QList<FoundDocument> found;
     for (const QString& path : paths) {
-        const QFileInfo info(path);
-        if (!info.isDir()) {
+        if (QFileInfo(path).isDir()) {
+            QList<InputProblem> problems;
+            findDocuments(path, found, problems);
+            for (const InputProblem& problem : std::as_const(problems))
+                plan.failures.append({problem.path, problem.reason});
+        } else {
             // Even a path that names nothing goes on: convert() gives the reason.
-            add(path, info.fileName());
-            continue;
+            found.append({path, QFileInfo(path).fileName()});
         }
-        const QDir root(info.absoluteFilePath());
-        QStringList found;
-        QDirIterator walk(root.path(), {QStringLiteral("*.rtf"), QStringLiteral("*.RTF")},
-                          QDir::Files, QDirIterator::Subdirectories);
-        while (walk.hasNext()) {
-            const QString file = walk.next();
-            // A second run must not take the first run's results for input.
-            if (!isUnder(file, outRoot))
-                found.append(file);
-        }
-        found.sort();
-        for (const QString& file : found)
-            add(QDir(path).filePath(root.relativeFilePath(file)), root.relativeFilePath(file));
     }
-    return items;
+
+    // Every input, by where it lies and by what it is, so that no result lands on one:
+    // whatever the output folder holds may be a document of this batch, not an old result.
+    QHash<QString, QString> inputAt;        // place -> input
+    QHash<QPair<quint64, quint64>, QString> inputIs; // device, inode -> input
+    for (const FoundDocument& document : std::as_const(found)) {
+        inputAt.insert(placeOf(document.path), document.path);
+        if (const auto identity = identityOf(document.path))
+            inputIs.insert({quint64(identity->device), quint64(identity->inode)}, document.path);
+    }
+
+    const QString outRoot = QFileInfo(outDir).absoluteFilePath();
+    QHash<QString, QString> claimed; // place of an output -> the input that writes it
+    for (const FoundDocument& document : std::as_const(found)) {
+        const QString output = outputPath(outRoot, document.relative, format);
+        const QString place = placeOf(output);
+        QString replaced = inputAt.value(place);
+        if (const auto identity = replaced.isEmpty() ? identityOf(output) : std::nullopt)
+            replaced = inputIs.value({quint64(identity->device), quint64(identity->inode)});
+        if (!replaced.isEmpty()) {
+            const QString reason = replaced == document.path
+                ? QCoreApplication::translate("NorvelinRtf", "the output would replace the input")
+                : QCoreApplication::translate("NorvelinRtf", "the output %1 would replace %2, an input of this batch")
+                      .arg(QDir::toNativeSeparators(output), QDir::toNativeSeparators(replaced));
+            plan.conflicts.append({document.path, reason});
+        } else if (const auto it = claimed.constFind(place); it != claimed.cend()) {
+            plan.failures.append({document.path, QCoreApplication::translate("NorvelinRtf", "%1 is already written from %2")
+                                                      .arg(QDir::toNativeSeparators(output), *it)});
+        } else {
+            claimed.insert(place, document.path);
+            plan.items.append({document.path, output});
+        }
+    }
+    return plan;
 }
 
 BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& options, int jobs)
@@ -99,7 +96,7 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
     for (const BatchItem& item : items)
         QDir().mkpath(QFileInfo(item.output).path());
 
-    std::vector<std::optional<QString>> errors(items.size());
+    std::vector<std::optional<rtf::Failure>> errors(items.size());
     std::vector<int> unconverted(items.size(), 0);
     std::vector<QStringList> notices(items.size());
     std::atomic<qsizetype> next{0};
@@ -117,7 +114,7 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
     BatchResult result;
     for (qsizetype i = 0; i < items.size(); ++i) {
         if (errors[i]) {
-            result.failures.append({items[i].input, *errors[i]});
+            result.failures.append({items[i].input, QString(), errors[i]});
             continue;
         }
         ++result.converted;
@@ -133,8 +130,11 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
 QString batchSummary(const BatchResult& result)
 {
     QString text = QStringLiteral("converted: %1\nfailed: %2\n").arg(result.converted).arg(result.failures.size());
+    // The codec's sentence names the file already.
     for (const BatchFailure& failure : result.failures)
-        text += QStringLiteral("  %1: %2\n").arg(QDir::toNativeSeparators(failure.input), failure.reason);
+        text += QStringLiteral("  %1\n").arg(failure.failure ? rtf::failureText(*failure.failure)
+                                                           : QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(failure.input),
+                                                                                          failure.reason));
     if (!result.notices.isEmpty()) {
         text += QStringLiteral("converted with notices: %1\n").arg(result.notices.size());
         for (const BatchFailure& notice : result.notices)
@@ -146,54 +146,48 @@ QString batchSummary(const BatchResult& result)
     return text;
 }
 
-int runBatchCommand(const QStringList& arguments)
+int runBatchCommand(const QCommandLineParser& line)
 {
     ConversionOptions options;
-    std::optional<OutputFormat> format;
-    QString outDir;
-    int jobs = QThread::idealThreadCount();
-    QStringList paths;
-    const auto fail = [](const QString& message) {
-        std::fprintf(stderr, "norvelin-rtf: %s\n%s", qPrintable(message), qPrintable(usage()));
-        return 2;
-    };
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == u"--unicode") {
-            options.unicode = UnicodeMode::ToUnicode;
-        } else if (argument == u"--to" && hasValue) {
-            format = formatForPath(QStringLiteral("x.") + arguments[++i]);
-            if (!format)
-                return fail(QStringLiteral("--to takes txt, html or rtf"));
-        } else if (argument == u"-o" && hasValue) {
-            outDir = arguments[++i];
-        } else if (argument == u"-j" && hasValue) {
-            bool ok = false;
-            jobs = arguments[++i].toInt(&ok);
-            if (!ok || jobs < 1)
-                return fail(QStringLiteral("-j takes a number of threads, 1 or more"));
-        } else if (argument == u"--") {
-            paths += arguments.mid(i + 1);
-            break;
-        } else if (argument.startsWith(u'-')) {
-            return fail(QStringLiteral("%1: unknown option or missing value").arg(argument));
-        } else {
-            paths.append(argument);
-        }
+    if (line.isSet(opt::unicode))
+        options.unicode = UnicodeMode::ToUnicode;
+    const QString outDir = line.value(opt::outDir);
+    const QStringList paths = line.positionalArguments();
+    if (!line.isSet(opt::to) || outDir.isEmpty() || paths.isEmpty()) {
+        return usageError(
+            QCoreApplication::translate("NorvelinRtf", "a batch needs --to, -o and at least one file or folder"));
     }
-    if (!format || outDir.isEmpty() || paths.isEmpty())
-        return fail(QStringLiteral("a batch needs --to, -o and at least one file or folder"));
-    if (options.unicode == UnicodeMode::ToUnicode && *format == OutputFormat::Rtf)
-        return fail(QStringLiteral("--unicode writes txt or html"));
-    if (!QDir().mkpath(outDir))
-        return fail(QStringLiteral("%1: the output folder cannot be made").arg(outDir));
+    const auto format = formatForPath(QStringLiteral("x.") + line.value(opt::to));
+    if (!format)
+        return usageError(QCoreApplication::translate("NorvelinRtf", "--to takes txt, html, rtf or pdf"));
+    int jobs = QThread::idealThreadCount();
+    if (line.isSet(opt::jobs)) {
+        bool ok = false;
+        jobs = line.value(opt::jobs).toInt(&ok);
+        if (!ok || jobs < 1)
+            return usageError(QCoreApplication::translate("NorvelinRtf", "-j takes a number of threads, 1 or more"));
+    }
+    if (options.unicode == UnicodeMode::ToUnicode && *format != OutputFormat::Text && *format != OutputFormat::Html)
+        return usageError(QCoreApplication::translate("NorvelinRtf", "--unicode writes txt or html"));
     options.format = *format;
 
-    QList<BatchFailure> refused;
-    const QList<BatchItem> items = collectBatch(paths, outDir, *format, refused);
-    BatchResult result = runBatch(items, options, jobs);
-    result.failures = refused + result.failures;
+    // Checked before anything is made or written: a conflict stops the whole batch.
+    const BatchPlan plan = planBatch(paths, outDir, *format);
+    if (!plan.conflicts.isEmpty()) {
+        BatchResult refused;
+        refused.failures = plan.conflicts;
+        std::fputs(batchSummary(refused).toUtf8().constData(), stdout);
+        std::fputs(qPrintable(QCoreApplication::translate(
+                       "NorvelinRtf", "norvelin-rtf: nothing was written: results would replace documents of "
+                                      "this batch; choose an output folder outside the inputs\n")),
+                   stderr);
+        return 1;
+    }
+    if (!QDir().mkpath(outDir))
+        return usageError(QCoreApplication::translate("NorvelinRtf", "%1: the output folder cannot be made").arg(outDir));
+
+    BatchResult result = runBatch(plan.items, options, jobs);
+    result.failures = plan.failures + result.failures;
     const QString summary = batchSummary(result);
     std::fputs(summary.toUtf8().constData(), stdout);
     return result.failures.isEmpty() ? 0 : 1;

@@ -5,9 +5,14 @@
 
 #include "conversion.h"
 
+#include "rtf/failure.h"
+
+#include <QCommandLineParser>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace rtf_tool {
 
@@ -19,7 +24,8 @@ struct BatchItem {
 
 struct BatchFailure {
     QString input;
-    QString reason;
+    QString reason;                       // the batch's own reason, when `failure` is empty
+    std::optional<rtf::Failure> failure;  // why the codec could not convert it
 };
 
 struct BatchResult {
@@ -30,11 +36,17 @@ struct BatchResult {
     int filesWithUnconverted = 0;
 };
 
-// Files given by name, and the .rtf files below each folder (recursively, in name order),
-// each with its output in `outDir`: a file by its own name, a folder's files by their path
-// below it. Paths that name nothing and outputs claimed twice become failures.
-QList<BatchItem> collectBatch(const QStringList& paths, const QString& outDir, OutputFormat format,
-                              QList<BatchFailure>& failures);
+struct BatchPlan {
+    QList<BatchItem> items;
+    QList<BatchFailure> failures;  // cannot be converted; the others go on
+    QList<BatchFailure> conflicts; // results that would replace an input: nothing may be written
+};
+
+// Files given by name, and every .rtf below each folder (batch_inputs.h), each with its
+// output in `outDir`: a file by its own name, a folder's files by their path below it.
+// Outputs claimed twice become failures; outputs that would land on any input, by path
+// or by identity, become conflicts.
+BatchPlan planBatch(const QStringList& paths, const QString& outDir, OutputFormat format);
 
 // Converts every item with `jobs` threads.
 BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& options, int jobs);
@@ -42,10 +54,8 @@ BatchResult runBatch(const QList<BatchItem>& items, const ConversionOptions& opt
 // converted, failed with reasons, characters left unconverted.
 QString batchSummary(const BatchResult& result);
 
-// True when the arguments ask for a batch (--to or -o among them).
-bool isBatchCommand(const QStringList& arguments);
-// The whole batch command: parses `arguments` (without the program name), converts and
+// The whole batch command (--to, -o, -j and --unicode read from `line`): converts and
 // prints the summary. Returns the exit status: 0 all converted, 1 some failed, 2 usage.
-int runBatchCommand(const QStringList& arguments);
+int runBatchCommand(const QCommandLineParser& line);
 
 } // namespace rtf_tool

@@ -1,9 +1,11 @@
 #include "conversion.h"
+#include "pdf_output.h"
 
 #include "nq/face.h"
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "nqtext/unicode_document.h"
+#include "rtf/failure_text.h"
 #include "rtf/rtf.h"
 
 #include <QFileInfo>
@@ -35,6 +37,8 @@ std::optional<OutputFormat> formatForPath(const QString& path)
         return OutputFormat::Text;
     if (suffix == u"html" || suffix == u"htm")
         return OutputFormat::Html;
+    if (suffix == u"pdf")
+        return OutputFormat::Pdf;
     return std::nullopt;
 }
 
@@ -62,11 +66,13 @@ QByteArray plainText(const QTextDocument& document)
     return text.toUtf8();
 }
 
-std::optional<QString> convert(const QString& input, const QString& output, const ConversionOptions& options,
-                               QStringList* notices, int* unconverted)
+std::optional<rtf::Failure> convert(const QString& input, const QString& output, const ConversionOptions& options,
+                                    QStringList* notices, int* unconverted)
 {
     if (unconverted)
         *unconverted = 0;
+    if (notices)
+        notices->clear();
     QTextDocument document;
     if (options.unicode == UnicodeMode::FromUnicode) {
         QByteArray bytes;
@@ -83,8 +89,12 @@ std::optional<QString> convert(const QString& input, const QString& output, cons
         if (text.endsWith(u'\n'))
             text.chop(text.endsWith(QLatin1String("\r\n")) ? 2 : 1);
         nqtext::insertUnicodeAsNq(cursor, text);
-    } else if (auto error = rtf::loadFile(input, document, notices)) {
-        return error;
+    } else {
+        rtf::ReadNotes notes;
+        if (auto error = rtf::loadFile(input, document, &notes))
+            return error;
+        if (notices)
+            *notices = rtf::noticesFor(input, notes);
     }
     if (options.unicode == UnicodeMode::ToUnicode) {
         switch (options.format) {
@@ -95,13 +105,22 @@ std::optional<QString> convert(const QString& input, const QString& output, cons
                                                                     unconverted)
                                               ->toHtml().toUtf8());
         case OutputFormat::Rtf:
+        case OutputFormat::Pdf:
             break;
         }
     }
     switch (options.format) {
-    case OutputFormat::Rtf: return rtf::saveFile(output, document);
+    case OutputFormat::Rtf: {
+        rtf::WriteNotes notes;
+        if (auto error = rtf::saveFile(output, document, &notes))
+            return error;
+        if (notices)
+            *notices += rtf::noticesFor(output, notes);
+        return std::nullopt;
+    }
     case OutputFormat::Text: return rtf::saveBytes(output, plainText(document));
     case OutputFormat::Html: return rtf::saveBytes(output, document.toHtml().toUtf8());
+    case OutputFormat::Pdf: return writePdf(document, output, QFileInfo(input).completeBaseName(), notices);
     }
     return std::nullopt;
 }

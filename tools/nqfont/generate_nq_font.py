@@ -22,6 +22,7 @@ import joined
 import licence
 import nq_table
 import outlines
+import private_use
 import shaping
 
 FAMILY = "NQ"
@@ -263,6 +264,8 @@ def main(argv):
     parser.add_argument("--version", default="1.100")
     parser.add_argument("--output", required=True)
     parser.add_argument("--licence-output", required=True)
+    parser.add_argument("--private-use-table",
+                        help="give joined glyphs private-use code points; their codes go here")
     args = parser.parse_args(argv)
 
     started = time.monotonic()
@@ -276,8 +279,8 @@ def main(argv):
         raise BuildError(f"cannot read the source font {args.source_font}: {e}")
     font, joins = make_font(rows, source, args.hb_shape, args.source_font, args.version,
                             joined.read_clusters(args.joined) if args.joined else None)
-    # Steps that work on the finished glyphs and GSUB (extra cmap entries, tables that name
-    # what each glyph stands for) go here, before the font is written.
+    private_entries, unnamed = (private_use.assign(font, PRIVATE_BASE)
+                                if args.private_use_table else ([], 0))
     licence_text = licence.notice(source["name"].getDebugName(0),
                                   source["name"].getDebugName(4),
                                   licence.ofl_text_from_debian_copyright(args.licence_source))
@@ -287,6 +290,8 @@ def main(argv):
     tmp = args.output + ".tmp"
     font.save(tmp)
     os.replace(tmp, args.output)
+    if args.private_use_table:
+        private_use.write_table(args.private_use_table, private_entries)
     with open(args.licence_output + ".tmp", "w", encoding="utf-8") as f:
         f.write(licence_text)
     os.replace(args.licence_output + ".tmp", args.licence_output)
@@ -297,6 +302,7 @@ def main(argv):
           f"{single} codes from one source glyph, {len(plans) - single} composed of several, "
           f"{len(joins.ligatures) if joins else 0} joined sequences, "
           f"{len(joins.halves) if joins else 0} half rules, "
+          f"{len(private_entries)} private-use code points ({unnamed} joined glyphs without one), "
           f"{os.path.getsize(args.output)} bytes, {time.monotonic() - started:.2f} s")
     return 0
 
@@ -304,6 +310,7 @@ def main(argv):
 if __name__ == "__main__":
     try:
         sys.exit(main(sys.argv[1:]))
-    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError, licence.LicenceError) as e:
+    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError, licence.LicenceError,
+            private_use.PrivateUseError) as e:
         print(f"nq font: error: {e}", file=sys.stderr)
         sys.exit(1)
