@@ -50,7 +50,7 @@ Figures summary(std::vector<double> ms)
 }
 
 // One key: from the press to the repaint it causes done.
-double keyToRepaint(RichTextBox& editor)
+double keyToRepaint(editor::RichTextBox& editor)
 {
     QElapsedTimer timer;
     timer.start();
@@ -62,7 +62,7 @@ double keyToRepaint(RichTextBox& editor)
     return timer.nsecsElapsed() / 1e6;
 }
 
-std::vector<double> typeKeys(RichTextBox& editor, int keys)
+std::vector<double> typeKeys(editor::RichTextBox& editor, int keys)
 {
     std::vector<double> ms;
     for (int key = 0; key < keys; ++key) {
@@ -79,14 +79,14 @@ bool laidOut(const QTextDocument& document)
 
 void measure(const char* name, const QString& path, int keys)
 {
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(900, 700);
     editor.show();
     QApplication::processEvents();
     QElapsedTimer timer;
     timer.start();
     rtf::ReadNotes notes;
-    if (const auto error = editor.LoadFile(path, &notes)) {
+    if (const auto error = editor.loadFile(path, &notes)) {
         std::printf("%-34s %s\n", name, qPrintable(rtf::failureText(*error)));
         return;
     }
@@ -132,7 +132,7 @@ int main(int argc, char** argv)
     measure("over the editor's limit (64 MiB)", write("over.rtf", repeated("lorem ipsum ", (64 << 20) + 1)), keys);
 
     // Why paragraphs are cut: one left whole, laid out again at every key.
-    RichTextBox whole;
+    editor::RichTextBox whole;
     whole.resize(900, 700);
     whole.show();
     whole.setPlainText(QString(1 << 20, u'x'));
