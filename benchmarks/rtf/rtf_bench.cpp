@@ -154,8 +154,9 @@ bool writeRtf(const QString& path, const QByteArray& rtf)
     return true;
 }
 
-// Shapes that once made reading grow with their square: COUNT distinct faces each with a
-// run, COUNT distinct undecodable pictures, or a link of COUNT backslashes.
+// Shapes that once made reading grow with their square (or would, read naively): COUNT
+// distinct faces each with a run, COUNT distinct undecodable pictures, a link of COUNT
+// backslashes, or a table of COUNT rows of two cells.
 int generateSlowShape(const QString& shape, const QString& path, int count)
 {
     QByteArray rtf("{\\rtf1");
@@ -171,6 +172,9 @@ int generateSlowShape(const QString& shape, const QString& path, int count)
     } else if (shape == u"undecodable") {
         for (int i = 0; i < count; ++i)
             rtf.append("{\\pict\\pngblip " + QByteArray::number(0x10000000 + i, 16) + "}");
+    } else if (shape == u"tablerows") {
+        for (int i = 0; i < count; ++i)
+            rtf.append("\\trowd\\cellx1000\\cellx2000\\pard\\intbl a\\cell b\\cell\\row\n");
     } else {
         rtf.append("{\\field{\\*\\fldinst HYPERLINK \"" + QByteArray(count, '\\') + "\"}{\\fldrslt x}}");
     }
@@ -216,11 +220,12 @@ int main(int argc, char* argv[])
         return generateParagraphs(args[1], args[2].toInt());
     if (args.size() >= 4 && args[0] == u"pictures")
         return generatePictures(args[1], args[2].toInt(), args[3].toInt());
-    if (args.size() >= 3 && (args[0] == u"faces" || args[0] == u"undecodable" || args[0] == u"backslashes"))
+    if (args.size() >= 3 && (args[0] == u"faces" || args[0] == u"undecodable" || args[0] == u"backslashes"
+                               || args[0] == u"tablerows"))
         return generateSlowShape(args[0], args[1], args[2].toInt());
     if (args.size() < 2) {
         std::fputs("usage: rtf_bench generate OUT.rtf MEGABYTES | paragraphs OUT.rtf COUNT | pictures OUT.rtf COUNT SIDE\n"
-                   "       | faces|undecodable|backslashes OUT.rtf COUNT | read|write|tokenize FILE [REPEATS]\n", stderr);
+                   "       | faces|undecodable|backslashes|tablerows OUT.rtf COUNT | read|write|tokenize FILE [REPEATS]\n", stderr);
         return 2;
     }
     const QString mode = args[0];

@@ -62,7 +62,8 @@ read -r ours ours_kb <<< "$(measure "$tool" "$work/pictures.rtf" "$work/pictures
 printf "norvelin-rtf → txt (whole process)  %6.2f s  peak RSS %6.1f MB\n" "$ours" "$(awk -v k="$ours_kb" 'BEGIN{print k/1024}')"
 
 # Reading must grow with the file, not with the square of what it holds.
-for shape in "faces 25000" "faces 100000" "undecodable 20000" "undecodable 80000" "backslashes 20000000"; do
+for shape in "faces 25000" "faces 100000" "undecodable 20000" "undecodable 80000" "backslashes 20000000" \
+             "tablerows 20000" "tablerows 80000"; do
   set -- $shape
   echo "== $2 $1"
   "$bench" "$1" "$work/$1.rtf" "$2" > /dev/null
