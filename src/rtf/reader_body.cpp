@@ -395,6 +395,10 @@ void BodyText::finish()
 {
     flushBytes();
     emitRun();
+    // Hidden text or a comment after the last paragraph's end gets a paragraph of its own:
+    // the one after a final break is otherwise not made.
+    if (!unshown_.isEmpty() && builder_.breakPending() && builder_.tableDepth() == 0)
+        builder_.endParagraph(withUnshownEnd(toBlockFormat(state_.para)), charFormat(state_.chars));
     QTextBlockFormat last = withUnshownEnd(toBlockFormat(state_.para));
     if (pageBreakPending_)
         last.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);

@@ -489,6 +489,8 @@ void TestRtfRoundTrip::commentsAreKept_data()
         << "{\\rtf1" + tables + "\\f0 before {\\*\\atrfstart 1}commented{\\*\\atrfend 1}" + comment + " after\\par}"
         << u"before commented after"_qs << 1
         << QByteArrayList{"{\\*\\atrfstart 1}", "commented}", "{\\*\\atrfend 1}{\\*\\atnid AB}{\\*\\atnauthor Ann}\\chatn {\\*\\annotation", " after}"};
+    QTest::newRow("after the last paragraph's end") << "{\\rtf1" + tables + "\\f0 text\\par" + comment + "}" << u"text\n"_qs << 1
+                                                    << QByteArrayList{"text}\\par", "{\\*\\atnid AB}", "The note.\\par}\\par"};
     QTest::newRow("at a paragraph's end") << "{\\rtf1" + tables + "\\f0 text" + comment + "\\par next\\par}" << u"text\nnext"_qs << 1
                                           << QByteArrayList{"text}", "{\\*\\atnid AB}", "The note.\\par}\\par", "next}"};
     QTest::newRow("two, in a table's cell")
@@ -561,6 +563,8 @@ void TestRtfRoundTrip::hiddenTextIsKept_data()
                                           << QByteArray("\\v h1}");
     QTest::newRow("at a paragraph's end") << QByteArray("{\\rtf1 a{\\v tail}\\par b\\par}") << u"a\nb"_qs
                                           << QStringList{u"end of 'a': tail"_qs} << QByteArray("\\v tail}\\par");
+    QTest::newRow("after the last paragraph's end") << QByteArray("{\\rtf1 a\\par{\\v last}}") << u"a\n"_qs
+                                                    << QStringList{u"end of '': last"_qs} << QByteArray("\\v last}\\par");
     QTest::newRow("in an empty paragraph") << QByteArray("{\\rtf1{\\v only}\\par b\\par}") << u"\nb"_qs
                                            << QStringList{u"end of '': only"_qs} << QByteArray("\\v only}\\par");
     QTest::newRow("NQ bytes in their face")
