@@ -39,7 +39,8 @@ DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document)
     return of(document, std::move(paragraphs));
 }
 
-DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document, std::vector<SharedParagraph> paragraphs)
+DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document, std::vector<SharedParagraph> paragraphs,
+                                      bool withPictures)
 {
     DocumentSnapshot snapshot;
     snapshot.defaultFont_ = document.defaultFont();
@@ -47,6 +48,8 @@ DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document, std::vector
     snapshot.kept_ = rtf::keptGroupsOf(document);
     snapshot.characters_ = document.characterCount();
     snapshot.paragraphs_ = std::move(paragraphs);
+    if (!withPictures)
+        return snapshot;
     for (const SharedParagraph& paragraph : snapshot.paragraphs_) {
         for (const QString& name : paragraph->imageNames) {
             if (snapshot.images_.contains(name))

@@ -47,9 +47,10 @@ class DocumentSnapshot {
 public:
     // On the document's own thread: a walk through the whole document.
     static DocumentSnapshot of(const QTextDocument& document);
-    // The same from copies of all its paragraphs, in order, made earlier and still current;
-    // the rest is taken from the document now.
-    static DocumentSnapshot of(const QTextDocument& document, std::vector<SharedParagraph> paragraphs);
+    // The same from copies of all its paragraphs, in order, made earlier and still current
+    // (`withPictures` when any shows a picture); the rest is taken from the document now.
+    static DocumentSnapshot of(const QTextDocument& document, std::vector<SharedParagraph> paragraphs,
+                               bool withPictures = true);
 
     // On any thread: a document that the RTF writer writes as it writes the original.
     std::unique_ptr<QTextDocument> rebuild() const;

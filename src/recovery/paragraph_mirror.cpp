@@ -18,6 +18,8 @@ void ParagraphMirror::follow(const QTextDocument* document)
     document_ = document;
     paragraphs_.clear();
     firstMissing_ = 0;
+    copiedLength_ = 0;
+    withPictures_ = 0;
     if (!document)
         return;
     paragraphs_.resize(std::size_t(document->blockCount()));
@@ -45,14 +47,26 @@ void ParagraphMirror::contentsChange(int position, int /*removed*/, int added)
     if (first > paragraphs_.size() || oldEnd < std::ptrdiff_t(first) || oldEnd > std::ptrdiff_t(paragraphs_.size())) {
         // Not a change this reading explains: everything from the first paragraph it names
         // is copied again.
+        drop(std::min(first, paragraphs_.size()), paragraphs_.size());
         paragraphs_.resize(std::min(first, paragraphs_.size()));
         paragraphs_.resize(count);
     } else {
+        drop(first, std::size_t(oldEnd));
         const auto at = paragraphs_.begin() + std::ptrdiff_t(first);
         paragraphs_.erase(at, paragraphs_.begin() + oldEnd);
         paragraphs_.insert(paragraphs_.begin() + std::ptrdiff_t(first), end - first, nullptr);
     }
     firstMissing_ = std::min(firstMissing_, first);
+}
+
+void ParagraphMirror::drop(std::size_t from, std::size_t to)
+{
+    for (std::size_t i = from; i < to; ++i) {
+        if (const SharedParagraph& paragraph = paragraphs_[i]) {
+            copiedLength_ -= paragraph->length;
+            withPictures_ -= !paragraph->imageNames.isEmpty();
+        }
+    }
 }
 
 bool ParagraphMirror::fill(const QDeadlineTimer& deadline)
@@ -75,7 +89,9 @@ bool ParagraphMirror::fill(const QDeadlineTimer& deadline)
         else
             block = document->findBlockByNumber(int(firstMissing_));
         blockNumber = firstMissing_;
-        paragraphs_[firstMissing_] = ParagraphCopy::of(block);
+        const SharedParagraph& copy = paragraphs_[firstMissing_] = ParagraphCopy::of(block);
+        copiedLength_ += copy->length;
+        withPictures_ += !copy->imageNames.isEmpty();
         ++firstMissing_;
         if (deadline.hasExpired())
             break;
@@ -84,10 +100,7 @@ bool ParagraphMirror::fill(const QDeadlineTimer& deadline)
         ++firstMissing_;
     if (firstMissing_ < paragraphs_.size())
         return false;
-    qsizetype length = 0;
-    for (const SharedParagraph& paragraph : paragraphs_)
-        length += paragraph->length;
-    return length == document->characterCount() || copyAnew();
+    return copiedLength_ == document->characterCount() || copyAnew();
 }
 
 bool ParagraphMirror::copyAnew()
@@ -98,6 +111,8 @@ bool ParagraphMirror::copyAnew()
     paragraphs_.clear();
     paragraphs_.resize(std::size_t(document_->blockCount()));
     firstMissing_ = 0;
+    copiedLength_ = 0;
+    withPictures_ = 0;
     return fill();
 }
 
@@ -109,7 +124,7 @@ qsizetype ParagraphMirror::missing() const
 DocumentSnapshot ParagraphMirror::snapshot() const
 {
     Q_ASSERT(document_ && firstMissing_ == paragraphs_.size());
-    return DocumentSnapshot::of(*document_, paragraphs_);
+    return DocumentSnapshot::of(*document_, paragraphs_, withPictures_ > 0);
 }
 
 } // namespace recovery

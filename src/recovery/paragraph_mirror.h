@@ -38,6 +38,8 @@ public:
 
 private:
     void contentsChange(int position, int removed, int added);
+    // The copies in [from, to) are about to go.
+    void drop(std::size_t from, std::size_t to);
     bool copyAnew();
 
     const QTextDocument* document_ = nullptr;
@@ -46,6 +48,10 @@ private:
     // One entry per paragraph of the document, null where the copy is missing.
     std::vector<SharedParagraph> paragraphs_;
     std::size_t firstMissing_ = 0; // no entry before it is null
+    // Of the copies made: their length, which the document's must equal once all are made
+    // (so that a change Qt did not report is noticed), and how many show pictures.
+    qsizetype copiedLength_ = 0;
+    qsizetype withPictures_ = 0;
 };
 
 } // namespace recovery
