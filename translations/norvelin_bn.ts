@@ -22,113 +22,6 @@ Overwrite those changes, save this document elsewhere, or cancel?</source>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>Form2</source>
-        <extracomment>The window&apos;s name in the designer, shown until the start-up sets the caption.</extracomment>
-        <translation>Form2</translation>
-    </message>
-    <message>
-        <source>Combo2</source>
-        <extracomment>The font list&apos;s name in the designer, its text until the start-up fills it.</extracomment>
-        <translation>Combo2</translation>
-    </message>
-    <message>
-        <source>Combo1</source>
-        <extracomment>The size list&apos;s name in the designer, its text until the start-up fills it.</extracomment>
-        <translation>Combo1</translation>
-    </message>
-    <message>
-        <source> Options </source>
-        <extracomment>The Options panel&apos;s frame; the blanks around the word are kept.</extracomment>
-        <translation> বিকল্প </translation>
-    </message>
-    <message>
-        <source>Extra large</source>
-        <translation>অতি বড়</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ঠিক আছে</translation>
-    </message>
-    <message>
-        <source>Large</source>
-        <translation>বড়</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>মাঝারি</translation>
-    </message>
-    <message>
-        <source>Small</source>
-        <translation>ছোট</translation>
-    </message>
-    <message>
-        <source>Font size:</source>
-        <translation>ফন্টের আকার:</translation>
-    </message>
-    <message>
-        <source>Recovery copies of this document cannot be written. Save the document to keep it safe.
-
-%1</source>
-        <translation>এই নথির পুনরুদ্ধার-অনুলিপি লেখা যাচ্ছে না। নথিটি নিরাপদ রাখতে সংরক্ষণ করুন।
-
-%1</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>ফাইল(&amp;F)</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>নতুন(&amp;N)</translation>
-    </message>
-    <message>
-        <source>&amp;Open</source>
-        <translation>খুলুন(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>সংরক্ষণ(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Save As</source>
-        <translation>অন্য নামে সংরক্ষণ(&amp;S)</translation>
-    </message>
-    <message>
-        <source>&amp;Print</source>
-        <translation>মুদ্রণ(&amp;P)</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>প্রস্থান(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>সম্পাদনা(&amp;E)</translation>
-    </message>
-    <message>
-        <source>&amp;Undo</source>
-        <translation>পূর্বাবস্থায় ফেরান(&amp;U)</translation>
-    </message>
-    <message>
-        <source>Tools</source>
-        <translation>সরঞ্জাম</translation>
-    </message>
-    <message>
-        <source>&amp;Option</source>
-        <translation>বিকল্প(&amp;O)</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>সাহায্য(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>পরিচিতি(&amp;A)</translation>
-    </message>
-</context>
-<context>
     <name>NorvelinRtf</name>
     <message>
         <source>the output would replace the input</source>
@@ -293,84 +186,6 @@ Overwrite those changes, save this document elsewhere, or cancel?</source>
     </message>
 </context>
 <context>
-    <name>SpellingControls</name>
-    <message>
-        <source>Check Spelling As You &amp;Type</source>
-        <translation>লেখার সময় বানান যাচাই(&amp;T)</translation>
-    </message>
-    <message>
-        <source>&amp;Spelling…</source>
-        <translation>বানান(&amp;S)…</translation>
-    </message>
-    <message>
-        <source>Spelling Su&amp;ggestions</source>
-        <translation>বানানের প্রস্তাব(&amp;G)</translation>
-    </message>
-    <message>
-        <source>Looking for suggestions…</source>
-        <translation>প্রস্তাব খোঁজা হচ্ছে…</translation>
-    </message>
-    <message>
-        <source>(no suggestions)</source>
-        <translation>(কোনো প্রস্তাব নেই)</translation>
-    </message>
-</context>
-<context>
-    <name>SpellingDialog</name>
-    <message>
-        <source>Spelling</source>
-        <translation>বানান</translation>
-    </message>
-    <message>
-        <source>Not in dictionary:</source>
-        <translation>অভিধানে নেই:</translation>
-    </message>
-    <message>
-        <source>Change to:</source>
-        <translation>যাতে বদলাবেন:</translation>
-    </message>
-    <message>
-        <source>Suggestions:</source>
-        <translation>প্রস্তাব:</translation>
-    </message>
-    <message>
-        <source>&amp;Change</source>
-        <translation>বদলান(&amp;C)</translation>
-    </message>
-    <message>
-        <source>Change A&amp;ll</source>
-        <translation>সব বদলান(&amp;L)</translation>
-    </message>
-    <message>
-        <source>&amp;Ignore</source>
-        <translation>উপেক্ষা(&amp;I)</translation>
-    </message>
-    <message>
-        <source>I&amp;gnore All</source>
-        <translation>সব উপেক্ষা(&amp;G)</translation>
-    </message>
-    <message>
-        <source>&amp;Add to Dictionary</source>
-        <translation>অভিধানে যোগ(&amp;A)</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>বন্ধ</translation>
-    </message>
-    <message>
-        <source>Checking…</source>
-        <translation>যাচাই হচ্ছে…</translation>
-    </message>
-    <message>
-        <source>Not in the dictionary.</source>
-        <translation>অভিধানে নেই।</translation>
-    </message>
-    <message>
-        <source>The spelling check is complete.</source>
-        <translation>বানান যাচাই শেষ হয়েছে।</translation>
-    </message>
-</context>
-<context>
     <name>ToolbarCommands</name>
     <message>
         <source>This Version doesn&apos;t have this feature.
@@ -468,6 +283,43 @@ Overwrite those changes, save this document elsewhere, or cancel?</source>
     <message>
         <source>System Information Is Unavailable At This Time</source>
         <translation>এই মুহূর্তে সিস্টেমের তথ্য পাওয়া যাচ্ছে না</translation>
+    </message>
+</context>
+<context>
+    <name>about::AboutDialog</name>
+    <message>
+        <source>A small word processor for writing Bengali in its own single-byte font, NQ, with a palette of every glyph.
+Made by the Norvelin developers; reach them through the project&apos;s issue tracker.</source>
+        <translation>নিজস্ব এক-বাইটের ফন্ট NQ-তে বাংলা লেখার ছোট একটি ওয়ার্ড প্রসেসর, সঙ্গে প্রতিটি গ্লিফের প্যালেট।
+তৈরি করেছেন Norvelin-এর ডেভেলপাররা; প্রকল্পের ইস্যু-তালিকায় তাঁদের কাছে লিখুন।</translation>
+    </message>
+    <message>
+        <source>Written by the Norvelin developers in C++ with Qt 6. The NQ editing font is generated from Noto Sans Bengali by the Noto Project Authors.</source>
+        <translation>Norvelin-এর ডেভেলপাররা Qt 6 দিয়ে C++ ভাষায় লিখেছেন। NQ সম্পাদনা-ফন্টটি নোটো প্রকল্পের লেখকদের Noto Sans Bengali থেকে তৈরি।</translation>
+    </message>
+    <message>
+        <source>Font design: Noto Sans Bengali</source>
+        <translation>ফন্টের নকশা: Noto Sans Bengali</translation>
+    </message>
+    <message>
+        <source>© the Norvelin developers. The NQ font is licensed under the SIL Open Font License 1.1.</source>
+        <translation>© Norvelin-এর ডেভেলপাররা। NQ ফন্টটি SIL Open Font License 1.1-এর অধীনে লাইসেন্স করা।</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>সিস্টেমের তথ্য(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>About %1</source>
+        <translation>%1 পরিচিতি</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>সংস্করণ %1</translation>
     </message>
 </context>
 <context>
@@ -636,43 +488,6 @@ Do you want to replace it?</source>
     </message>
 </context>
 <context>
-    <name>frmAbout</name>
-    <message>
-        <source>A small word processor for writing Bengali in its own single-byte font, NQ, with a palette of every glyph.
-Made by the Norvelin developers; reach them through the project&apos;s issue tracker.</source>
-        <translation>নিজস্ব এক-বাইটের ফন্ট NQ-তে বাংলা লেখার ছোট একটি ওয়ার্ড প্রসেসর, সঙ্গে প্রতিটি গ্লিফের প্যালেট।
-তৈরি করেছেন Norvelin-এর ডেভেলপাররা; প্রকল্পের ইস্যু-তালিকায় তাঁদের কাছে লিখুন।</translation>
-    </message>
-    <message>
-        <source>Written by the Norvelin developers in C++ with Qt 6. The NQ editing font is generated from Noto Sans Bengali by the Noto Project Authors.</source>
-        <translation>Norvelin-এর ডেভেলপাররা Qt 6 দিয়ে C++ ভাষায় লিখেছেন। NQ সম্পাদনা-ফন্টটি নোটো প্রকল্পের লেখকদের Noto Sans Bengali থেকে তৈরি।</translation>
-    </message>
-    <message>
-        <source>Font design: Noto Sans Bengali</source>
-        <translation>ফন্টের নকশা: Noto Sans Bengali</translation>
-    </message>
-    <message>
-        <source>© the Norvelin developers. The NQ font is licensed under the SIL Open Font License 1.1.</source>
-        <translation>© Norvelin-এর ডেভেলপাররা। NQ ফন্টটি SIL Open Font License 1.1-এর অধীনে লাইসেন্স করা।</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ঠিক আছে</translation>
-    </message>
-    <message>
-        <source>&amp;System Info...</source>
-        <translation>সিস্টেমের তথ্য(&amp;S)...</translation>
-    </message>
-    <message>
-        <source>About %1</source>
-        <translation>%1 পরিচিতি</translation>
-    </message>
-    <message>
-        <source>Version %1</source>
-        <translation>সংস্করণ %1</translation>
-    </message>
-</context>
-<context>
     <name>printout</name>
     <message>
         <source>The PDF was written, but its Bengali text could not be made searchable: %1</source>
@@ -830,6 +645,191 @@ Made by the Norvelin developers; reach them through the project&apos;s issue tra
     <message>
         <source>the folder could not be read to its end (%1): some documents in it may not be converted</source>
         <translation>ফোল্ডারটি শেষ পর্যন্ত পড়া যায়নি (%1): এর ভেতরের কিছু নথি হয়তো রূপান্তর করা হয়নি</translation>
+    </message>
+</context>
+<context>
+    <name>window::MainWindow</name>
+    <message>
+        <source>Form2</source>
+        <extracomment>The window&apos;s name in the designer, shown until the start-up sets the caption.</extracomment>
+        <translation>Form2</translation>
+    </message>
+    <message>
+        <source>Combo2</source>
+        <extracomment>The font list&apos;s name in the designer, its text until the start-up fills it.</extracomment>
+        <translation>Combo2</translation>
+    </message>
+    <message>
+        <source>Combo1</source>
+        <extracomment>The size list&apos;s name in the designer, its text until the start-up fills it.</extracomment>
+        <translation>Combo1</translation>
+    </message>
+    <message>
+        <source> Options </source>
+        <extracomment>The Options panel&apos;s frame; the blanks around the word are kept.</extracomment>
+        <translation> বিকল্প </translation>
+    </message>
+    <message>
+        <source>Extra large</source>
+        <translation>অতি বড়</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>বড়</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>মাঝারি</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>ছোট</translation>
+    </message>
+    <message>
+        <source>Font size:</source>
+        <translation>ফন্টের আকার:</translation>
+    </message>
+    <message>
+        <source>Recovery copies of this document cannot be written. Save the document to keep it safe.
+
+%1</source>
+        <translation>এই নথির পুনরুদ্ধার-অনুলিপি লেখা যাচ্ছে না। নথিটি নিরাপদ রাখতে সংরক্ষণ করুন।
+
+%1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ফাইল(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>নতুন(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>খুলুন(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>সংরক্ষণ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Save As</source>
+        <translation>অন্য নামে সংরক্ষণ(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>মুদ্রণ(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>প্রস্থান(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>সম্পাদনা(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>পূর্বাবস্থায় ফেরান(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>সরঞ্জাম</translation>
+    </message>
+    <message>
+        <source>&amp;Option</source>
+        <translation>বিকল্প(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>সাহায্য(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>পরিচিতি(&amp;A)</translation>
+    </message>
+</context>
+<context>
+    <name>window::SpellingControls</name>
+    <message>
+        <source>Check Spelling As You &amp;Type</source>
+        <translation>লেখার সময় বানান যাচাই(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Spelling…</source>
+        <translation>বানান(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>Spelling Su&amp;ggestions</source>
+        <translation>বানানের প্রস্তাব(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Looking for suggestions…</source>
+        <translation>প্রস্তাব খোঁজা হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>(no suggestions)</source>
+        <translation>(কোনো প্রস্তাব নেই)</translation>
+    </message>
+</context>
+<context>
+    <name>window::SpellingDialog</name>
+    <message>
+        <source>Spelling</source>
+        <translation>বানান</translation>
+    </message>
+    <message>
+        <source>Not in dictionary:</source>
+        <translation>অভিধানে নেই:</translation>
+    </message>
+    <message>
+        <source>Change to:</source>
+        <translation>যাতে বদলাবেন:</translation>
+    </message>
+    <message>
+        <source>Suggestions:</source>
+        <translation>প্রস্তাব:</translation>
+    </message>
+    <message>
+        <source>&amp;Change</source>
+        <translation>বদলান(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Change A&amp;ll</source>
+        <translation>সব বদলান(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>উপেক্ষা(&amp;I)</translation>
+    </message>
+    <message>
+        <source>I&amp;gnore All</source>
+        <translation>সব উপেক্ষা(&amp;G)</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Dictionary</source>
+        <translation>অভিধানে যোগ(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>বন্ধ</translation>
+    </message>
+    <message>
+        <source>Checking…</source>
+        <translation>যাচাই হচ্ছে…</translation>
+    </message>
+    <message>
+        <source>Not in the dictionary.</source>
+        <translation>অভিধানে নেই।</translation>
+    </message>
+    <message>
+        <source>The spelling check is complete.</source>
+        <translation>বানান যাচাই শেষ হয়েছে।</translation>
     </message>
 </context>
 <context>

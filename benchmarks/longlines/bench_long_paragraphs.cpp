@@ -56,7 +56,7 @@ Figures summary(std::vector<double> ms)
 }
 
 // One key: from the press to the repaint it causes done.
-double keyToRepaint(RichTextBox& editor)
+double keyToRepaint(editor::RichTextBox& editor)
 {
     QElapsedTimer timer;
     timer.start();
@@ -68,7 +68,7 @@ double keyToRepaint(RichTextBox& editor)
     return timer.nsecsElapsed() / 1e6;
 }
 
-std::vector<double> typeKeys(RichTextBox& editor, int keys)
+std::vector<double> typeKeys(editor::RichTextBox& editor, int keys)
 {
     std::vector<double> ms;
     for (int key = 0; key < keys; ++key) {
@@ -104,7 +104,7 @@ bool laidOut(const QTextDocument& document)
 
 void measure(const char* name, const QString& path, int keys)
 {
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(900, 700);
     editor.show();
     QApplication::processEvents();
@@ -114,7 +114,7 @@ void measure(const char* name, const QString& path, int keys)
     // between the ticks of a timer that wants to run every 5 ms.
     StallWatch watch;
     rtf::ReadNotes notes;
-    const auto error = editor.LoadFile(path, &notes);
+    const auto error = editor.loadFile(path, &notes);
     const double stall = watch.longestMs();
     if (error) {
         std::printf("%-34s %s\n", name, qPrintable(rtf::failureText(*error)));
@@ -188,7 +188,7 @@ int main(int argc, char** argv)
     if (!wanted("one 1 MB paragraph left whole"))
         return 0;
     // Why paragraphs are cut: one left whole, laid out again at every key.
-    RichTextBox whole;
+    editor::RichTextBox whole;
     whole.resize(900, 700);
     whole.show();
     whole.setPlainText(QString(1 << 20, u'x'));

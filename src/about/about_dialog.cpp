@@ -12,12 +12,13 @@
 #include <QPointer>
 #include <QPushButton>
 
+namespace about {
 
 namespace {
 
 QString description()
 {
-    return frmAbout::tr(
+    return AboutDialog::tr(
         "A small word processor for writing Bengali in its own single-byte font, NQ, with a "
         "palette of every glyph.\nMade by the Norvelin developers; reach them through the "
         "project's issue tracker.");
@@ -25,19 +26,19 @@ QString description()
 
 QString credits()
 {
-    return frmAbout::tr(
+    return AboutDialog::tr(
         "Written by the Norvelin developers in C++ with Qt 6. The NQ editing font is generated "
         "from Noto Sans Bengali by the Noto Project Authors.");
 }
 
 QString fontCredit()
 {
-    return frmAbout::tr("Font design: Noto Sans Bengali");
+    return AboutDialog::tr("Font design: Noto Sans Bengali");
 }
 
 QString rights()
 {
-    return frmAbout::tr(
+    return AboutDialog::tr(
         "\u00A9 the Norvelin developers. The NQ font is licensed under the SIL Open Font "
         "License 1.1.");
 }
@@ -84,7 +85,7 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-frmAbout::frmAbout(about::Registry& registry, about::Launcher& launcher,
+AboutDialog::AboutDialog(about::Registry& registry, about::Launcher& launcher,
                    platform::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
@@ -94,71 +95,75 @@ frmAbout::frmAbout(about::Registry& registry, about::Launcher& launcher,
     setModal(false);
     setFixedSize(platform::twipsSize(8775, 4380));
     buildControls();
-    Form_Load();
+    setUpAtStart();
 }
 
-void frmAbout::buildControls()
+void AboutDialog::buildControls()
 {
     using platform::twipsRect;
 
-    picIcon = new QLabel(this);
-    picIcon->setGeometry(twipsRect(0, 0, 870, 870));
-    picIcon->setPixmap(about::drawEmblem(56));
-    picIcon->setAlignment(Qt::AlignCenter);
+    emblem_ = new QLabel(this);
+    emblem_->setGeometry(twipsRect(0, 0, 870, 870));
+    emblem_->setPixmap(drawEmblem(56));
+    emblem_->setAlignment(Qt::AlignCenter);
 
-    cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setGeometry(twipsRect(4440, 2880, 1260, 345));
+    okButton_ = new QPushButton(tr("OK"), this);
+    okButton_->setGeometry(twipsRect(4440, 2880, 1260, 345));
     // Enter presses it as the default button; Esc closes the dialog through reject().
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
+    okButton_->setDefault(true);
+    okButton_->setAutoDefault(true);
 
-    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
-    cmdSysInfo->setGeometry(twipsRect(6120, 2880, 1245, 345));
-    cmdSysInfo->setAutoDefault(false);
+    systemInfoButton_ = new QPushButton(tr("&System Info..."), this);
+    systemInfoButton_->setGeometry(twipsRect(6120, 2880, 1245, 345));
+    systemInfoButton_->setAutoDefault(false);
 
-    Label2 = addLabel(this, fontCredit(), twipsRect(4320, 2040, 2535, 255), false);
-    Label1 = addLabel(this, credits(), twipsRect(4320, 840, 4335, 975), true);
-    lblDescription = addLabel(this, description(), twipsRect(960, 960, 3165, 1410), true);
-    setTextColour(lblDescription, Qt::black);
+    fontCreditLabel_ = addLabel(this, fontCredit(), twipsRect(4320, 2040, 2535, 255), false);
+    creditsLabel_ = addLabel(this, credits(), twipsRect(4320, 840, 4335, 975), true);
+    descriptionLabel_ = addLabel(this, description(), twipsRect(960, 960, 3165, 1410), true);
+    setTextColour(descriptionLabel_, Qt::black);
 
-    lblTitle = addLabel(this, product::kName, twipsRect(1080, 240, 3045, 705), false);
-    QFont titleFont = lblTitle->font();
+    titleLabel_ = addLabel(this, product::kName, twipsRect(1080, 240, 3045, 705), false);
+    QFont titleFont = titleLabel_->font();
     titleFont.setPointSize(24);
     titleFont.setBold(true);
-    lblTitle->setFont(titleFont);
-    setTextColour(lblTitle, Qt::black);
+    titleLabel_->setFont(titleFont);
+    setTextColour(titleLabel_, Qt::black);
 
-    lblVersion = addLabel(this, QString(), twipsRect(4320, 480, 1245, 225), false);
-    lblDisclaimer = addLabel(this, rights(), twipsRect(255, 2865, 3870, 585), true);
-    setTextColour(lblDisclaimer, Qt::black);
+    versionLabel_ = addLabel(this, QString(), twipsRect(4320, 480, 1245, 225), false);
+    disclaimerLabel_ = addLabel(this, rights(), twipsRect(255, 2865, 3870, 585), true);
+    setTextColour(disclaimerLabel_, Qt::black);
 
-    setTabOrder(cmdOK, cmdSysInfo);
-    cmdOK->setFocus();
+    setTabOrder(okButton_, systemInfoButton_);
+    okButton_->setFocus();
 
-    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(systemInfoButton_, &QPushButton::clicked, this, &AboutDialog::startSystemInfo);
+
+    const std::pair<QWidget*, const char*> designNames[] = {
+        {emblem_, "picIcon"},          {okButton_, "cmdOK"},
+        {systemInfoButton_, "cmdSysInfo"}, {fontCreditLabel_, "Label2"},
+        {creditsLabel_, "Label1"},     {descriptionLabel_, "lblDescription"},
+        {titleLabel_, "lblTitle"},     {versionLabel_, "lblVersion"},
+        {disclaimerLabel_, "lblDisclaimer"}};
+    for (const auto& [widget, name] : designNames)
+        widget->setObjectName(QLatin1String(name));
 }
 
-void frmAbout::Form_Load()
+void AboutDialog::setUpAtStart()
 {
     setWindowTitle(tr("About %1").arg(product::kName));
-    lblVersion->setText(tr("Version %1").arg(product::version()));
-    lblTitle->setText(product::kName);
-    fitText(lblVersion);
+    versionLabel_->setText(tr("Version %1").arg(product::version()));
+    titleLabel_->setText(product::kName);
+    fitText(versionLabel_);
 }
 
-void frmAbout::cmdOK_Click()
+void AboutDialog::startSystemInfo()
 {
-    accept();
-}
-
-void frmAbout::cmdSysInfo_Click()
-{
-    about::StartSysInfo(registry_, launcher_, dialogs_, this);
+    StartSysInfo(registry_, launcher_, dialogs_, this);
 }
 
 // The etched rule across the dialog and the vertical rule beside the credits.
-void frmAbout::paintEvent(QPaintEvent* event)
+void AboutDialog::paintEvent(QPaintEvent* event)
 {
     QDialog::paintEvent(event);
     using platform::twipsToPixels;
@@ -173,15 +178,13 @@ void frmAbout::paintEvent(QPaintEvent* event)
     line(105, 2460, 8640, 2460);
 }
 
-namespace about {
-
-frmAbout* showAbout(QWidget* parent, platform::Dialogs& dialogs)
+AboutDialog* showAbout(QWidget* parent, platform::Dialogs& dialogs)
 {
     static SystemRegistry registry;
     static ProcessLauncher launcher;
-    static QPointer<frmAbout> open;
+    static QPointer<AboutDialog> open;
     if (!open) {
-        open = new frmAbout(registry, launcher, dialogs, parent);
+        open = new AboutDialog(registry, launcher, dialogs, parent);
         // Closed by accept() or reject() as well as by the title bar: either way it goes.
         QObject::connect(open.data(), &QDialog::finished, open.data(), &QObject::deleteLater);
     }

@@ -56,15 +56,15 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopId));
 
     platform::QtDialogs dialogs;
-    MainWindow window(dialogs, QCoreApplication::applicationDirPath());
+    window::MainWindow window(dialogs, QCoreApplication::applicationDirPath());
     // X11 takes the window class from the application name when the first native window
     // is made; the desktop matches it to the entry, so it carries the desktop id there.
     const QString name = QCoreApplication::applicationName();
     QCoreApplication::setApplicationName(QString::fromLatin1(kDesktopId));
     window.winId();
     QCoreApplication::setApplicationName(name);
-    StartupProbe::installIfRequested(window, sinceMain);
-    EditingProbe::installIfRequested(window, sinceMain);
+    window::StartupProbe::installIfRequested(window, sinceMain);
+    window::EditingProbe::installIfRequested(window, sinceMain);
 
     // Ended from outside (a signal, a logout, the X server gone): the changes since the
     // last recovery copy go into it, and the next start offers it.

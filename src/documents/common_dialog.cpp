@@ -2,45 +2,49 @@
 
 #include "platform/dialogs.h"
 
+namespace documents {
+
 CommonDialog::CommonDialog(platform::Dialogs& dialogs, QWidget* owner)
     : dialogs_(dialogs), owner_(owner)
 {
 }
 
-bool CommonDialog::ShowOpen()
+bool CommonDialog::showOpen()
 {
-    const auto path = dialogs_.openFileName(owner_, {FileName, Filter});
+    const auto path = dialogs_.openFileName(owner_, {fileName, filter});
     if (!path)
         return false;
-    FileName = *path;
+    fileName = *path;
     return true;
 }
 
-bool CommonDialog::ShowSave()
+bool CommonDialog::showSave()
 {
-    const auto path = dialogs_.saveFileName(owner_, {FileName, Filter});
+    const auto path = dialogs_.saveFileName(owner_, {fileName, filter});
     if (!path)
         return false;
-    FileName = *path;
+    fileName = *path;
     return true;
 }
 
-bool CommonDialog::ShowColor()
+bool CommonDialog::showColor()
 {
-    const auto color = dialogs_.pickColor(owner_, Color);
-    if (!color)
+    const auto picked = dialogs_.pickColor(owner_, color);
+    if (!picked)
         return false;
-    Color = *color;
+    color = *picked;
     return true;
 }
 
-bool CommonDialog::ShowPrinter(QPrinter& printer, bool& printSelection)
+bool CommonDialog::showPrinter(QPrinter& printer, bool& printSelection)
 {
     platform::PrintRequest request;
-    request.selectionPreselected = (Flags & kPrintSelection) != 0;
+    request.selectionPreselected = (printFlags & kPrintSelection) != 0;
     // The flag is set exactly when text is selected; without it there is nothing to choose.
     request.selectionEnabled = request.selectionPreselected;
-    request.pageRangesEnabled = (Flags & kNoPageNumbers) == 0;
+    request.pageRangesEnabled = (printFlags & kNoPageNumbers) == 0;
     printSelection = false;
     return dialogs_.setupPrinter(owner_, printer, request, printSelection);
 }
+
+} // namespace documents

@@ -1,6 +1,6 @@
 #pragma once
-// CommonDialog1: the one dialog object behind the file, print and colour dialogs. Its
-// settings outlive each use; in particular FileName carries the last path chosen or
+// The one dialog object behind the file, print and colour dialogs. Its
+// settings outlive each use; in particular fileName carries the last path chosen or
 // assigned into the next file dialog.
 
 #include <QColor>
@@ -10,6 +10,8 @@ class QPrinter;
 class QWidget;
 namespace platform { class Dialogs; }
 
+namespace documents {
+
 class CommonDialog {
 public:
     // Print dialog flags.
@@ -18,23 +20,23 @@ public:
 
     CommonDialog(platform::Dialogs& dialogs, QWidget* owner);
 
-    QString FileName;
-    int Flags = 0;
-    QString Filter;
-    QColor Color = Qt::black;
+    QString fileName;
+    int printFlags = 0;
+    QString filter;
+    QColor color = Qt::black;
     // Where the last print of the run went, offered by the next print dialog: a printer by
-    // name, or (PrinterName empty) the file named here.
-    QString PrinterName;
-    QString PrintFileName;
+    // name, or (printerName empty) the file named here.
+    QString printerName;
+    QString printFileName;
 
-    // Each returns true on OK and false when the user cancelled. On OK, ShowOpen and
-    // ShowSave leave the chosen path in FileName and ShowColor the colour in Color.
-    bool ShowOpen();
-    bool ShowSave();
-    bool ShowColor();
-    // Shows the print dialog for `printer` with the current Flags; on OK tells whether
+    // Each returns true on OK and false when the user cancelled. On OK, showOpen and
+    // showSave leave the chosen path in fileName and showColor the colour in color.
+    bool showOpen();
+    bool showSave();
+    bool showColor();
+    // Shows the print dialog for `printer` with the current printFlags; on OK tells whether
     // the user chose to print the selection only.
-    bool ShowPrinter(QPrinter& printer, bool& printSelection);
+    bool showPrinter(QPrinter& printer, bool& printSelection);
 
     platform::Dialogs& dialogs() const { return dialogs_; }
     QWidget* owner() const { return owner_; }
@@ -43,3 +45,5 @@ private:
     platform::Dialogs& dialogs_;
     QWidget* owner_;
 };
+
+} // namespace documents

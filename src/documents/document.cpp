@@ -5,9 +5,9 @@
 
 namespace documents {
 
-Document::Document(RichTextBox& editor, QObject* parent) : QObject(parent), editor_(editor)
+Document::Document(editor::RichTextBox& editor, QObject* parent) : QObject(parent), editor_(editor)
 {
-    connect(&editor_, &RichTextBox::SelChange, this, &Document::markChanged);
+    connect(&editor_, &editor::RichTextBox::caretOrSelectionMoved, this, &Document::markChanged);
     startUntitled();
 }
 

@@ -7,7 +7,7 @@
 #include <QString>
 
 class QTextDocument;
-class RichTextBox;
+namespace editor { class RichTextBox; }
 
 namespace documents {
 
@@ -22,7 +22,7 @@ public:
 
     // Starts untitled. Every selection change the editor reports, a caret move alone
     // included, marks the document Changed: New and Open ask only after one.
-    explicit Document(RichTextBox& editor, QObject* parent = nullptr);
+    explicit Document(editor::RichTextBox& editor, QObject* parent = nullptr);
 
     QTextDocument* text() const;
     QString path() const { return path_; }
@@ -57,7 +57,7 @@ private:
     void set(State state, const QString& path, NamedBy namedBy);
     void setCaption(NamedBy namedBy);
 
-    RichTextBox& editor_;
+    editor::RichTextBox& editor_;
     QString path_;
     State state_ = State::Fresh;
     QString caption_;

@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+namespace documents {
+
 using platform::Answer;
 using platform::Buttons;
 using platform::Icon;
@@ -30,13 +32,13 @@ bool replacesAnotherFile(const QString& chosen, const QString& ownPath)
 
 } // namespace
 
-FileCommands::FileCommands(RichTextBox& editor, documents::Document& document,
+FileCommands::FileCommands(editor::RichTextBox& editor, documents::Document& document,
                            CommonDialog& dialog, QWidget* window)
     : editor_(editor), document_(document), dialog_(dialog), window_(window)
 {
 }
 
-void FileCommands::new_Click()
+void FileCommands::newDocument()
 {
     if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
@@ -44,7 +46,7 @@ void FileCommands::new_Click()
             Icon::Question);
         // Emptying the editor after a Save that did not happen, or after the question was
         // dismissed, would lose the document.
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !saveDocument()))
             return;
     }
     document_.startNew();
@@ -52,32 +54,32 @@ void FileCommands::new_Click()
     settled();
 }
 
-void FileCommands::open_Click()
+void FileCommands::openDocument()
 {
     if (document_.isChanged()) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::openSaveText(), documents::openSaveTitle(), Buttons::YesNo,
             Icon::Question);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !save_Click()))
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !saveDocument()))
             return;
         // Before the dialog: a cancelled Open still counts as asked.
         document_.markAsked();
     }
     documents::prepareFileDialog(dialog_);
-    if (!dialog_.ShowOpen())
+    if (!dialog_.showOpen())
         return;
-    openPath(dialog_.FileName);
+    openPath(dialog_.fileName);
 }
 
 void FileCommands::openPath(const QString& path)
 {
     // As after the dialog: the next save dialog starts from this file.
-    dialog_.FileName = path;
+    dialog_.fileName = path;
     // docpath changes only with the document: a Save after a failed Open must not write
     // over the file that could not be read.
     rtf::ReadNotes notes;
     const auto before = files::identityOf(path);
-    if (const auto error = editor_.LoadFile(path, &notes)) {
+    if (const auto error = editor_.loadFile(path, &notes)) {
         // A read the user cancelled leaves the document as it was, with nothing to tell.
         if (error->kind != rtf::FailureKind::Cancelled)
             warn(documents::openFailedText(*error));
@@ -91,7 +93,7 @@ void FileCommands::openPath(const QString& path)
         warn(documents::openNoticeText(path, notes));
 }
 
-bool FileCommands::save_Click()
+bool FileCommands::saveDocument()
 {
     QString path = document_.path();
     if (path.isEmpty()) {
@@ -102,7 +104,7 @@ bool FileCommands::save_Click()
     path = diskCheck_.confirmTarget(path, dialog_.dialogs(), window_, [this] { return askSavePath(); });
     if (path.isEmpty())
         return false;
-    dialog_.FileName = path;
+    dialog_.fileName = path;
     if (!write(path))
         return false;
     document_.saved(path);
@@ -110,7 +112,7 @@ bool FileCommands::save_Click()
     return true;
 }
 
-void FileCommands::saveas_Click()
+void FileCommands::saveDocumentAs()
 {
     QString path = askSavePath();
     if (!path.isEmpty())
@@ -121,14 +123,14 @@ void FileCommands::saveas_Click()
     settled();
 }
 
-bool FileCommands::exit_Click()
+bool FileCommands::exitProgram()
 {
     switch (dialog_.dialogs().message(window_, documents::saveChangesText(),
                                       documents::saveChangesTitle(), Buttons::YesNoCancel,
                                       Icon::Question)) {
     case Answer::Yes:
         // A Save that did not happen keeps the program, and the document, open.
-        return save_Click();
+        return saveDocument();
     case Answer::No:
         return true;
     default:
@@ -142,7 +144,7 @@ bool FileCommands::queryClose()
         window_, documents::saveChangesText(), documents::saveChangesTitle(), Buttons::YesNo,
         Icon::Question);
     switch (answer) {
-    case Answer::Yes: return save_Click();
+    case Answer::Yes: return saveDocument();
     case Answer::No: return true;
     default: return false; // dismissed: the window stays, and the document with it
     }
@@ -151,9 +153,9 @@ bool FileCommands::queryClose()
 QString FileCommands::askSavePath()
 {
     documents::prepareFileDialog(dialog_);
-    if (!dialog_.ShowSave())
+    if (!dialog_.showSave())
         return {};
-    const QString path = dialog_.FileName;
+    const QString path = dialog_.fileName;
     if (replacesAnotherFile(path, document_.path())) {
         const Answer answer = dialog_.dialogs().message(
             window_, documents::replaceQuestionText(path), documents::kNoticeTitle,
@@ -167,7 +169,7 @@ QString FileCommands::askSavePath()
 bool FileCommands::write(const QString& path)
 {
     rtf::WriteNotes notes;
-    if (const auto error = editor_.SaveFile(path, &notes)) {
+    if (const auto error = editor_.saveFile(path, &notes)) {
         warn(documents::saveFailedText(*error));
         return false;
     }
@@ -188,3 +190,5 @@ void FileCommands::warn(const QString& text)
 {
     dialog_.dialogs().message(window_, text, documents::kNoticeTitle, Buttons::Ok, Icon::Warning);
 }
+
+} // namespace documents

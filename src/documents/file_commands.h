@@ -9,24 +9,26 @@
 #include <QString>
 #include <functional>
 
-class CommonDialog;
+namespace documents { class CommonDialog; }
 namespace documents { class Document; }
-class RichTextBox;
+namespace editor { class RichTextBox; }
 class QWidget;
+
+namespace documents {
 
 class FileCommands {
 public:
-    FileCommands(RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
+    FileCommands(editor::RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
                  QWidget* window);
 
-    void new_Click();
-    void open_Click();
+    void newDocument();
+    void openDocument();
     // Open's work after its dialog: loads `path`, or warns and leaves the document as it was.
     // The command line's file takes this road too.
     void openPath(const QString& path);
-    bool save_Click();       // true when the document was written
-    void saveas_Click();
-    bool exit_Click();       // true when the program must end now, with no closing prompt
+    bool saveDocument();       // true when the document was written
+    void saveDocumentAs();
+    bool exitProgram();       // true when the program must end now, with no closing prompt
     bool queryClose();       // true when the window may close
 
     // Called whenever the document reaches a file or is replaced on purpose (a Save or
@@ -42,10 +44,12 @@ private:
     void warn(const QString& text);
     void settled();
 
-    RichTextBox& editor_;
+    editor::RichTextBox& editor_;
     documents::Document& document_;
     CommonDialog& dialog_;
     QWidget* window_;
     std::function<void()> settled_;
     documents::DiskChangeCheck diskCheck_;
 };
+
+} // namespace documents

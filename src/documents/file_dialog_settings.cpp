@@ -4,9 +4,9 @@
 
 namespace documents {
 
-void prepareFileDialog(CommonDialog& dialog)
+void prepareFileDialog(documents::CommonDialog& dialog)
 {
-    dialog.Filter = rtfFilter();
+    dialog.filter = rtfFilter();
 }
 
 } // namespace documents

@@ -4,15 +4,15 @@
 #include <QCoreApplication>
 #include <QString>
 
-class CommonDialog;
+namespace documents { class CommonDialog; }
 
 namespace documents {
 
 // "Description|*.ext": the description is shown in the dialog's list of file types.
 inline QString rtfFilter() { return QCoreApplication::translate("documents", "Rich Text Format files|*.rtf"); }
 
-// The filter. FileName is left alone: it carries the last path chosen or assigned into
+// The filter. fileName is left alone: it carries the last path chosen or assigned into
 // the next dialog.
-void prepareFileDialog(CommonDialog& dialog);
+void prepareFileDialog(documents::CommonDialog& dialog);
 
 } // namespace documents

@@ -14,6 +14,8 @@
 #include <QTextDocument>
 #include <memory>
 
+namespace documents {
+
 namespace {
 
 QString describe(const QPrinter& printer)
@@ -32,7 +34,7 @@ void setError(QString* error, const QString& text)
 
 } // namespace
 
-bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, QString* error)
+bool printEditorContent(const editor::RichTextBox& editor, QPrinter& printer, bool selectionOnly, QString* error)
 {
     // A printer object left without a printer falls back to a PDF file with no name.
     if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) {
@@ -55,33 +57,33 @@ bool SelPrint(const RichTextBox& editor, QPrinter& printer, bool selectionOnly, 
     return true;
 }
 
-void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, const QString& docpath)
+void printDocument(editor::RichTextBox& editor, CommonDialog& dialog, QWidget* window, const QString& docpath)
 {
-    dialog.Flags = CommonDialog::kNoPageNumbers;
-    if (editor.SelLength() != 0)
-        dialog.Flags += CommonDialog::kPrintSelection;
+    dialog.printFlags = CommonDialog::kNoPageNumbers;
+    if (editor.selectionLength() != 0)
+        dialog.printFlags += CommonDialog::kPrintSelection;
 
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(product::kName); // the job's name in the print queue
     // A document that names its paper and margins prints on them unless the dialog changes them.
     if (const auto page = rtf::pageLayoutOf(*editor.document()))
         printer.setPageLayout(*page);
-    if (!dialog.PrinterName.isEmpty())
-        printer.setPrinterName(dialog.PrinterName);
-    else if (!dialog.PrintFileName.isEmpty())
-        printer.setOutputFileName(dialog.PrintFileName);
+    if (!dialog.printerName.isEmpty())
+        printer.setPrinterName(dialog.printerName);
+    else if (!dialog.printFileName.isEmpty())
+        printer.setOutputFileName(dialog.printFileName);
     bool printSelection = false;
-    if (!dialog.ShowPrinter(printer, printSelection))
+    if (!dialog.showPrinter(printer, printSelection))
         return;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        dialog.PrintFileName = printer.outputFileName();
-        dialog.PrinterName.clear();
+        dialog.printFileName = printer.outputFileName();
+        dialog.printerName.clear();
     } else {
-        dialog.PrinterName = printer.printerName();
+        dialog.printerName = printer.printerName();
     }
 
     QString error;
-    if (!SelPrint(editor, printer, printSelection, &error)) {
+    if (!printEditorContent(editor, printer, printSelection, &error)) {
         dialog.dialogs().message(window, error, product::kName, platform::Buttons::Ok,
                                  platform::Icon::Warning);
         return;
@@ -94,3 +96,5 @@ void print_Click(RichTextBox& editor, CommonDialog& dialog, QWidget* window, con
                                      platform::Icon::Warning);
     }
 }
+
+} // namespace documents

@@ -23,12 +23,14 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+namespace editor {
+
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent)
 {
     setFont(QFont(QStringLiteral("Times New Roman"), 18));
     setAcceptRichText(true);
-    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitSelChange);
-    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitSelChange);
+    connect(this, &QTextEdit::selectionChanged, this, &RichTextBox::emitCaretOrSelectionMoved);
+    connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::emitCaretOrSelectionMoved);
     connect(this, &QTextEdit::cursorPositionChanged, this, &RichTextBox::rememberTextFormat);
     watchEmptying();
     watchDocument(document());
@@ -115,13 +117,13 @@ void RichTextBox::checkLayoutAfterEdit()
     });
 }
 
-void RichTextBox::emitSelChange()
+void RichTextBox::emitCaretOrSelectionMoved()
 {
     if (!loading_)
-        emit SelChange();
+        emit caretOrSelectionMoved();
 }
 
-QString RichTextBox::SelText() const
+QString RichTextBox::selectionText() const
 {
     QString text = textCursor().selectedText();
     text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
@@ -129,14 +131,14 @@ QString RichTextBox::SelText() const
     return text;
 }
 
-void RichTextBox::setSelText(const QString& text)
+void RichTextBox::replaceSelection(const QString& text)
 {
     QTextCursor cursor = textCursor();
     cursor.insertText(text);
     setTextCursor(cursor);
 }
 
-int RichTextBox::SelLength() const
+int RichTextBox::selectionLength() const
 {
     const QTextCursor cursor = textCursor();
     return cursor.selectionEnd() - cursor.selectionStart();
@@ -164,43 +166,43 @@ bool RichTextBox::allSelected(const std::function<bool(const QTextCharFormat&)>&
     return true;
 }
 
-bool RichTextBox::SelBold() const
+bool RichTextBox::selectionBold() const
 {
     return allSelected([](const QTextCharFormat& f) { return f.fontWeight() >= QFont::Bold; });
 }
 
-bool RichTextBox::SelItalic() const
+bool RichTextBox::selectionItalic() const
 {
     return allSelected([](const QTextCharFormat& f) { return f.fontItalic(); });
 }
 
-bool RichTextBox::SelUnderline() const
+bool RichTextBox::selectionUnderline() const
 {
     return allSelected([](const QTextCharFormat& f) { return f.fontUnderline(); });
 }
 
-void RichTextBox::setSelBold(bool on)
+void RichTextBox::setSelectionBold(bool on)
 {
     QTextCharFormat format;
     format.setFontWeight(on ? QFont::Bold : QFont::Normal);
     mergeCurrentCharFormat(format);
 }
 
-void RichTextBox::setSelItalic(bool on)
+void RichTextBox::setSelectionItalic(bool on)
 {
     QTextCharFormat format;
     format.setFontItalic(on);
     mergeCurrentCharFormat(format);
 }
 
-void RichTextBox::setSelUnderline(bool on)
+void RichTextBox::setSelectionUnderline(bool on)
 {
     QTextCharFormat format;
     format.setFontUnderline(on);
     mergeCurrentCharFormat(format);
 }
 
-Qt::Alignment RichTextBox::SelAlignment() const
+Qt::Alignment RichTextBox::selectionAlignment() const
 {
     const Qt::Alignment a = alignment() & Qt::AlignHorizontal_Mask;
     if (a & Qt::AlignRight)
@@ -210,7 +212,7 @@ Qt::Alignment RichTextBox::SelAlignment() const
     return Qt::AlignLeft;
 }
 
-void RichTextBox::setSelAlignment(Qt::Alignment alignment)
+void RichTextBox::setSelectionAlignment(Qt::Alignment alignment)
 {
     // Left and right stay on their side whatever the text's direction.
     if (alignment & Qt::AlignRight)
@@ -221,24 +223,24 @@ void RichTextBox::setSelAlignment(Qt::Alignment alignment)
         setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
 }
 
-QColor RichTextBox::SelColor() const
+QColor RichTextBox::selectionColor() const
 {
     return textColor();
 }
 
-void RichTextBox::setSelColor(const QColor& color)
+void RichTextBox::setSelectionColor(const QColor& color)
 {
     setTextColor(color);
 }
 
-void RichTextBox::setSelFontName(const QString& family)
+void RichTextBox::setSelectionFamily(const QString& family)
 {
     QTextCharFormat format;
     format.setFontFamilies({family});
     mergeCurrentCharFormat(format);
 }
 
-void RichTextBox::setSelFontSize(double points)
+void RichTextBox::setSelectionPointSize(double points)
 {
     if (points <= 0)
         return;
@@ -247,7 +249,7 @@ void RichTextBox::setSelFontSize(double points)
     mergeCurrentCharFormat(format);
 }
 
-std::optional<rtf::Failure> RichTextBox::LoadFile(const QString& path, rtf::ReadNotes* notes)
+std::optional<rtf::Failure> RichTextBox::loadFile(const QString& path, rtf::ReadNotes* notes)
 {
     editing::LoadResult read = editing::loadInBackground(path, font(), window(), progressDelayMs_);
     if (read.failure)
@@ -276,7 +278,7 @@ std::optional<rtf::Failure> RichTextBox::LoadFile(const QString& path, rtf::Read
     return std::nullopt;
 }
 
-std::optional<rtf::Failure> RichTextBox::SaveFile(const QString& path, rtf::WriteNotes* notes) const
+std::optional<rtf::Failure> RichTextBox::saveFile(const QString& path, rtf::WriteNotes* notes) const
 {
     return rtf::saveFile(path, *document(), notes);
 }
@@ -349,7 +351,7 @@ void RichTextBox::keyPressEvent(QKeyEvent* e)
     if (typed && !isReadOnly()) {
         if (const auto code = nq::toCode(text[0])) {
             int keyAscii = *code;
-            emit KeyPress(keyAscii);
+            emit characterTyped(keyAscii);
             if (keyAscii > 0 && keyAscii <= 0xFF) {
                 QTextCursor cursor = textCursor();
                 cursor.insertText(QString(nqtext::typedCharacter(static_cast<unsigned char>(keyAscii),
@@ -382,14 +384,14 @@ void RichTextBox::inputMethodEvent(QInputMethodEvent* e)
     e->accept();
 }
 
-void RichTextBox::emitMouseDown(QMouseEvent* e)
+void RichTextBox::emitMouseButtonPressed(QMouseEvent* e)
 {
-    emit MouseDown(e->button(), e->modifiers(), e->position());
+    emit mouseButtonPressed(e->button(), e->modifiers(), e->position());
 }
 
 void RichTextBox::mousePressEvent(QMouseEvent* e)
 {
-    emitMouseDown(e);
+    emitMouseButtonPressed(e);
     // The right button is Backspace here: it neither moves the caret nor opens a menu.
     if (e->button() == Qt::RightButton) {
         e->accept();
@@ -402,7 +404,7 @@ void RichTextBox::mouseDoubleClickEvent(QMouseEvent* e)
 {
     // Qt delivers the second press of a double click as this event alone: it is a press
     // all the same, so that two quick right presses are two Backspaces.
-    emitMouseDown(e);
+    emitMouseButtonPressed(e);
     if (e->button() == Qt::RightButton) {
         e->accept();
         return;
@@ -441,3 +443,5 @@ void RichTextBox::insertFromMimeData(const QMimeData* source)
     setTextCursor(cursor);
     ensureCursorVisible();
 }
+
+} // namespace editor

@@ -1,6 +1,6 @@
 #pragma once
 // The editing control: a QTextEdit with the operations the window's handlers use.
-// Sel* operations act on the selection or, when nothing is selected, on the text typed next.
+// The selection* operations act on the selection or, when nothing is selected, on the text typed next.
 
 #include "rtf/rtf.h"
 
@@ -15,6 +15,8 @@
 
 class QTextDocument;
 
+namespace editor {
+
 class RichTextBox : public QTextEdit {
     Q_OBJECT
 public:
@@ -22,28 +24,28 @@ public:
 
     // Selected text with paragraph breaks as "\n"; setting it replaces the selection
     // (or inserts at the caret) and leaves the caret after the inserted text.
-    QString SelText() const;
-    void setSelText(const QString& text);
-    int SelLength() const;
+    QString selectionText() const;
+    void replaceSelection(const QString& text);
+    int selectionLength() const;
 
     // True when every selected character has the attribute (at the caret: the format
     // of the text typed next). A mixed selection reads false, so toggling applies it to all.
-    bool SelBold() const;
-    bool SelItalic() const;
-    bool SelUnderline() const;
-    void setSelBold(bool on);
-    void setSelItalic(bool on);
-    void setSelUnderline(bool on);
+    bool selectionBold() const;
+    bool selectionItalic() const;
+    bool selectionUnderline() const;
+    void setSelectionBold(bool on);
+    void setSelectionItalic(bool on);
+    void setSelectionUnderline(bool on);
 
     // Qt::AlignLeft, Qt::AlignRight or Qt::AlignHCenter, for every paragraph the selection
     // touches.
-    Qt::Alignment SelAlignment() const;
-    void setSelAlignment(Qt::Alignment alignment);
+    Qt::Alignment selectionAlignment() const;
+    void setSelectionAlignment(Qt::Alignment alignment);
 
-    QColor SelColor() const;
-    void setSelColor(const QColor& color);
-    void setSelFontName(const QString& family);
-    void setSelFontSize(double points);
+    QColor selectionColor() const;
+    void setSelectionColor(const QColor& color);
+    void setSelectionFamily(const QString& family);
+    void setSelectionPointSize(double points);
 
     // The whole content as RTF. Loading replaces the content only on success and does not
     // report a selection change; both return the failure on failure. A load that succeeds
@@ -53,10 +55,10 @@ public:
     // than progressDelay() shows its progress and can be cancelled (FailureKind::Cancelled,
     // the content stays). Files over rtf::kMaxEditableBytes are refused, and paragraphs over
     // rtf::kMaxEditableParagraph characters are cut into pieces (the notes say so).
-    std::optional<rtf::Failure> LoadFile(const QString& path, rtf::ReadNotes* notes = nullptr);
+    std::optional<rtf::Failure> loadFile(const QString& path, rtf::ReadNotes* notes = nullptr);
     int progressDelay() const { return progressDelayMs_; }
     void setProgressDelay(int ms) { progressDelayMs_ = ms; }
-    std::optional<rtf::Failure> SaveFile(const QString& path, rtf::WriteNotes* notes = nullptr) const;
+    std::optional<rtf::Failure> saveFile(const QString& path, rtf::WriteNotes* notes = nullptr) const;
 
     // Empties the document (New).
     void clearContent();
@@ -75,11 +77,11 @@ public:
 
 signals:
     // Before a typed character is inserted; the handler may change the code it will insert.
-    void KeyPress(int& keyAscii);
+    void characterTyped(int& keyAscii);
     // A mouse button went down over the text, with the keyboard modifiers held then.
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPointF& position);
+    void mouseButtonPressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, const QPointF& position);
     // After the selection or the caret changed.
-    void SelChange();
+    void caretOrSelectionMoved();
 
 protected:
     bool event(QEvent* event) override;
@@ -106,8 +108,8 @@ private:
     int layoutFrontier() const;
     bool layoutCheckPending_ = false;
     bool allSelected(const std::function<bool(const QTextCharFormat&)>& has) const;
-    void emitSelChange();
-    void emitMouseDown(QMouseEvent* event);
+    void emitCaretOrSelectionMoved();
+    void emitMouseButtonPressed(QMouseEvent* event);
     void watchEmptying();
     void rememberTextFormat();
     void keepTextFormatWhenEmptied();
@@ -119,3 +121,5 @@ private:
     // after everything was deleted comes out in it.
     std::optional<QTextCharFormat> textFormat_;
 };
+
+} // namespace editor

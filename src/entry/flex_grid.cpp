@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace entry {
+
 namespace {
 
 constexpr Qt::ItemFlags kCellFlags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
@@ -27,12 +29,12 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     setSelectionMode(QAbstractItemView::NoSelection);
     setTabKeyNavigation(false);
     setWordWrap(false);
-    setRows(2);
-    setCols(2);
+    setRowTotal(2);
+    setColumnTotal(2);
     connect(this, &QTableWidget::cellClicked, this, [this](int row, int col) {
         row_ = row;
         col_ = col;
-        emit Click();
+        emit cellChosen();
     });
     // Qt turns a quick second press on the same cell into a double click and reports no
     // click for it.
@@ -41,7 +43,7 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
             return;
         row_ = index.row();
         col_ = index.column();
-        emit Click();
+        emit cellChosen();
     });
     connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
         if (row >= 0 && col >= 0) {
@@ -51,29 +53,29 @@ FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent)
     });
 }
 
-void FlexGrid::setRows(int rows)
+void FlexGrid::setRowTotal(int rows)
 {
     setRowCount(std::max(rows, 0));
     row_ = std::min(row_, std::max(rows - 1, 0));
 }
 
-void FlexGrid::setCols(int cols)
+void FlexGrid::setColumnTotal(int cols)
 {
     setColumnCount(std::max(cols, 0));
     col_ = std::min(col_, std::max(cols - 1, 0));
 }
 
-int FlexGrid::Row() const
+int FlexGrid::currentCellRow() const
 {
     return row_;
 }
 
-int FlexGrid::Col() const
+int FlexGrid::currentCellColumn() const
 {
     return col_;
 }
 
-void FlexGrid::setRow(int row)
+void FlexGrid::setCurrentCellRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
@@ -81,7 +83,7 @@ void FlexGrid::setRow(int row)
     setCurrentCell(row_, col_);
 }
 
-void FlexGrid::setCol(int col)
+void FlexGrid::setCurrentCellColumn(int col)
 {
     if (col < 0 || col >= columnCount())
         return;
@@ -101,27 +103,27 @@ QTableWidgetItem* FlexGrid::currentItemOrNew()
     return cell;
 }
 
-QString FlexGrid::Text() const
+QString FlexGrid::cellText() const
 {
     return textAt(row_, col_);
 }
 
-void FlexGrid::setText(const QString& text)
+void FlexGrid::setCellText(const QString& text)
 {
     currentItemOrNew()->setText(text);
 }
 
-QColor FlexGrid::CellBackColor() const
+QColor FlexGrid::cellBackground() const
 {
     return backColorAt(row_, col_);
 }
 
-void FlexGrid::setCellBackColor(const QColor& color)
+void FlexGrid::setCellBackground(const QColor& color)
 {
     currentItemOrNew()->setBackground(color);
 }
 
-Qt::Alignment FlexGrid::CellAlignment() const
+Qt::Alignment FlexGrid::cellAlignment() const
 {
     return alignmentAt(row_, col_);
 }
@@ -151,22 +153,22 @@ Qt::Alignment FlexGrid::alignmentAt(int row, int col) const
     return cell ? Qt::Alignment(cell->textAlignment()) : Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-double FlexGrid::ColWidth(int col) const
+double FlexGrid::columnWidthTwips(int col) const
 {
     return platform::pixelsToTwips(columnWidth(col));
 }
 
-void FlexGrid::setColWidth(int col, double twips)
+void FlexGrid::setColumnWidthTwips(int col, double twips)
 {
     setColumnWidth(col, platform::twipsToPixels(twips));
 }
 
-double FlexGrid::RowHeight(int row) const
+double FlexGrid::rowHeightTwips(int row) const
 {
     return platform::pixelsToTwips(rowHeight(row));
 }
 
-void FlexGrid::setRowHeight(int row, double twips)
+void FlexGrid::setRowHeightTwips(int row, double twips)
 {
     QTableWidget::setRowHeight(row, platform::twipsToPixels(twips));
 }
@@ -208,3 +210,5 @@ void FlexGrid::paintEvent(QPaintEvent* event)
     painter.end();
     QTableWidget::paintEvent(event);
 }
+
+} // namespace entry

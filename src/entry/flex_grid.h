@@ -1,10 +1,12 @@
 #pragma once
 // The palette's grid control: a table of cells, each with a text and a background colour,
-// with a current cell that the Text/CellBackColor/CellAlignment operations act on.
+// with a current cell that the cellText/cellBackground/cellAlignment operations act on.
 // Lengths are twips; the grid has no headings, every cell is clickable.
 
 #include <QColor>
 #include <QTableWidget>
+
+namespace entry {
 
 class FlexGrid : public QTableWidget {
     Q_OBJECT
@@ -14,23 +16,23 @@ public:
     // What shows beyond the last column and the last row.
     static inline const QColor kBackgroundColor{128, 128, 128};
 
-    int Rows() const { return rowCount(); }
-    void setRows(int rows);
-    int Cols() const { return columnCount(); }
-    void setCols(int cols);
+    int rowTotal() const { return rowCount(); }
+    void setRowTotal(int rows);
+    int columnTotal() const { return columnCount(); }
+    void setColumnTotal(int cols);
 
-    // Making a cell current: set Row, then Col (counted from 0).
-    int Row() const;
-    void setRow(int row);
-    int Col() const;
-    void setCol(int col);
+    // Making a cell current: set its row, then its column (counted from 0).
+    int currentCellRow() const;
+    void setCurrentCellRow(int row);
+    int currentCellColumn() const;
+    void setCurrentCellColumn(int col);
 
     // The current cell's text, background colour and alignment.
-    QString Text() const;
-    void setText(const QString& text);
-    QColor CellBackColor() const;
-    void setCellBackColor(const QColor& color);
-    Qt::Alignment CellAlignment() const;
+    QString cellText() const;
+    void setCellText(const QString& text);
+    QColor cellBackground() const;
+    void setCellBackground(const QColor& color);
+    Qt::Alignment cellAlignment() const;
     void setCellAlignment(Qt::Alignment alignment);
 
     // Any cell, without making it current.
@@ -39,10 +41,10 @@ public:
     Qt::Alignment alignmentAt(int row, int col) const;
 
     // Column widths and row heights in twips.
-    double ColWidth(int col) const;
-    void setColWidth(int col, double twips);
-    double RowHeight(int row) const;
-    void setRowHeight(int row, double twips);
+    double columnWidthTwips(int col) const;
+    void setColumnWidthTwips(int col, double twips);
+    double rowHeightTwips(int row) const;
+    void setRowHeightTwips(int row, double twips);
 
     // The face and size every cell's text is drawn in.
     void setFontName(const QString& family);
@@ -51,7 +53,7 @@ public:
 signals:
     // A cell was clicked; it is the current cell by now. Each click of a double click
     // counts.
-    void Click();
+    void cellChosen();
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -63,3 +65,5 @@ private:
     int col_ = 0;
     bool leftDoubleClick_ = false;
 };
+
+} // namespace entry

@@ -77,18 +77,18 @@ QColor blockColor(int block)
     return QColor(int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF));
 }
 
-void coloring(FlexGrid& grid)
+void coloring(entry::FlexGrid& grid)
 {
     for (int block = 1; block <= kBlockCount; ++block) {
         for (int row = 0; row < kPaletteRows; ++row) {
             for (int col = 0; col < kPaletteCols; ++col) {
                 if (paletteBlock(row, col) != block)
                     continue;
-                grid.setRow(row);
-                grid.setCol(col);
-                grid.setCellBackColor(blockColor(block));
+                grid.setCurrentCellRow(row);
+                grid.setCurrentCellColumn(col);
+                grid.setCellBackground(blockColor(block));
                 const int code = paletteCode(row, col);
-                grid.setText(code ? QString(nq::toChar(static_cast<unsigned char>(code)))
+                grid.setCellText(code ? QString(nq::toChar(static_cast<unsigned char>(code)))
                                   : QString());
             }
         }

@@ -5,7 +5,7 @@
 #include <QColor>
 #include <array>
 
-class FlexGrid;
+namespace entry { class FlexGrid; }
 
 namespace entry {
 
@@ -28,6 +28,6 @@ QColor blockColor(int block);
 
 // Fills every cell of `grid` (which must have at least 6 rows and 32 columns) with its
 // glyph and colour, block by block in reading order, each cell written once.
-void coloring(FlexGrid& grid);
+void coloring(entry::FlexGrid& grid);
 
 } // namespace entry

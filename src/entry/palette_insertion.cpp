@@ -33,9 +33,9 @@ PaletteInsertion insertionFor(const QString& cellText)
     return {QStringLiteral("\n"), true};
 }
 
-void insertFromPalette(const QString& cellText, RichTextBox& editor)
+void insertFromPalette(const QString& cellText, editor::RichTextBox& editor)
 {
-    editor.setSelText(insertionFor(cellText).text);
+    editor.replaceSelection(insertionFor(cellText).text);
     editor.setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,7 +3,7 @@
 
 #include <QString>
 
-class RichTextBox;
+namespace editor { class RichTextBox; }
 
 namespace entry {
 
@@ -18,6 +18,6 @@ PaletteInsertion insertionFor(const QString& cellText);
 
 // Replaces the editor's selection by the cell's glyph (or the line break), the caret after
 // it, and gives the editor the focus.
-void insertFromPalette(const QString& cellText, RichTextBox& editor);
+void insertFromPalette(const QString& cellText, editor::RichTextBox& editor);
 
 } // namespace entry

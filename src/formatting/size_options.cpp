@@ -54,7 +54,7 @@ QString fontListText(const QStringList& families)
         if (withoutFoundry(family) == nq::kFace)
             return nq::kFace;
     }
-    return kFontListDesignText;
+    return kFontListPlaceholderText;
 }
 
 double pointsFromSizeText(const QString& text)

@@ -24,7 +24,7 @@ QString withoutFoundry(const QString& family);
 // then case-sensitively so that "NQ" and "nq" keep a fixed order).
 QStringList fontNameEntries(const QStringList& families);
 // The list's text when the editing face (exactly "NQ") is not among the families.
-inline const QString kFontListDesignText = QStringLiteral("Combo2");
+inline const QString kFontListPlaceholderText = QStringLiteral("Combo2");
 QString fontListText(const QStringList& families);
 
 // The size list's text as points; 0 when it is not a number.

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+namespace formatting {
+
 QString ToolbarCommands::gotoWordText()
 {
     return QCoreApplication::translate(
@@ -30,7 +32,7 @@ QString ToolbarCommands::helpTitle()
     return QCoreApplication::translate("ToolbarCommands", "Help ");
 }
 
-ToolbarCommands::ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
+ToolbarCommands::ToolbarCommands(editor::RichTextBox& editor, documents::CommonDialog& dialog, QWidget* window,
                                  ToolbarHandlers handlers)
     : editor_(editor), dialog_(dialog), window_(window), handlers_(std::move(handlers))
 {
@@ -46,10 +48,10 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
     auto placeholder = [](K kind, double width) { return ToolbarSlot{kind, {}, nullptr, {}, width, nullptr}; };
     const ToolbarSlot separator{};
     static const QList<ToolbarSlot> all = {
-        button("new", QT_TRANSLATE_NOOP("ToolbarSlot", "New"), "document-new", [](ToolbarCommands& t) { run(t.handlers_.new_Click); }),
-        button("open", QT_TRANSLATE_NOOP("ToolbarSlot", "Open"), "document-open", [](ToolbarCommands& t) { run(t.handlers_.open_Click); }),
-        button("save", QT_TRANSLATE_NOOP("ToolbarSlot", "Save"), "document-save", [](ToolbarCommands& t) { run(t.handlers_.save_Click); }),
-        button("print", QT_TRANSLATE_NOOP("ToolbarSlot", "Print"), "document-print", [](ToolbarCommands& t) { run(t.handlers_.print_Click); }),
+        button("new", QT_TRANSLATE_NOOP("ToolbarSlot", "New"), "document-new", [](ToolbarCommands& t) { run(t.handlers_.newDocument); }),
+        button("open", QT_TRANSLATE_NOOP("ToolbarSlot", "Open"), "document-open", [](ToolbarCommands& t) { run(t.handlers_.openDocument); }),
+        button("save", QT_TRANSLATE_NOOP("ToolbarSlot", "Save"), "document-save", [](ToolbarCommands& t) { run(t.handlers_.saveDocument); }),
+        button("print", QT_TRANSLATE_NOOP("ToolbarSlot", "Print"), "document-print", [](ToolbarCommands& t) { run(t.handlers_.printDocument); }),
         placeholder(K::Placeholder, 0),
         button("cut", QT_TRANSLATE_NOOP("ToolbarSlot", "Cut"), "edit-cut", [](ToolbarCommands& t) { t.cut(); }),
         button("copy", QT_TRANSLATE_NOOP("ToolbarSlot", "Copy"), "edit-copy", [](ToolbarCommands& t) { t.copy(); }),
@@ -65,15 +67,15 @@ const QList<ToolbarSlot>& ToolbarCommands::toolbarSlots()
         separator,
         button("gotoword", QT_TRANSLATE_NOOP("ToolbarSlot", "Goto Word"), "norvelin-goto-word", [](ToolbarCommands& t) { t.gotoWord(); }),
         button("color", QT_TRANSLATE_NOOP("ToolbarSlot", "Font Color"), "norvelin-text-color", [](ToolbarCommands& t) { t.pickColor(); }),
-        button("help", QT_TRANSLATE_NOOP("ToolbarSlot", "Help"), "help-contents", [](ToolbarCommands& t) { t.helps_Click(); }),
+        button("help", QT_TRANSLATE_NOOP("ToolbarSlot", "Help"), "help-contents", [](ToolbarCommands& t) { t.showHelp(); }),
         separator,
-        button("about", QT_TRANSLATE_NOOP("ToolbarSlot", "About"), "help-about", [](ToolbarCommands& t) { run(t.handlers_.about_Click); }),
-        button("exit", QT_TRANSLATE_NOOP("ToolbarSlot", "Exit"), "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exit_Click); }),
+        button("about", QT_TRANSLATE_NOOP("ToolbarSlot", "About"), "help-about", [](ToolbarCommands& t) { run(t.handlers_.showAbout); }),
+        button("exit", QT_TRANSLATE_NOOP("ToolbarSlot", "Exit"), "application-exit", [](ToolbarCommands& t) { run(t.handlers_.exitProgram); }),
     };
     return all;
 }
 
-void ToolbarCommands::Toolbar1_ButtonClick(const QString& key)
+void ToolbarCommands::runToolbarButton(const QString& key)
 {
     // Compared in the bar's order; the first key that matches runs.
     for (const ToolbarSlot& slot : toolbarSlots()) {
@@ -93,48 +95,48 @@ void ToolbarCommands::run(const std::function<void()>& handler)
 // Cut only removes: the copy buffer keeps what the last Copy stored.
 void ToolbarCommands::cut()
 {
-    editor_.setSelText(QString());
+    editor_.replaceSelection(QString());
 }
 
 void ToolbarCommands::copy()
 {
-    copybuffer_ = editor_.SelText();
+    copybuffer_ = editor_.selectionText();
 }
 
 void ToolbarCommands::paste()
 {
-    editor_.setSelText(copybuffer_);
+    editor_.replaceSelection(copybuffer_);
 }
 
 // A mixed selection reads as "not bold", so the toggle makes all of it bold.
 void ToolbarCommands::toggleBold()
 {
-    editor_.setSelBold(!editor_.SelBold());
+    editor_.setSelectionBold(!editor_.selectionBold());
 }
 
 void ToolbarCommands::toggleItalic()
 {
-    editor_.setSelItalic(!editor_.SelItalic());
+    editor_.setSelectionItalic(!editor_.selectionItalic());
 }
 
 void ToolbarCommands::toggleUnderline()
 {
-    editor_.setSelUnderline(!editor_.SelUnderline());
+    editor_.setSelectionUnderline(!editor_.selectionUnderline());
 }
 
 void ToolbarCommands::alignLeft()
 {
-    editor_.setSelAlignment(Qt::AlignLeft);
+    editor_.setSelectionAlignment(Qt::AlignLeft);
 }
 
 void ToolbarCommands::alignCenter()
 {
-    editor_.setSelAlignment(Qt::AlignHCenter);
+    editor_.setSelectionAlignment(Qt::AlignHCenter);
 }
 
 void ToolbarCommands::alignRight()
 {
-    editor_.setSelAlignment(Qt::AlignRight);
+    editor_.setSelectionAlignment(Qt::AlignRight);
 }
 
 void ToolbarCommands::gotoWord()
@@ -147,17 +149,19 @@ void ToolbarCommands::gotoWord()
 // shared dialog still holds from an earlier use.
 void ToolbarCommands::pickColor()
 {
-    if (dialog_.ShowColor())
-        editor_.setSelColor(dialog_.Color);
+    if (dialog_.showColor())
+        editor_.setSelectionColor(dialog_.color);
 }
 
-void ToolbarCommands::undo_Click()
+void ToolbarCommands::undoEdit()
 {
     editor_.undo();
 }
 
-void ToolbarCommands::helps_Click()
+void ToolbarCommands::showHelp()
 {
     dialog_.dialogs().message(window_, helpText(), helpTitle(), platform::Buttons::Ok,
                               platform::Icon::Information);
 }
+
+} // namespace formatting

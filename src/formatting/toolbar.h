@@ -8,10 +8,12 @@
 #include <QString>
 #include <functional>
 
-class CommonDialog;
+namespace documents { class CommonDialog; }
 class QWidget;
-class RichTextBox;
-class ToolbarCommands;
+namespace editor { class RichTextBox; }
+namespace formatting { class ToolbarCommands; }
+
+namespace formatting {
 
 // One slot of the tool bar: a button with its key, tool tip, image and command, an empty
 // placeholder of a width, the place of the font-name and size lists, or a separator. The window builds the bar from these slots and
@@ -19,7 +21,7 @@ class ToolbarCommands;
 struct ToolbarSlot {
     enum class Kind { Button, Placeholder, Lists, Separator };
     Kind kind = Kind::Separator;
-    QString key;        // what Toolbar1_ButtonClick receives
+    QString key;        // what runToolbarButton receives
     const char* toolTipSource = nullptr; // English, translated in the context "ToolbarSlot"
     QString iconName;   // freedesktop icon name; the bundled theme has each one too
     double widthTwips = 0; // placeholders and the lists only
@@ -34,12 +36,12 @@ struct ToolbarSlot {
 
 // The commands that belong to other parts of the window; the tool bar only passes on.
 struct ToolbarHandlers {
-    std::function<void()> new_Click, open_Click, save_Click, print_Click, about_Click, exit_Click;
+    std::function<void()> newDocument, openDocument, saveDocument, printDocument, showAbout, exitProgram;
 };
 
 class ToolbarCommands {
 public:
-    ToolbarCommands(RichTextBox& editor, CommonDialog& dialog, QWidget* window,
+    ToolbarCommands(editor::RichTextBox& editor, documents::CommonDialog& dialog, QWidget* window,
                     ToolbarHandlers handlers);
 
     // The 23 slots from left to right.
@@ -47,14 +49,14 @@ public:
 
     // Runs the command of the button whose key is `key`. Keys are compared exactly
     // (case-sensitive); a key that is not one of the tool bar's does nothing.
-    void Toolbar1_ButtonClick(const QString& key);
+    void runToolbarButton(const QString& key);
 
     // Edit > Undo: the editor undoes its last edit by its own history, whatever control
     // has the focus.
-    void undo_Click();
+    void undoEdit();
 
     // Help > Help, and the "help" button.
-    void helps_Click();
+    void showHelp();
 
     QString copybuffer() const { return copybuffer_; }
 
@@ -78,9 +80,11 @@ private:
     void pickColor();
     static void run(const std::function<void()>& handler);
 
-    RichTextBox& editor_;
-    CommonDialog& dialog_;
+    editor::RichTextBox& editor_;
+    documents::CommonDialog& dialog_;
     QWidget* window_;
     ToolbarHandlers handlers_;
     QString copybuffer_;
 };
+
+} // namespace formatting

@@ -1,4 +1,5 @@
 #include "platform/dialogs.h"
+#include "platform/file_icons.h"
 
 #include <QPushButton>
 #include <QColorDialog>
@@ -80,8 +81,11 @@ Answer QtDialogs::message(QWidget* parent, const QString& text, const QString& t
 static std::optional<QString> runFileDialog(QWidget* parent, const FileRequest& request,
                                             QFileDialog::AcceptMode mode)
 {
+    // Outlives the dialog, whose model and its worker thread ask it until they end.
+    NameOnlyFileIconProvider icons;
     QFileDialog dialog(parent);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);

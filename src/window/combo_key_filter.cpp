@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 
+namespace window {
+
 ComboKeyFilter::ComboKeyFilter(QList<QKeySequence> windowShortcuts, QObject* parent)
     : QObject(parent), windowShortcuts_(std::move(windowShortcuts))
 {
@@ -21,3 +23,5 @@ bool ComboKeyFilter::eventFilter(QObject* watched, QEvent* event)
     }
     return QObject::eventFilter(watched, event);
 }
+
+} // namespace window

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QObject>
 
+namespace window {
+
 class ComboKeyFilter : public QObject {
     Q_OBJECT
 public:
@@ -18,3 +20,5 @@ protected:
 private:
     QList<QKeySequence> windowShortcuts_;
 };
+
+} // namespace window

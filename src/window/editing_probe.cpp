@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cstdio>
 
+namespace window {
+
 namespace {
 
 // Between key presses, as a quick typist leaves them: the rest of the layout runs there.
@@ -33,7 +35,7 @@ double median(QList<double> values)
 
 } // namespace
 
-EditingProbe::EditingProbe(MainWindow& window, RichTextBox& editor, const QElapsedTimer& sinceMain, int keys,
+EditingProbe::EditingProbe(MainWindow& window, editor::RichTextBox& editor, const QElapsedTimer& sinceMain, int keys,
                            double pasteMb)
     : QObject(&window), window_(window), editor_(editor), sinceMain_(sinceMain), keys_(keys), pasteMb_(pasteMb)
 {
@@ -41,7 +43,7 @@ EditingProbe::EditingProbe(MainWindow& window, RichTextBox& editor, const QElaps
 
 void EditingProbe::installIfRequested(MainWindow& window, const QElapsedTimer& sinceMain)
 {
-    RichTextBox& editor = *window.RichTextBox1();
+    editor::RichTextBox& editor = *window.editor();
     if (!qEnvironmentVariableIsSet(kTypingVariable))
         return;
     const int keys = std::max(1, qEnvironmentVariableIntValue(kTypingVariable));
@@ -197,3 +199,5 @@ void EditingProbe::finish()
     std::fflush(stdout);
     QCoreApplication::exit(0);
 }
+
+} // namespace window

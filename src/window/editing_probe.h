@@ -15,9 +15,11 @@
 
 #include <functional>
 
-class MainWindow;
-class RichTextBox;
+namespace window { class MainWindow; }
+namespace editor { class RichTextBox; }
 class QWidget;
+
+namespace window {
 
 class EditingProbe : public QObject {
     Q_OBJECT
@@ -33,7 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    EditingProbe(MainWindow& window, RichTextBox& editor, const QElapsedTimer& sinceMain, int keys, double pasteMb);
+    EditingProbe(MainWindow& window, editor::RichTextBox& editor, const QElapsedTimer& sinceMain, int keys, double pasteMb);
 
     bool laidOut() const;
     // Runs `action` and, once the repaint it caused is done, `done` with the milliseconds.
@@ -47,7 +49,7 @@ private:
     void finish();
 
     MainWindow& window_;
-    RichTextBox& editor_;
+    editor::RichTextBox& editor_;
     // Runs in the timed action before a key is sent, with the keys left.
     std::function<void(int)> beforeKey_;
     QElapsedTimer sinceMain_;
@@ -60,3 +62,5 @@ private:
     QList<double> latencies_;
     int stillLayingOut_ = 0;
 };
+
+} // namespace window

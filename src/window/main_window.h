@@ -1,17 +1,17 @@
 #pragma once
 // The main window: palette, tool bar with the font and size lists, editing area, menus,
-// and the hidden Options frame. Handlers keep the names of the events they answer.
+// and the hidden Options panel. Controls keep their design names as objectNames.
 
 #include <QHash>
 #include <QMainWindow>
 #include <array>
 #include <memory>
 
-class CommonDialog;
-class ComboKeyFilter;
-class FileCommands;
-class ToolbarCommands;
-class FlexGrid;
+namespace documents { class CommonDialog; }
+namespace window { class ComboKeyFilter; }
+namespace documents { class FileCommands; }
+namespace formatting { class ToolbarCommands; }
+namespace entry { class FlexGrid; }
 class QAction;
 class QComboBox;
 class QGroupBox;
@@ -19,11 +19,13 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QToolBar;
-class RichTextBox;
+namespace editor { class RichTextBox; }
 namespace documents { class Document; }
-class SpellingControls;
+namespace window { class SpellingControls; }
 namespace platform { class Dialogs; }
 namespace recovery { class Autosave; class RecoveryStore; }
+
+namespace window {
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -32,19 +34,16 @@ public:
     MainWindow(platform::Dialogs& dialogs, const QString& programDir, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    RichTextBox* RichTextBox1() const { return richTextBox1_; }
-    FlexGrid* MSFlexGrid1() const { return msFlexGrid1_; }
-    QComboBox* Combo1() const { return combo1_; }   // sizes
-    QComboBox* Combo2() const { return combo2_; }   // font names
-    QGroupBox* Frame1() const { return frame1_; }
-    QLabel* Label1() const { return label1_; }
-    QRadioButton* option(int n) const;              // 1..4
-    QRadioButton* Option1() const { return option(1); }
-    QRadioButton* Option2() const { return option(2); }
-    QRadioButton* Option3() const { return option(3); }
-    QRadioButton* Option4() const { return option(4); }
-    QPushButton* Command2() const { return command2_; }
-    QToolBar* Toolbar1() const { return toolbar1_; }
+    editor::RichTextBox* editor() const { return editor_; }
+    entry::FlexGrid* palette() const { return palette_; }
+    QComboBox* sizeList() const { return sizeList_; }
+    QComboBox* fontList() const { return fontList_; }
+    QGroupBox* optionsPanel() const { return optionsPanel_; }
+    QLabel* fontSizeLabel() const { return fontSizeLabel_; }
+    // The palette-size choices of the Options panel, Small (1) to Extra large (4).
+    QRadioButton* sizeOption(int n) const;
+    QPushButton* optionsOkButton() const { return optionsOk_; }
+    QToolBar* toolBar() const { return toolBar_; }
     SpellingControls& spelling() const { return *spelling_; }
 
     // A menu item by its name ("new", "open", ..., "about"), or a top-level menu's
@@ -55,7 +54,7 @@ public:
     // Repaints the text-colour button's swatch (the colour the next use applies).
     void setColorSwatch(const QColor& color);
 
-    CommonDialog& commonDialog() const { return *commonDialog1_; }
+    documents::CommonDialog& commonDialog() const { return *commonDialog_; }
     documents::Document& document() const { return *document_; }
     platform::Dialogs& dialogs() const { return dialogs_; }
     QString programDir() const { return programDir_; }
@@ -75,33 +74,29 @@ public:
 
 public slots:
     // File, Edit and Help commands and the tool bar's dispatch.
-    void new_Click();
-    void open_Click();
+    void newDocument();
+    void openDocument();
     // Opens `path` as Open does once its dialog has answered (the command line's file).
     void openFile(const QString& path);
-    void save_Click();
-    void saveas_Click();
-    void print_Click();
-    void exit_Click();
-    void undo_Click();
-    void helps_Click();
-    void about_Click();
-    void Toolbar1_ButtonClick(const QString& key);
+    void saveDocument();
+    void saveDocumentAs();
+    void printDocument();
+    void exitProgram();
+    void undoEdit();
+    void showHelp();
+    void showAbout();
+    void runToolbarButton(const QString& key);
 
     // Size and font options.
-    void option_Click();
-    void Command2_Click();
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
-    void Option4_Click();
-    void Combo1_Click();
-    void Combo2_Click();
+    void showOptions();
+    void closeOptions();
+    void applyListedSize();
+    void applyListedFont();
 
     // Character entry.
-    void MSFlexGrid1_Click();
-    void RichTextBox1_KeyPress(int& keyAscii);
-    void RichTextBox1_MouseDown(Qt::MouseButton button);
+    void insertPaletteCell();
+    void editorKeyTyped(int& keyAscii);
+    void editorMousePressed(Qt::MouseButton button);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,35 +108,37 @@ private:
     void createOptionsFrame();
     void setTabOrder();
     void connectHandlers();
-    void Form_Load();
+    void setUpAtStart();
     void coloring();
-    void optionClicked(int n);
+    void sizeOptionToggled(int n);
     void endProgram();
     void setUpRecovery();
 
     platform::Dialogs& dialogs_;
     QString programDir_;
     documents::Document* document_ = nullptr;
-    std::unique_ptr<CommonDialog> commonDialog1_;
-    std::unique_ptr<FileCommands> fileCommands_;
-    std::unique_ptr<ToolbarCommands> toolbarCommands_;
+    std::unique_ptr<documents::CommonDialog> commonDialog_;
+    std::unique_ptr<documents::FileCommands> fileCommands_;
+    std::unique_ptr<formatting::ToolbarCommands> toolbarCommands_;
     bool ending_ = false;
     std::unique_ptr<recovery::RecoveryStore> recoveryStore_;
     recovery::Autosave* autosave_ = nullptr;
 
     QWidget* client_ = nullptr;
-    FlexGrid* msFlexGrid1_ = nullptr;
-    RichTextBox* richTextBox1_ = nullptr;
-    QToolBar* toolbar1_ = nullptr;
-    QComboBox* combo1_ = nullptr;
-    QComboBox* combo2_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QLabel* label1_ = nullptr;
-    std::array<QRadioButton*, 4> options_{};
-    QPushButton* command2_ = nullptr;
+    entry::FlexGrid* palette_ = nullptr;
+    editor::RichTextBox* editor_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QComboBox* sizeList_ = nullptr;
+    QComboBox* fontList_ = nullptr;
+    QGroupBox* optionsPanel_ = nullptr;
+    QLabel* fontSizeLabel_ = nullptr;
+    std::array<QRadioButton*, 4> sizeOptions_{};
+    QPushButton* optionsOk_ = nullptr;
     ComboKeyFilter* comboKeys_ = nullptr;
     SpellingControls* spelling_ = nullptr;
 
     QHash<QString, QAction*> menuActions_;
     QHash<QString, QAction*> toolbarButtons_;
 };
+
+} // namespace window

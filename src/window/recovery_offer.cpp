@@ -16,7 +16,7 @@
 namespace window_recovery {
 
 bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
-                   RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
+                   editor::RichTextBox& editor, documents::Document& document, documents::CommonDialog& dialog,
                    platform::Dialogs& dialogs, QWidget* window)
 {
     // Held while the question is open, so that a second start does not offer it too.
@@ -43,14 +43,14 @@ bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
     default:
         return false;
     }
-    if (const auto error = editor.LoadFile(copy.rtfPath)) {
+    if (const auto error = editor.loadFile(copy.rtfPath)) {
         dialogs.message(window, documents::recoveryCopyFailedText(*error),
                         documents::kNoticeTitle, platform::Buttons::Ok, platform::Icon::Warning);
         return false;
     }
     // Unsaved: the copy is not the user's file, and that file may hold an older text.
     document.restoredFromRecovery();
-    dialog.FileName = copy.originalPath;
+    dialog.fileName = copy.originalPath;
     // This run's own copy replaces the left one before that goes.
     if (autosave.writeNow(true))
         claim->remove();

@@ -2,9 +2,9 @@
 // At start-up, when an earlier run ended without closing (a crash, a kill, a power cut) and
 // left a recovery copy, the window offers to restore it.
 
-class CommonDialog;
+namespace documents { class CommonDialog; }
 class QWidget;
-class RichTextBox;
+namespace editor { class RichTextBox; }
 namespace documents { class Document; }
 namespace platform { class Dialogs; }
 namespace recovery { class Autosave; class RecoveryStore; }
@@ -16,7 +16,7 @@ namespace window_recovery {
 // keeps it for the next start. Copies beyond the newest are offered at later starts.
 // Returns true when a document was restored.
 bool offerRecovery(recovery::RecoveryStore& store, recovery::Autosave& autosave,
-                   RichTextBox& editor, documents::Document& document, CommonDialog& dialog,
+                   editor::RichTextBox& editor, documents::Document& document, documents::CommonDialog& dialog,
                    platform::Dialogs& dialogs, QWidget* window);
 
 } // namespace window_recovery

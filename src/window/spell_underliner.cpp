@@ -8,6 +8,8 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
+namespace window {
+
 namespace {
 
 // Lets a burst of keys or scrolling end before the view is looked at again.
@@ -15,7 +17,7 @@ constexpr int kPauseMs = 120;
 
 } // namespace
 
-SpellUnderliner::SpellUnderliner(RichTextBox& editor, spelling::SpellService& service, QObject* parent)
+SpellUnderliner::SpellUnderliner(editor::RichTextBox& editor, spelling::SpellService& service, QObject* parent)
     : QObject(parent), editor_(editor), service_(service)
 {
     timer_.setSingleShot(true);
@@ -77,3 +79,5 @@ void SpellUnderliner::refresh()
     }
     editor_.setExtraSelections(waves);
 }
+
+} // namespace window

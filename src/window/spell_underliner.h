@@ -7,13 +7,15 @@
 #include <QObject>
 #include <QTimer>
 
-class RichTextBox;
+namespace editor { class RichTextBox; }
 namespace spelling { class SpellService; }
+
+namespace window {
 
 class SpellUnderliner : public QObject {
     Q_OBJECT
 public:
-    SpellUnderliner(RichTextBox& editor, spelling::SpellService& service, QObject* parent = nullptr);
+    SpellUnderliner(editor::RichTextBox& editor, spelling::SpellService& service, QObject* parent = nullptr);
 
     void setEnabled(bool on);
     bool isEnabled() const { return enabled_; }
@@ -27,8 +29,10 @@ protected:
 private:
     void schedule();
 
-    RichTextBox& editor_;
+    editor::RichTextBox& editor_;
     spelling::SpellService& service_;
     QTimer timer_;
     bool enabled_ = false;
 };
+
+} // namespace window

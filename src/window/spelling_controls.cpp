@@ -13,6 +13,8 @@
 #include <QSettings>
 #include <QTextBlock>
 
+namespace window {
+
 namespace {
 
 const QString kAsYouTypeKey = QStringLiteral("spelling/checkAsYouType");
@@ -24,7 +26,7 @@ QSettings settings()
 
 } // namespace
 
-SpellingControls::SpellingControls(RichTextBox& editor, QMenu& tools, const QString& programDir, QWidget* window)
+SpellingControls::SpellingControls(editor::RichTextBox& editor, QMenu& tools, const QString& programDir, QWidget* window)
     : QObject(window), editor_(editor), window_(window), programDir_(programDir)
 {
     asYouType_ = tools.addAction(tr("Check Spelling As You &Type"));
@@ -142,3 +144,5 @@ void SpellingControls::showSuggestionsAtCaret()
         return;
     }
 }
+
+} // namespace window

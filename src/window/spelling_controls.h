@@ -12,15 +12,17 @@
 #include <memory>
 
 class QAction;
-class RichTextBox;
-class SpellUnderliner;
+namespace editor { class RichTextBox; }
+namespace window { class SpellUnderliner; }
 namespace spelling { class SpellService; }
+
+namespace window {
 
 class SpellingControls : public QObject {
     Q_OBJECT
 public:
     // Adds the items to `tools`; `programDir` is where the dictionary is looked for.
-    SpellingControls(RichTextBox& editor, QMenu& tools, const QString& programDir, QWidget* window);
+    SpellingControls(editor::RichTextBox& editor, QMenu& tools, const QString& programDir, QWidget* window);
     ~SpellingControls() override;
 
     QList<QAction*> actions() const { return actions_; }
@@ -37,7 +39,7 @@ public:
 private:
     void ensureStarted();
 
-    RichTextBox& editor_;
+    editor::RichTextBox& editor_;
     QWidget* window_;
     QString programDir_;
     std::unique_ptr<spelling::SpellService> service_;
@@ -47,3 +49,5 @@ private:
     QAction* asYouType_ = nullptr;
     QList<QAction*> actions_;
 };
+
+} // namespace window

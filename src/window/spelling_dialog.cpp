@@ -14,7 +14,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SpellingDialog::SpellingDialog(RichTextBox& editor, spelling::SpellService& service, QWidget* parent)
+namespace window {
+
+SpellingDialog::SpellingDialog(editor::RichTextBox& editor, spelling::SpellService& service, QWidget* parent)
     : QDialog(parent), editor_(editor), service_(service)
 {
     setObjectName(QStringLiteral("spellingDialog"));
@@ -133,3 +135,5 @@ void SpellingDialog::showFinished()
 {
     status_->setText(tr("The spelling check is complete."));
 }
+
+} // namespace window

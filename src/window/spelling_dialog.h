@@ -10,13 +10,15 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class RichTextBox;
+namespace editor { class RichTextBox; }
 namespace spelling { class SpellService; class SpellingSession; }
+
+namespace window {
 
 class SpellingDialog : public QDialog {
     Q_OBJECT
 public:
-    SpellingDialog(RichTextBox& editor, spelling::SpellService& service, QWidget* parent = nullptr);
+    SpellingDialog(editor::RichTextBox& editor, spelling::SpellService& service, QWidget* parent = nullptr);
     ~SpellingDialog() override;
 
     // Starts a new walk from the caret.
@@ -33,7 +35,7 @@ private:
     void takeSuggestions(const QString& nqWord, const QStringList& nqSuggestions);
     void setBusy();
 
-    RichTextBox& editor_;
+    editor::RichTextBox& editor_;
     spelling::SpellService& service_;
     std::unique_ptr<spelling::SpellingSession> session_;
     QLabel* status_ = nullptr;
@@ -42,3 +44,5 @@ private:
     QListWidget* suggestions_ = nullptr;
     QList<QPushButton*> commands_;
 };
+
+} // namespace window

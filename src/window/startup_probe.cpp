@@ -8,6 +8,8 @@
 #include <QWindow>
 #include <cstdio>
 
+namespace window {
+
 StartupProbe::StartupProbe(QWidget& window, const QElapsedTimer& sinceMain)
     : QObject(&window), window_(window), sinceMain_(sinceMain)
 {
@@ -49,3 +51,5 @@ void StartupProbe::reportPainted()
     // exit(), not quit(): quit() closes the windows, and closing asks its save question.
     QCoreApplication::exit(0);
 }
+
+} // namespace window

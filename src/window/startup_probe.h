@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace window {
+
 class StartupProbe : public QObject {
     Q_OBJECT
 public:
@@ -28,3 +30,5 @@ private:
     QElapsedTimer sinceMain_;
     bool reported_ = false;
 };
+
+} // namespace window

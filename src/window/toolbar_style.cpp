@@ -1,5 +1,7 @@
 #include "window/toolbar_style.h"
 
+namespace window {
+
 int FlushToolbarStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                    const QWidget* widget) const
 {
@@ -12,3 +14,5 @@ int FlushToolbarStyle::pixelMetric(PixelMetric metric, const QStyleOption* optio
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }
+
+} // namespace window

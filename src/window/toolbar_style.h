@@ -4,6 +4,8 @@
 
 #include <QProxyStyle>
 
+namespace window {
+
 class FlushToolbarStyle : public QProxyStyle {
     Q_OBJECT
 public:
@@ -11,3 +13,5 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
 };
+
+} // namespace window

@@ -48,20 +48,20 @@ const QList<MenuItem>& menuItems()
         return MenuItem{QString::fromLatin1(name), caption, shortcut, false};
     };
     static const QList<MenuItem> items = {
-        menu("file", QT_TRANSLATE_NOOP("MainWindow", "&File")),
-        item("new", QT_TRANSLATE_NOOP("MainWindow", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
-        item("open", QT_TRANSLATE_NOOP("MainWindow", "&Open"), QKeySequence(Qt::CTRL | Qt::Key_O)),
-        item("save", QT_TRANSLATE_NOOP("MainWindow", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)),
-        item("saveas", QT_TRANSLATE_NOOP("MainWindow", "&Save As")),
-        item("print", QT_TRANSLATE_NOOP("MainWindow", "&Print")),
-        item("exit", QT_TRANSLATE_NOOP("MainWindow", "&Exit")),
-        menu("edit", QT_TRANSLATE_NOOP("MainWindow", "&Edit")),
-        item("undo", QT_TRANSLATE_NOOP("MainWindow", "&Undo")),
-        menu("tools", QT_TRANSLATE_NOOP("MainWindow", "Tools")),
-        item("option", QT_TRANSLATE_NOOP("MainWindow", "&Option"), QKeySequence(Qt::CTRL | Qt::Key_P)),
-        menu("help", QT_TRANSLATE_NOOP("MainWindow", "&Help")),
-        item("helps", QT_TRANSLATE_NOOP("MainWindow", "&Help"), QKeySequence(Qt::Key_F1)),
-        item("about", QT_TRANSLATE_NOOP("MainWindow", "&About"), QKeySequence(Qt::CTRL | Qt::Key_A)),
+        menu("file", QT_TRANSLATE_NOOP("window::MainWindow", "&File")),
+        item("new", QT_TRANSLATE_NOOP("window::MainWindow", "&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+        item("open", QT_TRANSLATE_NOOP("window::MainWindow", "&Open"), QKeySequence(Qt::CTRL | Qt::Key_O)),
+        item("save", QT_TRANSLATE_NOOP("window::MainWindow", "&Save"), QKeySequence(Qt::CTRL | Qt::Key_S)),
+        item("saveas", QT_TRANSLATE_NOOP("window::MainWindow", "&Save As")),
+        item("print", QT_TRANSLATE_NOOP("window::MainWindow", "&Print")),
+        item("exit", QT_TRANSLATE_NOOP("window::MainWindow", "&Exit")),
+        menu("edit", QT_TRANSLATE_NOOP("window::MainWindow", "&Edit")),
+        item("undo", QT_TRANSLATE_NOOP("window::MainWindow", "&Undo")),
+        menu("tools", QT_TRANSLATE_NOOP("window::MainWindow", "Tools")),
+        item("option", QT_TRANSLATE_NOOP("window::MainWindow", "&Option"), QKeySequence(Qt::CTRL | Qt::Key_P)),
+        menu("help", QT_TRANSLATE_NOOP("window::MainWindow", "&Help")),
+        item("helps", QT_TRANSLATE_NOOP("window::MainWindow", "&Help"), QKeySequence(Qt::Key_F1)),
+        item("about", QT_TRANSLATE_NOOP("window::MainWindow", "&About"), QKeySequence(Qt::CTRL | Qt::Key_A)),
     };
     return items;
 }

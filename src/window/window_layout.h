@@ -13,18 +13,18 @@
 namespace window_layout {
 
 // Geometry in twips, relative to the container's client area.
-inline constexpr QRectF kToolbar1{120, 1920, 9675, 390};
-inline constexpr QRectF kCombo2{2520, 45, 1935, 315};   // in Toolbar1
-inline constexpr QRectF kCombo1{4560, 45, 615, 315};    // in Toolbar1
-inline constexpr QRectF kFrame1{2520, 120, 3975, 1455};
-inline constexpr QRectF kLabel1{240, 240, 1575, 375};   // in Frame1
-inline constexpr QRectF kCommand2{2160, 240, 1575, 375};
-inline constexpr QRectF kOption1{120, 840, 735, 255};
-inline constexpr QRectF kOption2{960, 840, 855, 195};
-inline constexpr QRectF kOption3{1920, 840, 735, 255};
-inline constexpr QRectF kOption4{2760, 840, 1095, 195};
-inline constexpr QRectF kRichTextBox1{0, 2760, 9015, 4095};
-inline constexpr QRectF kMSFlexGrid1{0, -480, 9495, 2055};
+inline constexpr QRectF kToolBar{120, 1920, 9675, 390};
+inline constexpr QRectF kFontList{2520, 45, 1935, 315};   // in the tool bar
+inline constexpr QRectF kSizeList{4560, 45, 615, 315};    // in the tool bar
+inline constexpr QRectF kOptionsPanel{2520, 120, 3975, 1455};
+inline constexpr QRectF kFontSizeLabel{240, 240, 1575, 375};   // in the Options panel
+inline constexpr QRectF kOptionsOk{2160, 240, 1575, 375};
+inline constexpr QRectF kSizeOption1{120, 840, 735, 255};
+inline constexpr QRectF kSizeOption2{960, 840, 855, 195};
+inline constexpr QRectF kSizeOption3{1920, 840, 735, 255};
+inline constexpr QRectF kSizeOption4{2760, 840, 1095, 195};
+inline constexpr QRectF kEditor{0, 2760, 9015, 4095};
+inline constexpr QRectF kPalette{0, -480, 9495, 2055};
 inline constexpr double kDesignClientWidth = 8490;
 inline constexpr double kDesignClientHeight = 5355;
 
@@ -47,7 +47,7 @@ QList<QRect> optionPlaces(const QList<QRect>& design, const QList<QSize>& needed
 
 struct MenuItem {
     QString name;       // objectName of the QAction (or QMenu for a top-level menu)
-    const char* captionSource = nullptr; // English, translated in the context "MainWindow"
+    const char* captionSource = nullptr; // English, translated in the context "window::MainWindow"
     QKeySequence shortcut;
     bool topLevel = false;
 };

@@ -19,7 +19,7 @@ struct Fixture {
     RecordingRegistry registry;
     FakeLauncher launcher;
     ScriptedDialogs dialogs;
-    QPointer<frmAbout> about = new frmAbout(registry, launcher, dialogs);
+    QPointer<about::AboutDialog> about = new about::AboutDialog(registry, launcher, dialogs);
 
     ~Fixture() { delete about.data(); }
 
@@ -31,11 +31,11 @@ struct Fixture {
     }
 };
 
-QList<frmAbout*> visibleAboutBoxes()
+QList<about::AboutDialog*> visibleAboutBoxes()
 {
-    QList<frmAbout*> boxes;
+    QList<about::AboutDialog*> boxes;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* box = qobject_cast<frmAbout*>(widget); box && box->isVisible())
+        if (auto* box = qobject_cast<about::AboutDialog*>(widget); box && box->isVisible())
             boxes.append(box);
     }
     return boxes;
@@ -66,22 +66,22 @@ void TestAboutDialog::contents()
 {
     Fixture f;
     QCOMPARE(f.about->windowTitle(), QStringLiteral("About Norvelin"));
-    QCOMPARE(f.about->lblVersion->text(), QStringLiteral("Version 1.1.0"));
-    QCOMPARE(f.about->lblTitle->text(), QStringLiteral("Norvelin"));
-    QCOMPARE(f.about->lblTitle->font().pointSize(), 24);
-    QVERIFY(f.about->lblTitle->font().bold());
-    QCOMPARE(f.about->cmdOK->text(), QStringLiteral("OK"));
-    QCOMPARE(f.about->cmdSysInfo->text(), QStringLiteral("&System Info..."));
-    QVERIFY(f.about->cmdOK->isDefault());
+    QCOMPARE(f.about->versionLabel()->text(), QStringLiteral("Version 1.1.0"));
+    QCOMPARE(f.about->titleLabel()->text(), QStringLiteral("Norvelin"));
+    QCOMPARE(f.about->titleLabel()->font().pointSize(), 24);
+    QVERIFY(f.about->titleLabel()->font().bold());
+    QCOMPARE(f.about->okButton()->text(), QStringLiteral("OK"));
+    QCOMPARE(f.about->systemInfoButton()->text(), QStringLiteral("&System Info..."));
+    QVERIFY(f.about->okButton()->isDefault());
     QVERIFY(!f.about->isModal());
-    QVERIFY(f.about->Label2->text().contains(QStringLiteral("Noto Sans Bengali")));
-    for (QLabel* label : {f.about->lblDescription, f.about->Label1, f.about->lblDisclaimer})
+    QVERIFY(f.about->fontCreditLabel()->text().contains(QStringLiteral("Noto Sans Bengali")));
+    for (QLabel* label : {f.about->descriptionLabel(), f.about->creditsLabel(), f.about->disclaimerLabel()})
         QVERIFY(!label->text().isEmpty());
-    QVERIFY(!f.about->picIcon->pixmap().isNull());
-    QCOMPARE(f.about->picIcon->pixmap().size(), QSize(56, 56));
+    QVERIFY(!f.about->emblem()->pixmap().isNull());
+    QCOMPARE(f.about->emblem()->pixmap().size(), QSize(56, 56));
 
     QVERIFY(f.show());
-    QCOMPARE(QApplication::focusWidget(), f.about->cmdOK);
+    QCOMPARE(QApplication::focusWidget(), f.about->okButton());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
@@ -113,11 +113,11 @@ void TestAboutDialog::geometry()
         return;
     }
     const QMap<QString, QWidget*> controls{
-        {"picIcon", f.about->picIcon},       {"cmdOK", f.about->cmdOK},
-        {"cmdSysInfo", f.about->cmdSysInfo}, {"Label2", f.about->Label2},
-        {"Label1", f.about->Label1},         {"lblDescription", f.about->lblDescription},
-        {"lblTitle", f.about->lblTitle},     {"lblVersion", f.about->lblVersion},
-        {"lblDisclaimer", f.about->lblDisclaimer}};
+        {"picIcon", f.about->emblem()},       {"cmdOK", f.about->okButton()},
+        {"cmdSysInfo", f.about->systemInfoButton()}, {"Label2", f.about->fontCreditLabel()},
+        {"Label1", f.about->creditsLabel()},         {"lblDescription", f.about->descriptionLabel()},
+        {"lblTitle", f.about->titleLabel()},     {"lblVersion", f.about->versionLabel()},
+        {"lblDisclaimer", f.about->disclaimerLabel()}};
     QCOMPARE(controls.value(control)->geometry(), expected);
 }
 
@@ -125,8 +125,8 @@ void TestAboutDialog::geometry()
 void TestAboutDialog::textsFitTheirBoxes()
 {
     Fixture f;
-    for (QLabel* label : {f.about->lblTitle, f.about->lblVersion, f.about->lblDescription,
-                          f.about->Label1, f.about->Label2, f.about->lblDisclaimer}) {
+    for (QLabel* label : {f.about->titleLabel(), f.about->versionLabel(), f.about->descriptionLabel(),
+                          f.about->creditsLabel(), f.about->fontCreditLabel(), f.about->disclaimerLabel()}) {
         const QSize box = label->size();
         const bool fits = label->wordWrap() ? label->heightForWidth(box.width()) <= box.height()
                                             : label->sizeHint().width() <= box.width()
@@ -159,22 +159,22 @@ void TestAboutDialog::oneWindowWhenOpenedTwice()
     ScriptedDialogs dialogs;
     QWidget main;
     main.show();
-    QPointer<frmAbout> first = about::showAbout(&main, dialogs);
-    QPointer<frmAbout> second = about::showAbout(&main, dialogs);
+    QPointer<about::AboutDialog> first = about::showAbout(&main, dialogs);
+    QPointer<about::AboutDialog> second = about::showAbout(&main, dialogs);
     QVERIFY(first);
     QCOMPARE(second.data(), first.data());
     QCOMPARE(visibleAboutBoxes().size(), 1);
 
-    first->cmdOK->click();
+    first->okButton()->click();
     flushDeletes();
     QVERIFY(first.isNull());
     QVERIFY(visibleAboutBoxes().isEmpty());
 
     // Opened again after closing: a fresh box.
-    QPointer<frmAbout> third = about::showAbout(&main, dialogs);
+    QPointer<about::AboutDialog> third = about::showAbout(&main, dialogs);
     QVERIFY(third);
     QCOMPARE(visibleAboutBoxes().size(), 1);
-    QCOMPARE(third->lblVersion->text(), QStringLiteral("Version 1.1.0"));
+    QCOMPARE(third->versionLabel()->text(), QStringLiteral("Version 1.1.0"));
     delete third.data();
     QVERIFY(dialogs.messages.isEmpty());
 }
@@ -185,13 +185,13 @@ void TestAboutDialog::systemInfoButton()
     f.launcher.onPath = {QStringLiteral("gnome-system-monitor")};
     f.launcher.startable = {QStringLiteral("/usr/bin/gnome-system-monitor")};
     QVERIFY(f.show());
-    f.about->cmdSysInfo->click();
+    f.about->systemInfoButton()->click();
     QCOMPARE(f.launcher.attempted, QStringList{QStringLiteral("/usr/bin/gnome-system-monitor")});
     QVERIFY(f.dialogs.messages.isEmpty());
     QVERIFY(f.about); // the box stays open
 
     f.launcher.startable.clear();
-    f.about->cmdSysInfo->click();
+    f.about->systemInfoButton()->click();
     QCOMPARE(f.dialogs.messages.size(), 1);
     QCOMPARE(f.dialogs.messages[0].text, about::sysInfoUnavailableText());
 }

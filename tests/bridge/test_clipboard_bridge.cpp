@@ -17,7 +17,7 @@
 namespace {
 
 // The editing control itself, with its clipboard hooks.
-using BridgedEdit = RichTextBox;
+using BridgedEdit = editor::RichTextBox;
 
 QTextCharFormat face(const QString& family, bool bold = false)
 {

@@ -20,10 +20,10 @@
 struct FileCommandsFixture {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
-    RichTextBox editor;
+    editor::RichTextBox editor;
     documents::Document document{editor};
-    CommonDialog dialog{dialogs, nullptr};
-    FileCommands commands{editor, document, dialog, nullptr};
+    documents::CommonDialog dialog{dialogs, nullptr};
+    documents::FileCommands commands{editor, document, dialog, nullptr};
 
     // In the folder: old.rtf ("old text", the document's own file where it has one),
     // other.rtf ("other text"), corrupt.rtf (not RTF at all), cut.rtf ("cut text", its last
@@ -94,11 +94,11 @@ struct FileCommandsFixture {
                const QString& text = QStringLiteral("typed"))
     {
         using State = documents::Document::State;
-        editor.setSelText(text);
+        editor.replaceSelection(text);
         if (!docpathName.isEmpty()) {
             QVERIFY2(state != State::Fresh, "a fresh document has no file");
             document.saved(path(docpathName));
-            dialog.FileName = path(docpathName);
+            dialog.fileName = path(docpathName);
         } else {
             QVERIFY2(state != State::Settled, "no test starts settled without a file");
             document.startUntitled();

@@ -59,15 +59,15 @@ private slots:
         f.commands.openPath(path);
         QCOMPARE(f.document.path(), path);
         f.editor.selectAll();
-        f.editor.setSelText(QStringLiteral("mine"));
+        f.editor.replaceSelection(QStringLiteral("mine"));
 
         if (change == u"other window") {
             // The same file open in a second window, which saves first.
             FileCommandsFixture second;
             second.commands.openPath(path);
             second.editor.selectAll();
-            second.editor.setSelText(QStringLiteral("theirs"));
-            QVERIFY(second.commands.save_Click());
+            second.editor.replaceSelection(QStringLiteral("theirs"));
+            QVERIFY(second.commands.saveDocument());
             QCOMPARE(second.dialogs.unexpected, QStringList());
         } else if (change == u"in place") {
             QTextDocument theirs;
@@ -89,10 +89,10 @@ private slots:
             f.dialogs.saveAnswers << f.chosen(QStringLiteral("elsewhere.rtf"));
         bool result = true;
         if (command == u"save") {
-            result = f.commands.save_Click();
+            result = f.commands.saveDocument();
         } else {
             f.dialogs.saveAnswers.prepend(path);
-            f.commands.saveas_Click();
+            f.commands.saveDocumentAs();
             result = f.document.state() == documents::Document::State::Settled;
         }
 
@@ -120,17 +120,17 @@ private slots:
         const QString path = f.path(QStringLiteral("old.rtf"));
         f.commands.openPath(path);
         for (int round = 0; round < 3; ++round) {
-            f.editor.setSelText(QStringLiteral("more "));
-            QVERIFY(f.commands.save_Click());
+            f.editor.replaceSelection(QStringLiteral("more "));
+            QVERIFY(f.commands.saveDocument());
         }
         QCOMPARE(f.dialogs.messages.size(), 0);
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append));
         file.write(" ");
         file.close();
-        f.editor.setSelText(QStringLiteral("last"));
+        f.editor.replaceSelection(QStringLiteral("last"));
         f.dialogs.answers << Answer::Cancel;
-        QVERIFY(!f.commands.save_Click());
+        QVERIFY(!f.commands.saveDocument());
         QCOMPARE(f.dialogs.messages.size(), 1);
         QCOMPARE(f.dialogs.unexpected, QStringList());
     }

@@ -42,11 +42,11 @@ class TestFileCommands : public QObject {
     static int run(FileCommandsFixture& f, Command command)
     {
         switch (command) {
-        case Command::New: f.commands.new_Click(); break;
-        case Command::Open: f.commands.open_Click(); break;
-        case Command::Save: return f.commands.save_Click();
-        case Command::SaveAs: f.commands.saveas_Click(); break;
-        case Command::Exit: return f.commands.exit_Click();
+        case Command::New: f.commands.newDocument(); break;
+        case Command::Open: f.commands.openDocument(); break;
+        case Command::Save: return f.commands.saveDocument();
+        case Command::SaveAs: f.commands.saveDocumentAs(); break;
+        case Command::Exit: return f.commands.exitProgram();
         case Command::Close: return f.commands.queryClose();
         }
         return kNoResult;
@@ -371,7 +371,7 @@ private slots:
             QCOMPARE(f.documentText(written), QStringLiteral("typed"));
     }
 
-    // CommonDialog1.FileName carries the last path chosen or assigned into every next file
+    // CommonDialog1.fileName carries the last path chosen or assigned into every next file
     // dialog: Open leaves it as it is, Save assigns the document's path, New clears nothing.
     void dialogNameCarriedFromUseToUse()
     {
@@ -381,12 +381,12 @@ private slots:
         f.dialogs.saveAnswers << f.chosen(QStringLiteral("new.rtf")) << std::nullopt;
         f.dialogs.answers << Answer::No;
 
-        f.commands.open_Click();
-        f.editor.setSelText(QStringLiteral("more"));
-        f.commands.new_Click();           // asked, No
-        QVERIFY(f.commands.save_Click()); // no path after New: the dialog again
-        f.commands.saveas_Click();        // cancelled
-        f.commands.open_Click();          // cancelled
+        f.commands.openDocument();
+        f.editor.replaceSelection(QStringLiteral("more"));
+        f.commands.newDocument();           // asked, No
+        QVERIFY(f.commands.saveDocument()); // no path after New: the dialog again
+        f.commands.saveDocumentAs();        // cancelled
+        f.commands.openDocument();          // cancelled
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(startNames(f, f.dialogs.openRequests), (QStringList{"", "new.rtf"}));
@@ -425,7 +425,7 @@ private slots:
         if (asks)
             f.dialogs.answers << Answer::No;
 
-        f.commands.new_Click();
+        f.commands.newDocument();
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(f.dialogs.messages.size(), asks ? 1 : 0);
@@ -442,10 +442,10 @@ private slots:
         f.dialogs.answers << Answer::No;
         f.dialogs.openAnswers << std::nullopt;
 
-        f.commands.open_Click();
+        f.commands.openDocument();
         QCOMPARE(f.editor.toPlainText(), QStringLiteral("typed"));
         QCOMPARE(f.document.state(), State::Settled);
-        f.commands.new_Click();
+        f.commands.newDocument();
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(f.dialogs.messages.size(), 1);

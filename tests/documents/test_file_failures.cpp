@@ -85,9 +85,9 @@ private slots:
                 QStringLiteral("kept text"));
         // Formatting that a half-read file would overwrite.
         f.editor.selectAll();
-        f.editor.setSelBold(true);
-        f.editor.setSelColor(QColor(200, 0, 0));
-        f.editor.setSelAlignment(Qt::AlignHCenter);
+        f.editor.setSelectionBold(true);
+        f.editor.setSelectionColor(QColor(200, 0, 0));
+        f.editor.setSelectionAlignment(Qt::AlignHCenter);
         // Settled again, as after a save: the formatting above moved the selection.
         f.document.saved(f.path(QStringLiteral("old.rtf")));
         switch (kind) {
@@ -106,7 +106,7 @@ private slots:
         const QMap<QString, QByteArray> before = f.snapshot();
         f.dialogs.openAnswers << f.chosen(name);
 
-        f.commands.open_Click();
+        f.commands.openDocument();
 
         QCOMPARE(f.dialogs.unexpected, QStringList());
         QCOMPARE(f.dialogs.messages.size(), 1);
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(f.document.state(), documents::Document::State::Settled);
 
         // Save goes to the document's own file without a dialog; the failed one is untouched.
-        QVERIFY(f.commands.save_Click());
+        QVERIFY(f.commands.saveDocument());
         QCOMPARE(f.dialogs.saveRequests.size(), 0);
         QCOMPARE(f.documentText(QStringLiteral("old.rtf")), QStringLiteral("kept text"));
         const QMap<QString, QByteArray> after = f.snapshot();

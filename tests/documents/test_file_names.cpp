@@ -50,8 +50,8 @@ private slots:
         QVERIFY(f.document.caption().endsWith(path));
         for (int round = 1; round <= 3; ++round) {
             f.editor.selectAll();
-            f.editor.setSelText(QStringLiteral("round %1").arg(round));
-            QVERIFY(f.commands.save_Click());
+            f.editor.replaceSelection(QStringLiteral("round %1").arg(round));
+            QVERIFY(f.commands.saveDocument());
             QCOMPARE(f.dialogs.messages.size(), 0);
             QTextDocument saved;
             QCOMPARE(rtf::loadFile(path, saved), std::nullopt);

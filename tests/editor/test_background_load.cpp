@@ -100,14 +100,14 @@ void TestBackgroundLoad::hostileInputs()
     QVERIFY(!path.isEmpty());
     body.clear();
 
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(700, 500);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
     QElapsedTimer timer;
     timer.start();
     rtf::ReadNotes notes;
-    const auto error = editor.LoadFile(path, &notes);
+    const auto error = editor.loadFile(path, &notes);
     QVERIFY2(!error, error ? qPrintable(rtf::failureText(*error)) : "");
     QVERIFY2(timer.elapsed() < 120000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(editor.document()->blockCount() >= minimumBlocks);
@@ -135,9 +135,9 @@ void TestBackgroundLoad::tooLargeToEdit()
         QVERIFY(file.write("{\\rtf1 ") == 7);
         QVERIFY(file.resize(rtf::kMaxEditableBytes + 1));
     }
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.setPlainText(QStringLiteral("kept"));
-    const auto error = editor.LoadFile(path);
+    const auto error = editor.loadFile(path);
     QVERIFY(error);
     QCOMPARE(error->kind, rtf::FailureKind::TooLargeToEdit);
     QCOMPARE(error->size, rtf::kMaxEditableBytes + 1);
@@ -151,7 +151,7 @@ void TestBackgroundLoad::cancelKeepsTheDocument()
     const QString path = slowFile();
     QVERIFY(!path.isEmpty());
     QWidget window;
-    auto* editor = new RichTextBox(&window);
+    auto* editor = new editor::RichTextBox(&window);
     window.resize(600, 400);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -171,7 +171,7 @@ void TestBackgroundLoad::cancelKeepsTheDocument()
         }
     });
     poll.start(20);
-    const auto error = editor->LoadFile(path);
+    const auto error = editor->loadFile(path);
     poll.stop();
     QVERIFY(sawDialog);
     QVERIFY(error);
@@ -188,7 +188,7 @@ void TestBackgroundLoad::paintsWhileReading()
 {
     const QString path = slowFile();
     QVERIFY(!path.isEmpty());
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(600, 400);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
@@ -201,7 +201,7 @@ void TestBackgroundLoad::paintsWhileReading()
     damage.start(30);
     QElapsedTimer timer;
     timer.start();
-    QVERIFY(!editor.LoadFile(path));
+    QVERIFY(!editor.loadFile(path));
     const qint64 took = timer.elapsed();
     damage.stop();
     // Read on the window's thread, there would be no paint until the end.

@@ -41,7 +41,7 @@ bool onX11()
 
 class TestBengaliTyping : public QObject {
     Q_OBJECT
-    RichTextBox* box_ = nullptr;
+    editor::RichTextBox* box_ = nullptr;
     bool xdotool_ = false;
 
     void restart()
@@ -71,7 +71,7 @@ class TestBengaliTyping : public QObject {
 private slots:
     void initTestCase()
     {
-        box_ = new RichTextBox;
+        box_ = new editor::RichTextBox;
         box_->setFont(QFont(nq::kFace, 16));
         box_->document()->setDefaultFont(QFont(nq::kFace, 16));
         box_->resize(600, 200);
@@ -233,7 +233,7 @@ private slots:
         QFETCH(QString, expected);
         restart();
         // As the window does with the key map.
-        const auto mapping = connect(box_, &RichTextBox::KeyPress, box_,
+        const auto mapping = connect(box_, &editor::RichTextBox::characterTyped, box_,
                                      [](int& keyAscii) { keyAscii = entry::mapTypedKey(keyAscii); });
         QTextCharFormat face;
         face.setFontFamilies({family});

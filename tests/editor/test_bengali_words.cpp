@@ -58,13 +58,13 @@ QList<int> lineStarts(const QTextDocument& document)
 
 class TestBengaliWords : public QObject {
     Q_OBJECT
-    RichTextBox* box_ = nullptr;
+    editor::RichTextBox* box_ = nullptr;
 
     // Sets `text` in the NQ face and finds `words` in it, in order.
     QList<Span> load(const QString& text, const QStringList& words)
     {
         box_->clearContent();
-        box_->setSelText(text);
+        box_->replaceSelection(text);
         QList<Span> spans;
         int from = 0;
         for (const QString& word : words) {
@@ -93,7 +93,7 @@ private slots:
     void initTestCase()
     {
         QCOMPARE(nqtest::registerFont(nqtest::fontPath()), nq::kFace);
-        box_ = new RichTextBox;
+        box_ = new editor::RichTextBox;
         box_->setFont(QFont(nq::kFace, 16));
         box_->document()->setDefaultFont(QFont(nq::kFace, 16));
         box_->resize(900, 300);

@@ -51,11 +51,11 @@ void TestLongDocument::typingWhileLayingOutLaysOutTheRest()
     const QString path = dir.filePath(QStringLiteral("long.rtf"));
     QVERIFY(!rtf::saveFile(path, written));
 
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(600, 400);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QVERIFY(!editor.LoadFile(path));
+    QVERIFY(!editor.loadFile(path));
     QVERIFY2(!allLaidOut(*editor.document()), "the document is too short to be laid out in steps");
     for (int key = 0; key < keys; ++key) {
         QTest::keyClick(&editor, 'k');

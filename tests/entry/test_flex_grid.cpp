@@ -19,32 +19,32 @@ private slots:
 
 void TestFlexGrid::smallCellsAreNotWidened()
 {
-    FlexGrid grid;
-    grid.setCols(32);
-    grid.setRows(6);
+    entry::FlexGrid grid;
+    grid.setColumnTotal(32);
+    grid.setRowTotal(6);
     for (int c = 0; c < 32; ++c)
-        grid.setColWidth(c, 300);
+        grid.setColumnWidthTwips(c, 300);
     for (int r = 0; r < 6; ++r)
-        grid.setRowHeight(r, 300);
+        grid.setRowHeightTwips(r, 300);
     const int pixels = platform::twipsToPixels(300);
     QCOMPARE(grid.columnWidth(0), pixels);
     QCOMPARE(grid.columnWidth(31), pixels);
     QCOMPARE(grid.rowHeight(5), pixels);
-    QCOMPARE(grid.ColWidth(7), platform::pixelsToTwips(pixels));
+    QCOMPARE(grid.columnWidthTwips(7), platform::pixelsToTwips(pixels));
     // Even a very narrow column keeps its width.
-    grid.setColWidth(3, 60);
+    grid.setColumnWidthTwips(3, 60);
     QCOMPARE(grid.columnWidth(3), platform::twipsToPixels(60));
 }
 
 void TestFlexGrid::currentCellCarriesTextColourAndAlignment()
 {
-    FlexGrid grid;
-    grid.setCols(4);
-    grid.setRows(3);
-    grid.setRow(2);
-    grid.setCol(1);
-    grid.setText(QStringLiteral("x"));
-    grid.setCellBackColor(QColor(1, 2, 3));
+    entry::FlexGrid grid;
+    grid.setColumnTotal(4);
+    grid.setRowTotal(3);
+    grid.setCurrentCellRow(2);
+    grid.setCurrentCellColumn(1);
+    grid.setCellText(QStringLiteral("x"));
+    grid.setCellBackground(QColor(1, 2, 3));
     grid.setCellAlignment(Qt::AlignCenter);
     // Row then Col: only (2, 1) was touched.
     QCOMPARE(grid.textAt(2, 1), QStringLiteral("x"));
@@ -54,14 +54,14 @@ void TestFlexGrid::currentCellCarriesTextColourAndAlignment()
         for (int c = 0; c < 4; ++c)
             if (r != 2 || c != 1)
                 QVERIFY(grid.textAt(r, c).isEmpty() && !grid.backColorAt(r, c).isValid());
-    QCOMPARE(grid.Text(), QStringLiteral("x"));
+    QCOMPARE(grid.cellText(), QStringLiteral("x"));
     // Moving the row keeps the column.
-    grid.setRow(0);
-    QCOMPARE(grid.Col(), 1);
-    QVERIFY(grid.Text().isEmpty());
+    grid.setCurrentCellRow(0);
+    QCOMPARE(grid.currentCellColumn(), 1);
+    QVERIFY(grid.cellText().isEmpty());
     // Out-of-range positions are ignored rather than writing elsewhere.
-    grid.setRow(9);
-    QCOMPARE(grid.Row(), 0);
+    grid.setCurrentCellRow(9);
+    QCOMPARE(grid.currentCellRow(), 0);
 }
 
 void TestFlexGrid::alignment_data()
@@ -76,36 +76,36 @@ void TestFlexGrid::alignment_data()
 void TestFlexGrid::alignment()
 {
     QFETCH(int, qt);
-    FlexGrid grid;
-    grid.setRow(1);
-    grid.setCol(1);
+    entry::FlexGrid grid;
+    grid.setCurrentCellRow(1);
+    grid.setCurrentCellColumn(1);
     grid.setCellAlignment(Qt::Alignment(qt));
     QCOMPARE(int(grid.alignmentAt(1, 1)), qt);
-    QCOMPARE(int(grid.CellAlignment()), qt);
+    QCOMPARE(int(grid.cellAlignment()), qt);
     QCOMPARE(int(grid.alignmentAt(0, 0)), int(Qt::AlignLeft | Qt::AlignVCenter)); // untouched
 }
 
 void TestFlexGrid::clickMakesTheCellCurrent()
 {
-    FlexGrid grid;
-    grid.setCols(5);
-    grid.setRows(3);
-    grid.setRow(1);
-    grid.setCol(3);
-    grid.setText(QStringLiteral("k"));
-    grid.setRow(0);
-    grid.setCol(0);
+    entry::FlexGrid grid;
+    grid.setColumnTotal(5);
+    grid.setRowTotal(3);
+    grid.setCurrentCellRow(1);
+    grid.setCurrentCellColumn(3);
+    grid.setCellText(QStringLiteral("k"));
+    grid.setCurrentCellRow(0);
+    grid.setCurrentCellColumn(0);
     grid.resize(300, 200);
     grid.show();
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
-    QSignalSpy clicks(&grid, &FlexGrid::Click);
+    QSignalSpy clicks(&grid, &entry::FlexGrid::cellChosen);
     QString seen;
-    connect(&grid, &FlexGrid::Click, this, [&] { seen = grid.Text(); });
+    connect(&grid, &entry::FlexGrid::cellChosen, this, [&] { seen = grid.cellText(); });
     const QRect cell = grid.visualRect(grid.model()->index(1, 3));
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(clicks.size(), 1);
-    QCOMPARE(grid.Row(), 1);
-    QCOMPARE(grid.Col(), 3);
+    QCOMPARE(grid.currentCellRow(), 1);
+    QCOMPARE(grid.currentCellColumn(), 3);
     QCOMPARE(seen, QStringLiteral("k"));
     // Clicking never opens an editor on the cell.
     QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, cell.center());
@@ -115,7 +115,7 @@ void TestFlexGrid::clickMakesTheCellCurrent()
 
 void TestFlexGrid::fontAppliesToEveryCell()
 {
-    FlexGrid grid;
+    entry::FlexGrid grid;
     grid.setFontName(QStringLiteral("Serif"));
     grid.setFontSize(17);
     QCOMPARE(grid.font().family(), QStringLiteral("Serif"));

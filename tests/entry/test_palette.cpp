@@ -168,9 +168,9 @@ void TestPalette::codesNotOffered()
 
 void TestPalette::coloringFillsEveryCell()
 {
-    FlexGrid grid;
-    grid.setCols(kPaletteCols);
-    grid.setRows(kPaletteRows);
+    entry::FlexGrid grid;
+    grid.setColumnTotal(kPaletteCols);
+    grid.setRowTotal(kPaletteRows);
     entry::coloring(grid);
     for (int row = 0; row < kPaletteRows; ++row) {
         for (int col = 0; col < kPaletteCols; ++col) {
@@ -181,8 +181,8 @@ void TestPalette::coloringFillsEveryCell()
         }
     }
     // The cell last visited is block 8's last one.
-    QCOMPARE(grid.Row(), 5);
-    QCOMPARE(grid.Col(), 17);
+    QCOMPARE(grid.currentCellRow(), 5);
+    QCOMPARE(grid.currentCellColumn(), 17);
 }
 
 void TestPalette::typedKeys_data()

@@ -20,14 +20,14 @@ namespace {
 struct Fixture {
     ScriptedDialogs dialogs;
     QWidget window;
-    RichTextBox* editor;
+    editor::RichTextBox* editor;
     QLineEdit* other;
-    CommonDialog dialog{dialogs, &window};
+    documents::CommonDialog dialog{dialogs, &window};
     QStringList called;
-    ToolbarCommands toolbar;
+    formatting::ToolbarCommands toolbar;
 
     explicit Fixture(const QString& text = QString())
-        : editor(new RichTextBox(&window)), other(new QLineEdit(&window)),
+        : editor(new editor::RichTextBox(&window)), other(new QLineEdit(&window)),
           toolbar(*editor, dialog, &window, handlers())
     {
         auto* layout = new QVBoxLayout(&window);
@@ -36,7 +36,7 @@ struct Fixture {
         editor->setPlainText(text);
     }
 
-    ToolbarHandlers handlers()
+    formatting::ToolbarHandlers handlers()
     {
         const auto record = [this](const char* name) {
             return [this, name] { called.append(QString::fromLatin1(name)); };
@@ -149,7 +149,7 @@ void TestToolbar::dispatch()
     Fixture f(QStringLiteral("abc"));
     f.select(0, 2);
     const QString htmlBefore = f.editor->toHtml();
-    f.toolbar.Toolbar1_ButtonClick(key);
+    f.toolbar.runToolbarButton(key);
 
     QCOMPARE(f.called, handler.isEmpty() ? QStringList() : QStringList{handler});
     if (message == QLatin1String("-")) {
@@ -207,7 +207,7 @@ void TestToolbar::copyPasteUseOwnBuffer()
         if (words[0] == QLatin1String("sel"))
             f.select(words[1].toInt(), words[2].toInt());
         else
-            f.toolbar.Toolbar1_ButtonClick(step);
+            f.toolbar.runToolbarButton(step);
     }
     QCOMPARE(f.editor->toPlainText(), expected);
     QCOMPARE(f.toolbar.copybuffer(), buffer);
@@ -223,10 +223,10 @@ void TestToolbar::clipboardUntouched()
 
     Fixture f(QStringLiteral("abcdef"));
     f.select(0, 3);
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("copy"));
+    f.toolbar.runToolbarButton(QStringLiteral("copy"));
     f.select(3, 6);
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("cut"));
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("paste"));
+    f.toolbar.runToolbarButton(QStringLiteral("cut"));
+    f.toolbar.runToolbarButton(QStringLiteral("paste"));
 
     QCOMPARE(f.editor->toPlainText(), QStringLiteral("abcabc"));
     QCOMPARE(QGuiApplication::clipboard()->text(), sentinel);
@@ -292,9 +292,9 @@ void TestToolbar::toggles()
     QCOMPARE(pattern(), before);
 
     f.select(from, to);
-    f.toolbar.Toolbar1_ButtonClick(key);
+    f.toolbar.runToolbarButton(key);
     QCOMPARE(pattern(), afterOne);
-    f.toolbar.Toolbar1_ButtonClick(key);
+    f.toolbar.runToolbarButton(key);
     QCOMPARE(pattern(), afterTwo);
     QCOMPARE(f.editor->toPlainText(), QStringLiteral("aaaa bbbb"));
 }
@@ -305,8 +305,8 @@ void TestToolbar::toggleAtCaretAppliesToTypedText()
     QVERIFY(f.show());
     f.editor->setFocus();
     f.caretAt(2);
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("bold"));
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("underline"));
+    f.toolbar.runToolbarButton(QStringLiteral("bold"));
+    f.toolbar.runToolbarButton(QStringLiteral("underline"));
     QTest::keyClicks(f.editor, QStringLiteral("cd"));
     QCOMPARE(f.editor->toPlainText(), QStringLiteral("abcd"));
     QVERIFY(!has(f.formatAt(1), Attribute::Bold));
@@ -344,15 +344,15 @@ void TestToolbar::alignment()
     Fixture f(QStringLiteral("one\ntwo\nthree\nfour"));
     if (key == QLatin1String("left")) {
         f.select(0, 18);
-        f.toolbar.Toolbar1_ButtonClick(QStringLiteral("right"));
+        f.toolbar.runToolbarButton(QStringLiteral("right"));
     }
     f.select(from, to);
-    f.toolbar.Toolbar1_ButtonClick(key);
+    f.toolbar.runToolbarButton(key);
 
     QList<int> actual;
     for (QTextBlock block = f.editor->document()->begin(); block.isValid(); block = block.next()) {
         f.caretAt(block.position());
-        actual.append(int(f.editor->SelAlignment()));
+        actual.append(int(f.editor->selectionAlignment()));
     }
     QCOMPARE(actual, values);
 }
@@ -374,11 +374,11 @@ void TestToolbar::colour()
 
     Fixture f(QStringLiteral("abcdef"));
     f.select(0, 6);
-    f.editor->setSelColor(Qt::green);
-    f.dialog.Color = Qt::blue;
+    f.editor->setSelectionColor(Qt::green);
+    f.dialog.color = Qt::blue;
     f.dialogs.colorAnswers.enqueue(accept ? std::optional<QColor>(QColor(Qt::red)) : std::nullopt);
     f.select(1, 3);
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("color"));
+    f.toolbar.runToolbarButton(QStringLiteral("color"));
 
     QCOMPARE(f.dialogs.colorRequests, QList<QColor>{QColor(Qt::blue)});
     QCOMPARE(f.formatAt(1).foreground().color(), expected);
@@ -396,19 +396,19 @@ void TestToolbar::actOnEditorWhileOtherControlFocused()
     f.other->setFocus();
     QTRY_VERIFY(f.other->hasFocus());
 
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("bold"));
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("center"));
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("copy"));
+    f.toolbar.runToolbarButton(QStringLiteral("bold"));
+    f.toolbar.runToolbarButton(QStringLiteral("center"));
+    f.toolbar.runToolbarButton(QStringLiteral("copy"));
     f.caretAt(6);
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("paste"));
+    f.toolbar.runToolbarButton(QStringLiteral("paste"));
     f.select(1, 2);
-    f.toolbar.Toolbar1_ButtonClick(QStringLiteral("cut"));
+    f.toolbar.runToolbarButton(QStringLiteral("cut"));
 
     QCOMPARE(f.editor->toPlainText(), QStringLiteral("acdefabc"));
     QVERIFY(has(f.formatAt(0), Attribute::Bold));
     QVERIFY(has(f.formatAt(1), Attribute::Bold));
     QVERIFY(!has(f.formatAt(2), Attribute::Bold));
-    QCOMPARE(f.editor->SelAlignment(), Qt::AlignHCenter);
+    QCOMPARE(f.editor->selectionAlignment(), Qt::AlignHCenter);
     QVERIFY(f.other->text().isEmpty());
     QVERIFY(f.other->hasFocus());
 }
@@ -437,9 +437,9 @@ void TestToolbar::messages()
 
     Fixture f(QStringLiteral("abc"));
     if (key.isEmpty())
-        f.toolbar.helps_Click();
+        f.toolbar.showHelp();
     else
-        f.toolbar.Toolbar1_ButtonClick(key);
+        f.toolbar.runToolbarButton(key);
     QCOMPARE(f.dialogs.messages.size(), 1);
     const ScriptedDialogs::Message& shown = f.dialogs.messages[0];
     QCOMPARE(shown.text, text);
@@ -481,10 +481,10 @@ void TestToolbar::undo()
         QTest::keyClicks(f.editor, QStringLiteral("xy"));
     } else if (change == QLatin1String("insert")) {
         f.caretAt(3);
-        f.editor->setSelText(QString(QChar(0xC8)));
+        f.editor->replaceSelection(QString(QChar(0xC8)));
     } else {
         f.select(0, 3);
-        f.toolbar.Toolbar1_ButtonClick(QStringLiteral("bold"));
+        f.toolbar.runToolbarButton(QStringLiteral("bold"));
         QVERIFY(has(f.formatAt(0), Attribute::Bold));
     }
     if (!editorFocused) {
@@ -492,7 +492,7 @@ void TestToolbar::undo()
         QTRY_VERIFY(f.other->hasFocus());
     }
 
-    f.toolbar.undo_Click();
+    f.toolbar.undoEdit();
     // Done by the time the command returns, in the editor alone.
     QCOMPARE(f.editor->toPlainText(), expected);
     QCOMPARE(has(f.formatAt(0), Attribute::Bold), boldAfter);

@@ -119,7 +119,7 @@ private slots:
 
 private:
     std::unique_ptr<platform::QtDialogs> dialogs_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<window::MainWindow> window_;
 };
 
 void TestBengaliInterface::initTestCase()
@@ -133,7 +133,7 @@ void TestBengaliInterface::initTestCase()
     language::applyInterfaceFont();
     QVERIFY(language::bengaliInterface());
     dialogs_ = std::make_unique<platform::QtDialogs>();
-    window_ = std::make_unique<MainWindow>(*dialogs_, QCoreApplication::applicationDirPath());
+    window_ = std::make_unique<window::MainWindow>(*dialogs_, QCoreApplication::applicationDirPath());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -171,7 +171,7 @@ void TestBengaliInterface::windowIsBengali()
     for (const char* name : {"Combo1", "Combo2"})
         lists << window_->findChild<QComboBox*>(QString::fromLatin1(name));
     QList<Text> texts = interface_texts::collect(window_.get(), lists);
-    auto* about = window_->findChild<frmAbout*>();
+    auto* about = window_->findChild<about::AboutDialog*>();
     QVERIFY(about);
     texts += interface_texts::collect(about);
     about->close();
@@ -188,7 +188,7 @@ void TestBengaliInterface::bengaliIsDrawnInTheBengaliFace()
 {
     QVERIFY(QFontDatabase::families().contains(language::kBengaliInterfaceFace));
     about::showAbout(window_.get(), *dialogs_);
-    auto* about = window_->findChild<frmAbout*>();
+    auto* about = window_->findChild<about::AboutDialog*>();
     QVERIFY(about);
     QList<QWidget*> widgets = window_->findChildren<QWidget*>();
     widgets += about->findChildren<QWidget*>();
@@ -213,7 +213,7 @@ void TestBengaliInterface::bengaliIsDrawnInTheBengaliFace()
     QVERIFY(checked >= 8); // the Options panel's and the About box's texts
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(u'\n')));
     // The document keeps its own face.
-    auto* editor = window_->findChild<RichTextBox*>(QStringLiteral("RichTextBox1"));
+    auto* editor = window_->findChild<editor::RichTextBox*>(QStringLiteral("RichTextBox1"));
     QCOMPARE(editor->font().family(), nq::kFace);
 }
 
@@ -239,7 +239,7 @@ void TestBengaliInterface::dialogs()
     QFETCH(bool, typeFirst);
     QFETCH(QString, dialog);
     if (typeFirst) {
-        auto* editor = window_->findChild<RichTextBox*>(QStringLiteral("RichTextBox1"));
+        auto* editor = window_->findChild<editor::RichTextBox*>(QStringLiteral("RichTextBox1"));
         editor->setFocus();
         QTest::keyClicks(editor, QStringLiteral("ami"));
     }

@@ -37,7 +37,7 @@ void TestEnglishInterface::windowTexts()
     language::applyInterfaceFont();
     QCOMPARE(QApplication::font(), before);
 
-    MainWindow window(dialogs, QCoreApplication::applicationDirPath());
+    window::MainWindow window(dialogs, QCoreApplication::applicationDirPath());
     QCOMPARE(window.windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
     const QList<std::pair<QString, QString>> menus = {
         {"file", "&File"}, {"saveas", "&Save As"}, {"undo", "&Undo"}, {"tools", "Tools"}, {"about", "&About"}};
@@ -46,8 +46,8 @@ void TestEnglishInterface::windowTexts()
     QCOMPARE(window.toolbarButton(QStringLiteral("gotoword"))->toolTip(), QStringLiteral("Goto Word"));
     QCOMPARE(window.toolbarButton(QStringLiteral("color"))->toolTip(), QStringLiteral("Font Color"));
     QCOMPARE(window.findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral(" Options "));
-    QCOMPARE(window.option(4)->text(), QStringLiteral("Extra large"));
-    QCOMPARE(ToolbarCommands::helpTitle(), QStringLiteral("Help "));
+    QCOMPARE(window.sizeOption(4)->text(), QStringLiteral("Extra large"));
+    QCOMPARE(formatting::ToolbarCommands::helpTitle(), QStringLiteral("Help "));
     QCOMPARE(documents::saveChangesText(), QStringLiteral("Do you save change of this Document?"));
     QCOMPARE(documents::openSaveTitle(), QStringLiteral("Saving confirmation"));
 }

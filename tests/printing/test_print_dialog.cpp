@@ -100,8 +100,8 @@ void TestPrintDialog::printsThroughRealDialog()
     QTemporaryDir dir;
     platform::QtDialogs dialogs;
     QWidget window;
-    auto* editor = new RichTextBox(&window);
-    CommonDialog dialog(dialogs, &window);
+    auto* editor = new editor::RichTextBox(&window);
+    documents::CommonDialog dialog(dialogs, &window);
     editor->setPlainText(QStringLiteral("Alpha beta\nGamma delta"));
     QTextCursor cursor(editor->document());
     cursor.setPosition(from);
@@ -111,7 +111,7 @@ void TestPrintDialog::printsThroughRealDialog()
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
     Seen seen;
     answerPrintDialog(pdf, seen);
-    print_Click(*editor, dialog, &window);
+    documents::printDocument(*editor, dialog, &window);
 
     QVERIFY(seen.shown);
     QVERIFY(seen.optionsShown);
@@ -130,7 +130,7 @@ void TestPrintDialog::printsThroughRealDialog()
     // The next print of the run offers the file this one went to.
     Seen again;
     answerPrintDialog(dir.filePath(QStringLiteral("again.pdf")), again);
-    print_Click(*editor, dialog, &window);
+    documents::printDocument(*editor, dialog, &window);
     QVERIFY(again.shown);
     QCOMPARE(again.fileName, pdf);
 }

@@ -23,10 +23,10 @@ namespace {
 struct Fixture {
     ScriptedDialogs dialogs;
     QWidget window;
-    RichTextBox* editor;
-    CommonDialog dialog{dialogs, &window};
+    editor::RichTextBox* editor;
+    documents::CommonDialog dialog{dialogs, &window};
 
-    explicit Fixture(const QString& text) : editor(new RichTextBox(&window))
+    explicit Fixture(const QString& text) : editor(new editor::RichTextBox(&window))
     {
         window.setWindowTitle(QStringLiteral(" Norvelin   This is an unsaved Document"));
         editor->setPlainText(text);
@@ -43,7 +43,7 @@ struct Fixture {
     void printTo(const QString& pdfPath, bool selection = false, bool accept = true)
     {
         dialogs.printAnswers.enqueue({accept, selection, pdfPath});
-        print_Click(*editor, dialog, &window);
+        documents::printDocument(*editor, dialog, &window);
     }
 };
 
@@ -269,7 +269,7 @@ void TestPrinting::printerWithoutDestinationFails()
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString());
     QString error;
-    QVERIFY(!SelPrint(*f.editor, printer, false, &error));
+    QVERIFY(!documents::printEditorContent(*f.editor, printer, false, &error));
     QVERIFY(!error.isEmpty());
 }
 
@@ -279,7 +279,7 @@ void TestPrinting::documentAndStateUnchanged()
     f.editor->document()->setModified(false);
     f.select(6, 10);
     int selChanges = 0;
-    QObject::connect(f.editor, &RichTextBox::SelChange, [&selChanges] { ++selChanges; });
+    QObject::connect(f.editor, &editor::RichTextBox::caretOrSelectionMoved, [&selChanges] { ++selChanges; });
     const QString title = f.window.windowTitle();
     const QString html = f.editor->toHtml();
 
@@ -307,7 +307,7 @@ void TestPrinting::nqFontEmbedded()
     QFont nq(family, 16);
     f.editor->setFont(nq);
     QCOMPARE(QFontInfo(f.editor->font()).family(), family);
-    f.editor->setSelText(QStringLiteral("kmn\u00C8\u00C9"));
+    f.editor->replaceSelection(QStringLiteral("kmn\u00C8\u00C9"));
     const QString pdf = dir_.filePath(QStringLiteral("nq.pdf"));
     f.printTo(pdf);
     QVERIFY(f.dialogs.messages.isEmpty());
@@ -337,7 +337,7 @@ void TestPrinting::joinedFormsPrinted()
     auto printedInkWidth = [this](const QString& text, const QString& name) -> int {
         Fixture f{QString()};
         f.editor->setFont(QFont(QStringLiteral("NQ"), 24));
-        f.editor->setSelText(text);
+        f.editor->replaceSelection(text);
         const QString pdf = dir_.filePath(name + QStringLiteral(".pdf"));
         f.printTo(pdf);
         if (!poppler(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("144"), QStringLiteral("-png"),

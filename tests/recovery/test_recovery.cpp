@@ -315,23 +315,23 @@ void TestRecovery::windowCycle()
 
     ScriptedDialogs dialogs;
     {
-        MainWindow crashing(dialogs, QCoreApplication::applicationDirPath());
+        window::MainWindow crashing(dialogs, QCoreApplication::applicationDirPath());
         crashing.show();
         crashing.document().saved(QStringLiteral("/home/writer/chapter.rtf"));
-        crashing.RichTextBox1()->setFocus();
-        QTest::keyClicks(crashing.RichTextBox1(), QStringLiteral("Aim baMla"));
+        crashing.editor()->setFocus();
+        QTest::keyClicks(crashing.editor(), QStringLiteral("Aim baMla"));
         QVERIFY(crashing.autosave().writeNow());
         // Nothing runs at a crash: the window goes without closing.
     }
     QCOMPARE(QDir(folder).entryList({QStringLiteral("*.rtf")}, QDir::Files).size(), 1);
 
     dialogs.answers << answer;
-    MainWindow next(dialogs, QCoreApplication::applicationDirPath());
+    window::MainWindow next(dialogs, QCoreApplication::applicationDirPath());
     next.show();
     // Another start while this one asks finds nothing to offer: the copy is held.
     bool secondOffered = true;
     dialogs.whileAsking = [&] {
-        MainWindow second(dialogs, QCoreApplication::applicationDirPath());
+        window::MainWindow second(dialogs, QCoreApplication::applicationDirPath());
         secondOffered = second.offerRecovery();
     };
     QCOMPARE(next.offerRecovery(), restored);
@@ -340,15 +340,15 @@ void TestRecovery::windowCycle()
     QVERIFY(dialogs.messages[0].text.contains(QStringLiteral("/home/writer/chapter.rtf")));
     QVERIFY(dialogs.unexpected.isEmpty());
     if (restored) {
-        QCOMPARE(next.RichTextBox1()->toPlainText(), QStringLiteral("Aim baMla"));
+        QCOMPARE(next.editor()->toPlainText(), QStringLiteral("Aim baMla"));
         QVERIFY(next.document().isChanged());
         QCOMPARE(next.document().path(), QString());
         QCOMPARE(next.windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
-        QCOMPARE(next.commonDialog().FileName, QStringLiteral("/home/writer/chapter.rtf"));
+        QCOMPARE(next.commonDialog().fileName, QStringLiteral("/home/writer/chapter.rtf"));
         // This run holds its own copy now, and no other is offered again.
         QVERIFY(recovery::RecoveryStore(folder).leftCopies().isEmpty());
     } else {
-        QCOMPARE(next.RichTextBox1()->toPlainText(), QString());
+        QCOMPARE(next.editor()->toPlainText(), QString());
         QCOMPARE(recovery::RecoveryStore(folder).leftCopies().size(), copyLeft ? 1 : 0);
     }
 }

@@ -78,21 +78,21 @@ private slots:
     void shortcutsWinInTheLists();
 
 private:
-    MainWindow* window() const { return window_.get(); }
-    RichTextBox* editor() const { return window_->RichTextBox1(); }
+    window::MainWindow* window() const { return window_.get(); }
+    editor::RichTextBox* editor() const { return window_->editor(); }
     void showActive();
     void chooseFromList(QComboBox* combo, int index);
     // The editor holds `text` with [from, to) selected; without them the caret is at the end.
     void startWith(const QString& text, int from = -1, int to = -1);
 
     ScriptedDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<window::MainWindow> window_;
 };
 
 void TestMainWindow::init()
 {
     dialogs_ = ScriptedDialogs();
-    window_ = std::make_unique<MainWindow>(dialogs_, QCoreApplication::applicationDirPath());
+    window_ = std::make_unique<window::MainWindow>(dialogs_, QCoreApplication::applicationDirPath());
 }
 
 void TestMainWindow::cleanup()
@@ -142,11 +142,11 @@ void TestMainWindow::startupState()
     QVERIFY(window()->document().path().isEmpty());
     QCOMPARE(window()->commonDialog().owner(), window());
 
-    FlexGrid* grid = window()->MSFlexGrid1();
-    QCOMPARE(grid->Rows(), 6);
-    QCOMPARE(grid->Cols(), 32);
-    QCOMPARE(grid->Row(), 5);
-    QCOMPARE(grid->Col(), 31);
+    entry::FlexGrid* grid = window()->palette();
+    QCOMPARE(grid->rowTotal(), 6);
+    QCOMPARE(grid->columnTotal(), 32);
+    QCOMPARE(grid->currentCellRow(), 5);
+    QCOMPARE(grid->currentCellColumn(), 31);
     QCOMPARE(grid->font().family(), QStringLiteral("NQ"));
     QCOMPARE(grid->font().pointSizeF(), 13.0);
     const int cell = platform::twipsToPixels(300);
@@ -165,17 +165,17 @@ void TestMainWindow::startupState()
 
     QCOMPARE(editor()->font().family(), QStringLiteral("NQ"));
     QCOMPARE(editor()->font().pointSizeF(), 18.0);
-    QVERIFY(!window()->Frame1()->isVisible());
-    QVERIFY(window()->Frame1()->isHidden());
+    QVERIFY(!window()->optionsPanel()->isVisible());
+    QVERIFY(window()->optionsPanel()->isHidden());
     for (int n = 1; n <= 4; ++n)
-        QVERIFY(!window()->option(n)->isChecked());
+        QVERIFY(!window()->sizeOption(n)->isChecked());
 }
 
 void TestMainWindow::geometry()
 {
     showActive();
     const int screenWidth = platform::twipsToPixels(platform::screenWidthTwips());
-    FlexGrid* grid = window()->MSFlexGrid1();
+    entry::FlexGrid* grid = window()->palette();
     QCOMPARE(window()->width(), screenWidth);
     QCOMPARE(grid->width(), window()->width());
     QCOMPARE(grid->pos(), QPoint(0, 0));
@@ -188,7 +188,7 @@ void TestMainWindow::geometry()
     QVERIFY(editor()->geometry().bottom() < window()->centralWidget()->height());
 
     // The tool bar lies in the band between the palette and the editor.
-    QToolBar* bar = window()->Toolbar1();
+    QToolBar* bar = window()->toolBar();
     QCOMPARE(bar->pos(), platform::twipsRect(120, 1920, 0, 0).topLeft());
     QCOMPARE(bar->height(), platform::twipsToPixels(390));
     QVERIFY(bar->width() >= platform::twipsToPixels(9675));
@@ -215,8 +215,8 @@ void TestMainWindow::geometry()
     };
     const int cellsRight = 32 * platform::twipsToPixels(300);
     QVERIFY(grid->viewport()->width() > cellsRight + 4);
-    QCOMPARE(at(cellsRight + 4, 10), FlexGrid::kBackgroundColor);
-    QCOMPARE(at(10, 6 * platform::twipsToPixels(300) + 1), FlexGrid::kBackgroundColor);
+    QCOMPARE(at(cellsRight + 4, 10), entry::FlexGrid::kBackgroundColor);
+    QCOMPARE(at(10, 6 * platform::twipsToPixels(300) + 1), entry::FlexGrid::kBackgroundColor);
 }
 
 void TestMainWindow::menus_data()
@@ -283,7 +283,7 @@ void TestMainWindow::toolbarButtons()
     // Slots in order: b = button, w = the lists' placeholder, | = separator.
     QString shape;
     QStringList seenKeys, seenTips;
-    for (QAction* action : window()->Toolbar1()->actions()) {
+    for (QAction* action : window()->toolBar()->actions()) {
         if (action->isSeparator()) {
             shape += QLatin1Char('|');
         } else if (!action->data().isValid()) {
@@ -294,7 +294,7 @@ void TestMainWindow::toolbarButtons()
             seenTips << action->toolTip();
             QVERIFY2(!action->icon().isNull(), qPrintable(action->data().toString()));
             QVERIFY(!action->isCheckable());
-            auto* button = qobject_cast<QToolButton*>(window()->Toolbar1()->widgetForAction(action));
+            auto* button = qobject_cast<QToolButton*>(window()->toolBar()->widgetForAction(action));
             QVERIFY(button);
             QCOMPARE(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
             QCOMPARE(window()->toolbarButton(action->data().toString()), action);
@@ -309,43 +309,43 @@ void TestMainWindow::toolbarButtons()
 void TestMainWindow::toolbarStaysOnResize()
 {
     showActive();
-    const QRect bar = window()->Toolbar1()->geometry();
+    const QRect bar = window()->toolBar()->geometry();
     const QRect edit = editor()->geometry();
     window()->resize(window()->width() / 2, window()->height() + 200);
     settle();
-    QCOMPARE(window()->Toolbar1()->geometry(), bar);
+    QCOMPARE(window()->toolBar()->geometry(), bar);
     QCOMPARE(editor()->geometry(), edit);
 }
 
 void TestMainWindow::listsSitBetweenPasteAndBold()
 {
     showActive();
-    QToolBar* bar = window()->Toolbar1();
+    QToolBar* bar = window()->toolBar();
     const QRect paste = bar->widgetForAction(window()->toolbarButton(QStringLiteral("paste")))->geometry();
     const QRect bold = bar->widgetForAction(window()->toolbarButton(QStringLiteral("bold")))->geometry();
-    for (QComboBox* combo : {window()->Combo2(), window()->Combo1()}) {
+    for (QComboBox* combo : {window()->fontList(), window()->sizeList()}) {
         QVERIFY(combo->isVisible());
         const QRect r(combo->mapTo(bar, QPoint(0, 0)), combo->size());
         QVERIFY2(r.left() > paste.right() && r.right() < bold.left(), qPrintable(combo->objectName()));
     }
-    QVERIFY(window()->Combo2()->x() < window()->Combo1()->x());
-    QCOMPARE(window()->Combo1()->width(), platform::twipsToPixels(615));
-    QCOMPARE(window()->Combo2()->width(), platform::twipsToPixels(1935));
+    QVERIFY(window()->fontList()->x() < window()->sizeList()->x());
+    QCOMPARE(window()->sizeList()->width(), platform::twipsToPixels(615));
+    QCOMPARE(window()->fontList()->width(), platform::twipsToPixels(1935));
     // Where the design has them on the bar.
-    QCOMPARE(window()->Combo2()->mapTo(bar, QPoint(0, 0)).x(), platform::twipsToPixels(2520));
+    QCOMPARE(window()->fontList()->mapTo(bar, QPoint(0, 0)).x(), platform::twipsToPixels(2520));
 }
 
 void TestMainWindow::focusAndTabOrder()
 {
     showActive();
-    QCOMPARE(QApplication::focusWidget(), window()->MSFlexGrid1());
-    QTest::keyClick(window()->MSFlexGrid1(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), window()->palette());
+    QTest::keyClick(window()->palette(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), editor());
     // Tab indexes 3 and 4: the size list comes before the font-name list.
     QWidget* afterEditor = editor()->nextInFocusChain();
     while (afterEditor && !(afterEditor->focusPolicy() & Qt::TabFocus))
         afterEditor = afterEditor->nextInFocusChain();
-    QCOMPARE(afterEditor, window()->Combo1());
+    QCOMPARE(afterEditor, window()->sizeList());
 }
 
 // ---- Palette clicks --------------------------------------------------------------------
@@ -370,14 +370,14 @@ void TestMainWindow::paletteClick()
     QFETCH(int, col);
     QFETCH(int, code);
     showActive();
-    QCOMPARE(QApplication::focusWidget(), window()->MSFlexGrid1());
-    clickCell(window()->MSFlexGrid1(), row, col);
+    QCOMPARE(QApplication::focusWidget(), window()->palette());
+    clickCell(window()->palette(), row, col);
     settle();
     QCOMPARE(editor()->toPlainText(), QString(nq::toChar(uchar(code))));
     QCOMPARE(editor()->textCursor().position(), 1);
     QCOMPARE(QApplication::focusWidget(), editor());
     // A second click inserts after the first, at the caret.
-    clickCell(window()->MSFlexGrid1(), 0, 0);
+    clickCell(window()->palette(), 0, 0);
     settle();
     QCOMPARE(editor()->toPlainText(), QString(nq::toChar(uchar(code))) + QLatin1Char('A'));
 }
@@ -386,7 +386,7 @@ void TestMainWindow::paletteClickReplacesSelection()
 {
     showActive();
     startWith(QStringLiteral("abcd"), 1, 3);
-    clickCell(window()->MSFlexGrid1(), 4, 29); // code 200
+    clickCell(window()->palette(), 4, 29); // code 200
     settle();
     QCOMPARE(editor()->toPlainText(), QStringLiteral("a") + nq::toChar(200) + QStringLiteral("d"));
     QCOMPARE(editor()->textCursor().position(), 2);
@@ -398,7 +398,7 @@ void TestMainWindow::paletteDoubleClickInsertsTwice()
     // Two quick clicks are two clicks: Qt reports the second as a double click.
     showActive();
     startWith(QStringLiteral("ab"));
-    FlexGrid* grid = window()->MSFlexGrid1();
+    entry::FlexGrid* grid = window()->palette();
     const QRect cell = grid->visualRect(grid->model()->index(4, 29)); // code 200
     const QPoint at = grid->viewport()->mapTo(window(), cell.center());
     QTest::mouseDClick(window()->windowHandle(), Qt::LeftButton, {}, at);
@@ -421,7 +421,7 @@ void TestMainWindow::lineBreakCells()
     QFETCH(int, col);
     showActive();
     startWith(QStringLiteral("abXYcd"), 2, 4);
-    clickCell(window()->MSFlexGrid1(), row, col);
+    clickCell(window()->palette(), row, col);
     settle();
     // The selection became one line break; the marker's code never reaches the text.
     QCOMPARE(editor()->toPlainText(), QStringLiteral("ab\ncd"));
@@ -456,20 +456,20 @@ void TestMainWindow::commandsActOnTheEditorWhateverHasTheFocus()
     editor()->setFocus();
     QTest::keyClicks(editor(), QStringLiteral("ab"));
     if (command == QLatin1String("linebreak")) {
-        window()->MSFlexGrid1()->setRow(5);
-        window()->MSFlexGrid1()->setCol(25);
-        window()->MSFlexGrid1_Click();
+        window()->palette()->setCurrentCellRow(5);
+        window()->palette()->setCurrentCellColumn(25);
+        window()->insertPaletteCell();
     } else if (command == QLatin1String("right")) {
-        window()->RichTextBox1_MouseDown(Qt::RightButton);
+        window()->editorMousePressed(Qt::RightButton);
     } else {
-        window()->undo_Click();
+        window()->undoEdit();
     }
     QCOMPARE(editor()->toPlainText(), text);
     QCOMPARE(editor()->document()->blockCount(), blocks);
-    window()->Combo1()->setFocus();
-    window()->Combo1()->lineEdit()->end(false);
+    window()->sizeList()->setFocus();
+    window()->sizeList()->lineEdit()->end(false);
     settle();
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("16"));
+    QCOMPARE(window()->sizeList()->currentText(), QStringLiteral("16"));
     QCOMPARE(editor()->toPlainText(), text);
 }
 
@@ -528,10 +528,10 @@ void TestMainWindow::formatStaysAfterDeletingEverything()
     QFETCH(QString, how);
     showActive();
     editor()->setFocus();
-    chooseFromList(window()->Combo1(), 10); // 20 points
+    chooseFromList(window()->sizeList(), 10); // 20 points
     editor()->setFocus();
     QTest::keyClicks(editor(), QStringLiteral("ab"));
-    QToolBar* bar = window()->Toolbar1();
+    QToolBar* bar = window()->toolBar();
     const auto press = [bar, this](const char* key) {
         QTest::mouseClick(bar->widgetForAction(window()->toolbarButton(QLatin1String(key))),
                           Qt::LeftButton);
@@ -654,7 +654,7 @@ void TestMainWindow::selectionChangesMarkTheDocument()
 
 void TestMainWindow::sizeList()
 {
-    QComboBox* sizes = window()->Combo1();
+    QComboBox* sizes = window()->sizeList();
     QStringList entries;
     for (int i = 0; i < sizes->count(); ++i)
         entries << sizes->itemText(i);
@@ -663,7 +663,7 @@ void TestMainWindow::sizeList()
     QCOMPARE(sizes->currentIndex(), 8);
     QCOMPARE(sizes->currentText(), QStringLiteral("16"));
 
-    QComboBox* names = window()->Combo2();
+    QComboBox* names = window()->fontList();
     QStringList fonts;
     for (int i = 0; i < names->count(); ++i)
         fonts << names->itemText(i);
@@ -675,11 +675,11 @@ void TestMainWindow::sizeList()
 void TestMainWindow::listsFitTheirRow()
 {
     showActive();
-    QComboBox* names = window()->Combo2();
+    QComboBox* names = window()->fontList();
     // The entry shown is the current one, so that the open list starts at it.
     QCOMPARE(names->currentText(), QStringLiteral("NQ"));
     QCOMPARE(names->currentIndex(), names->findText(QStringLiteral("NQ")));
-    for (QComboBox* combo : {names, window()->Combo1()}) {
+    for (QComboBox* combo : {names, window()->sizeList()}) {
         // Nothing of the box is cut off by the bar.
         QCOMPARE(combo->visibleRegion().boundingRect(), combo->rect());
         QCOMPARE(combo->height(), platform::twipsToPixels(315));
@@ -716,7 +716,7 @@ void TestMainWindow::typingIntoAListChangesNothing()
     startWith(QStringLiteral("abcd"), 1, 3);
     const QTextCharFormat before = editor()->textCursor().charFormat();
 
-    QComboBox* box = sizes ? window()->Combo1() : window()->Combo2();
+    QComboBox* box = sizes ? window()->sizeList() : window()->fontList();
     // An entry's text, not the current one: Qt would pick it as chosen.
     const QString typed = sizes ? QStringLiteral("20") : box->itemText(box->currentIndex() == 0 ? 1 : 0);
     QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
@@ -734,7 +734,7 @@ void TestMainWindow::typingIntoAListChangesNothing()
     }
     settle();
     QCOMPARE(box->currentText(), typed);
-    QCOMPARE(box->count(), sizes ? 37 : window()->Combo2()->count());
+    QCOMPARE(box->count(), sizes ? 37 : window()->fontList()->count());
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
     QCOMPARE(probe.charFormat().fontPointSize(), before.fontPointSize());
@@ -753,7 +753,7 @@ void TestMainWindow::choosingASizeAppliesIt()
     QFETCH(bool, byKeys);
     showActive();
     startWith(QStringLiteral("abcd"), 1, 3);
-    QComboBox* sizes = window()->Combo1();
+    QComboBox* sizes = window()->sizeList();
     if (byKeys) {
         sizes->setFocus();
         QTest::keyClick(sizes, Qt::Key_F4); // opens the list at "16"
@@ -767,7 +767,7 @@ void TestMainWindow::choosingASizeAppliesIt()
     } else {
         chooseFromList(sizes, 10);
     }
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("20"));
+    QCOMPARE(window()->sizeList()->currentText(), QStringLiteral("20"));
     QTextCursor probe(editor()->document());
     probe.setPosition(2);
     QCOMPARE(probe.charFormat().fontPointSize(), 20.0);
@@ -778,7 +778,7 @@ void TestMainWindow::choosingASizeAppliesIt()
 void TestMainWindow::fontNameAppliesToTheSelectionOnly()
 {
     showActive();
-    QComboBox* names = window()->Combo2();
+    QComboBox* names = window()->fontList();
     const int index = names->findText(QStringLiteral("NQ")) == 0 ? 1 : 0;
     QVERIFY(names->count() > index);
     const QString chosen = names->itemText(index);
@@ -798,14 +798,14 @@ void TestMainWindow::fontNameAppliesToTheSelectionOnly()
 void TestMainWindow::optionsFrame()
 {
     showActive();
-    QGroupBox* frame = window()->Frame1();
+    QGroupBox* frame = window()->optionsPanel();
     QCOMPARE(frame->title(), QStringLiteral(" Options "));
-    QCOMPARE(window()->Label1()->text(), QStringLiteral("Font size:"));
-    QCOMPARE(window()->Command2()->text(), QStringLiteral("OK"));
-    QCOMPARE(window()->Option4()->text(), QStringLiteral("Extra large"));
+    QCOMPARE(window()->fontSizeLabel()->text(), QStringLiteral("Font size:"));
+    QCOMPARE(window()->optionsOkButton()->text(), QStringLiteral("OK"));
+    QCOMPARE(window()->sizeOption(4)->text(), QStringLiteral("Extra large"));
     QVERIFY(!frame->isVisible());
 
-    QTest::keyClick(window()->MSFlexGrid1(), Qt::Key_P, Qt::ControlModifier);
+    QTest::keyClick(window()->palette(), Qt::Key_P, Qt::ControlModifier);
     QVERIFY(frame->isVisible());
     const QPointF at = formatting::optionsPanelPosition(
         {platform::screenWidthTwips(), platform::screenHeightTwips()},
@@ -820,14 +820,14 @@ void TestMainWindow::optionsFrame()
 
     // Every caption shows whole, inside the panel, and none runs into another.
     for (int n = 1; n <= 4; ++n) {
-        QRadioButton* option = window()->option(n);
+        QRadioButton* option = window()->sizeOption(n);
         QVERIFY(option->width() >= option->sizeHint().width());
         QVERIFY(frame->contentsRect().contains(option->geometry()));
-        QVERIFY(!option->geometry().intersects(window()->Label1()->geometry()));
-        QVERIFY(!option->geometry().intersects(window()->Command2()->geometry()));
+        QVERIFY(!option->geometry().intersects(window()->fontSizeLabel()->geometry()));
+        QVERIFY(!option->geometry().intersects(window()->optionsOkButton()->geometry()));
         for (int other = n + 1; other <= 4; ++other)
-            QVERIFY2(!option->geometry().intersects(window()->option(other)->geometry()),
-                     qPrintable(option->text() + QStringLiteral(" meets ") + window()->option(other)->text()));
+            QVERIFY2(!option->geometry().intersects(window()->sizeOption(other)->geometry()),
+                     qPrintable(option->text() + QStringLiteral(" meets ") + window()->sizeOption(other)->text()));
     }
 
     // Chosen twice: one panel, same place.
@@ -835,11 +835,11 @@ void TestMainWindow::optionsFrame()
     QCOMPARE(frame->pos(), expected);
     QCOMPARE(window()->findChildren<QGroupBox*>().size(), 1);
 
-    QTest::mouseClick(window()->Option2(), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(window()->Command2(), Qt::LeftButton);
+    QTest::mouseClick(window()->sizeOption(2), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(window()->optionsOkButton(), Qt::LeftButton);
     QVERIFY(!frame->isVisible());
-    QCOMPARE(window()->MSFlexGrid1()->font().pointSizeF(), 15.0);
-    QVERIFY(window()->Option2()->isChecked());
+    QCOMPARE(window()->palette()->font().pointSizeF(), 15.0);
+    QVERIFY(window()->sizeOption(2)->isChecked());
 }
 
 void TestMainWindow::optionButtons_data()
@@ -857,17 +857,17 @@ void TestMainWindow::optionButtons()
     QFETCH(int, option);
     QFETCH(double, points);
     showActive();
-    window()->option_Click();
+    window()->showOptions();
     // Start from another option so that each one is a change.
-    QRadioButton* other = window()->option(option == 4 ? 1 : 4);
+    QRadioButton* other = window()->sizeOption(option == 4 ? 1 : 4);
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseClick(window()->option(option), Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(window()->option(option)->isChecked());
+    QTest::mouseClick(window()->sizeOption(option), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(window()->sizeOption(option)->isChecked());
     QVERIFY(!other->isChecked());
-    QCOMPARE(window()->MSFlexGrid1()->font().pointSizeF(), points);
-    QCOMPARE(window()->MSFlexGrid1()->font().family(), QStringLiteral("NQ"));
+    QCOMPARE(window()->palette()->font().pointSizeF(), points);
+    QCOMPARE(window()->palette()->font().family(), QStringLiteral("NQ"));
     // Cells keep their size; the editor's text keeps its size.
-    QCOMPARE(window()->MSFlexGrid1()->columnWidth(0), platform::twipsToPixels(300));
+    QCOMPARE(window()->palette()->columnWidth(0), platform::twipsToPixels(300));
     QCOMPARE(editor()->currentCharFormat().fontPointSize(), 16.0);
 }
 
@@ -911,19 +911,19 @@ void TestMainWindow::shortcutsWinInTheEditor()
 void TestMainWindow::shortcutsWinInTheLists()
 {
     showActive();
-    for (QWidget* target : {static_cast<QWidget*>(window()->Combo1()),
-                            static_cast<QWidget*>(window()->Combo2()),
-                            static_cast<QWidget*>(window()->MSFlexGrid1())}) {
+    for (QWidget* target : {static_cast<QWidget*>(window()->sizeList()),
+                            static_cast<QWidget*>(window()->fontList()),
+                            static_cast<QWidget*>(window()->palette())}) {
         target->setFocus();
         QSignalSpy about(window()->action(QStringLiteral("about")), &QAction::triggered);
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         QVERIFY2(about.size() == 1, qPrintable(target->objectName()));
     }
     // The lists' own editing keys still work.
-    window()->Combo1()->setFocus();
-    window()->Combo1()->lineEdit()->end(false);
-    QTest::keyClick(window()->Combo1(), Qt::Key_Backspace);
-    QCOMPARE(window()->Combo1()->currentText(), QStringLiteral("1"));
+    window()->sizeList()->setFocus();
+    window()->sizeList()->lineEdit()->end(false);
+    QTest::keyClick(window()->sizeList(), Qt::Key_Backspace);
+    QCOMPARE(window()->sizeList()->currentText(), QStringLiteral("1"));
 }
 
 int main(int argc, char** argv)

@@ -42,7 +42,7 @@ void fill(QTextDocument& document, const QString& unicode)
 }
 
 // The words under a wave, in Unicode.
-QStringList waved(const RichTextBox& editor)
+QStringList waved(const editor::RichTextBox& editor)
 {
     QStringList words;
     for (const QTextEdit::ExtraSelection& selection : editor.extraSelections()) {
@@ -84,11 +84,11 @@ void TestSpellingUi::initTestCase()
 
 void TestSpellingUi::waveMarksFlaggedWordsOnly()
 {
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(600, 300);
     editor.show();
     SpellService service(folder_, personalPath());
-    SpellUnderliner underliner(editor, service);
+    window::SpellUnderliner underliner(editor, service);
     fill(*editor.document(), QStringLiteral("আমি আকাসে গান গাই। Speling 1234 পৃথিবি।"));
     // Latin text in another face: flagged by nobody.
     const QByteArray savedBefore = rtf::write(*editor.document());
@@ -105,11 +105,11 @@ void TestSpellingUi::waveMarksFlaggedWordsOnly()
 
 void TestSpellingUi::waveFollowsEditsAndSwitch()
 {
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(600, 300);
     editor.show();
     SpellService service(folder_, personalPath());
-    SpellUnderliner underliner(editor, service);
+    window::SpellUnderliner underliner(editor, service);
     underliner.setEnabled(true);
     fill(*editor.document(), QStringLiteral("আকাসে মেঘ"));
     QTRY_COMPARE_WITH_TIMEOUT(waved(editor), QStringList{QStringLiteral("আকাসে")}, 20000);
@@ -129,11 +129,11 @@ void TestSpellingUi::waveFollowsEditsAndSwitch()
 // the old one must not outlive it (they used to crash the next refresh).
 void TestSpellingUi::waveOutlivesALoadedDocument()
 {
-    RichTextBox editor;
+    editor::RichTextBox editor;
     editor.resize(600, 300);
     editor.show();
     SpellService service(folder_, personalPath());
-    SpellUnderliner underliner(editor, service);
+    window::SpellUnderliner underliner(editor, service);
     underliner.setEnabled(true);
     fill(*editor.document(), QStringLiteral("আকাসে মেঘ"));
     QTRY_COMPARE_WITH_TIMEOUT(waved(editor), QStringList{QStringLiteral("আকাসে")}, 20000);
@@ -144,7 +144,7 @@ void TestSpellingUi::waveOutlivesALoadedDocument()
     fill(next, QStringLiteral("পৃথিবি গোল"));
     QVERIFY(!rtf::saveFile(file, next));
     for (int load = 0; load < 2; ++load) { // the control's own document, then one it was given
-        QVERIFY(!editor.LoadFile(file));
+        QVERIFY(!editor.loadFile(file));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         underliner.refresh();
         QTRY_COMPARE_WITH_TIMEOUT(waved(editor), QStringList{QStringLiteral("পৃথিবি")}, 20000);
@@ -214,10 +214,10 @@ void TestSpellingUi::sessionWrapsAroundFromTheCaret()
 
 void TestSpellingUi::dialogChangesTheWord()
 {
-    RichTextBox editor;
+    editor::RichTextBox editor;
     SpellService service(folder_, personalPath());
     fill(*editor.document(), QStringLiteral("আমি আকাসে দেখি।"));
-    SpellingDialog dialog(editor, service);
+    window::SpellingDialog dialog(editor, service);
     dialog.show();
     dialog.start();
     QTRY_VERIFY_WITH_TIMEOUT(dialog.button(QStringLiteral("change"))->isEnabled(), 20000);
@@ -235,9 +235,9 @@ void TestSpellingUi::asYouTypeIsRemembered()
 {
     QSettings(QStringLiteral("norvelin"), QStringLiteral("norvelin")).remove(QStringLiteral("spelling"));
     QWidget window;
-    RichTextBox editor(&window);
+    editor::RichTextBox editor(&window);
     QMenu tools;
-    auto* controls = new SpellingControls(editor, tools, QCoreApplication::applicationDirPath(), &window);
+    auto* controls = new window::SpellingControls(editor, tools, QCoreApplication::applicationDirPath(), &window);
     QAction* item = controls->actions().value(0);
     QVERIFY(item && item->isCheckable());
     QVERIFY(item->isChecked());   // on unless switched off
@@ -245,9 +245,9 @@ void TestSpellingUi::asYouTypeIsRemembered()
     item->trigger();
     QVERIFY(!controls->underliner().isEnabled());
     QWidget another;
-    RichTextBox secondEditor(&another);
+    editor::RichTextBox secondEditor(&another);
     QMenu secondTools;
-    auto* next = new SpellingControls(secondEditor, secondTools, QCoreApplication::applicationDirPath(), &another);
+    auto* next = new window::SpellingControls(secondEditor, secondTools, QCoreApplication::applicationDirPath(), &another);
     QVERIFY(!next->actions().value(0)->isChecked());
     next->actions().value(0)->trigger();
     QVERIFY(next->underliner().isEnabled());
@@ -256,11 +256,11 @@ void TestSpellingUi::asYouTypeIsRemembered()
 void TestSpellingUi::suggestionsAtTheCaret()
 {
     QWidget window;
-    RichTextBox editor(&window);
+    editor::RichTextBox editor(&window);
     editor.resize(600, 300);
     window.show();
     QMenu tools;
-    auto* controls = new SpellingControls(editor, tools, QCoreApplication::applicationDirPath(), &window);
+    auto* controls = new window::SpellingControls(editor, tools, QCoreApplication::applicationDirPath(), &window);
     fill(*editor.document(), QStringLiteral("আমি আকাসে"));
     QTextCursor caret(editor.document());
     caret.movePosition(QTextCursor::End);   // at the end of the word

@@ -18,7 +18,7 @@ private slots:
     void withFontFile();
 
 private:
-    void checkCommonStartup(MainWindow& window);
+    void checkCommonStartup(window::MainWindow& window);
 };
 
 static QStringList entries(QComboBox* combo)
@@ -29,17 +29,17 @@ static QStringList entries(QComboBox* combo)
     return list;
 }
 
-void TestStartupFont::checkCommonStartup(MainWindow& window)
+void TestStartupFont::checkCommonStartup(window::MainWindow& window)
 {
     QCOMPARE(window.windowTitle(), QStringLiteral(" Norvelin   This is an unsaved Document"));
     QCOMPARE(window.document().state(), documents::Document::State::Fresh);
-    QCOMPARE(window.Combo1()->currentText(), QStringLiteral("16"));
-    QCOMPARE(window.Combo1()->count(), 37);
-    QCOMPARE(window.MSFlexGrid1()->textAt(0, 0), QStringLiteral("A"));
-    QCOMPARE(window.MSFlexGrid1()->backColorAt(0, 0), QColor(200, 227, 255));
+    QCOMPARE(window.sizeList()->currentText(), QStringLiteral("16"));
+    QCOMPARE(window.sizeList()->count(), 37);
+    QCOMPARE(window.palette()->textAt(0, 0), QStringLiteral("A"));
+    QCOMPARE(window.palette()->backColorAt(0, 0), QColor(200, 227, 255));
     // The font-name list holds every family once, sorted.
     const QStringList families = QFontDatabase::families();
-    const QStringList listed = entries(window.Combo2());
+    const QStringList listed = entries(window.fontList());
     QCOMPARE(listed, formatting::fontNameEntries(families));
     for (const QString& family : families)
         QVERIFY(listed.contains(formatting::withoutFoundry(family)));
@@ -51,13 +51,13 @@ void TestStartupFont::withoutFontFile()
     QTemporaryDir programDir;
     QVERIFY(window_test::makeProgramDir(programDir, false));
     ScriptedDialogs dialogs;
-    MainWindow window(dialogs, programDir.path());
+    window::MainWindow window(dialogs, programDir.path());
     checkCommonStartup(window);
     QVERIFY(!QFontDatabase::families().contains(QStringLiteral("NQ")));
-    QCOMPARE(window.Combo2()->currentText(), QStringLiteral("Combo2"));
+    QCOMPARE(window.fontList()->currentText(), QStringLiteral("Combo2"));
     // The controls still ask for the face; the system substitutes another.
-    QCOMPARE(window.RichTextBox1()->font().family(), QStringLiteral("NQ"));
-    QVERIFY(QFontInfo(window.RichTextBox1()->font()).family() != QStringLiteral("NQ"));
+    QCOMPARE(window.editor()->font().family(), QStringLiteral("NQ"));
+    QVERIFY(QFontInfo(window.editor()->font()).family() != QStringLiteral("NQ"));
     QVERIFY(dialogs.messages.isEmpty());
 }
 
@@ -69,11 +69,11 @@ void TestStartupFont::withFontFile()
     // Started from elsewhere: the file is found in the program's folder all the same.
     QVERIFY(QDir::currentPath() != programDir.path());
     ScriptedDialogs dialogs;
-    MainWindow window(dialogs, programDir.path());
+    window::MainWindow window(dialogs, programDir.path());
     checkCommonStartup(window);
-    QCOMPARE(window.Combo2()->currentText(), QStringLiteral("NQ"));
-    QCOMPARE(QFontInfo(window.RichTextBox1()->font()).family(), QStringLiteral("NQ"));
-    QCOMPARE(QFontInfo(window.MSFlexGrid1()->font()).family(), QStringLiteral("NQ"));
+    QCOMPARE(window.fontList()->currentText(), QStringLiteral("NQ"));
+    QCOMPARE(QFontInfo(window.editor()->font()).family(), QStringLiteral("NQ"));
+    QCOMPARE(QFontInfo(window.palette()->font()).family(), QStringLiteral("NQ"));
     QVERIFY(dialogs.messages.isEmpty());
 }
 

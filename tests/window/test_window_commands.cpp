@@ -40,13 +40,13 @@ private slots:
 private:
     void makeChanged();
     ScriptedDialogs dialogs_;
-    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<window::MainWindow> window_;
 };
 
 void TestWindowCommands::init()
 {
     dialogs_ = ScriptedDialogs();
-    window_ = std::make_unique<MainWindow>(dialogs_, QCoreApplication::applicationDirPath());
+    window_ = std::make_unique<window::MainWindow>(dialogs_, QCoreApplication::applicationDirPath());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
 }
@@ -62,8 +62,8 @@ void TestWindowCommands::cleanup()
 
 void TestWindowCommands::makeChanged()
 {
-    window_->RichTextBox1()->setFocus();
-    QTest::keyClicks(window_->RichTextBox1(), QStringLiteral("kmr"));
+    window_->editor()->setFocus();
+    QTest::keyClicks(window_->editor(), QStringLiteral("kmr"));
     QVERIFY(window_->document().isChanged());
 }
 
@@ -92,7 +92,7 @@ void TestWindowCommands::exitCommand()
     QCOMPARE(window_->isEnding(), ends);
     QCOMPARE(dialogs_.messages.size(), 1);
     QCOMPARE(dialogs_.messages[0].buttons, platform::Buttons::YesNoCancel);
-    QCOMPARE(window_->RichTextBox1()->toPlainText().isEmpty(), false);
+    QCOMPARE(window_->editor()->toPlainText().isEmpty(), false);
     // Once Exit has decided, the window goes without asking again.
     if (ends) {
         QVERIFY(window_->close());
@@ -153,7 +153,7 @@ void TestWindowCommands::toolbarKeysReachTheirCommands()
 
 void TestWindowCommands::copyAndPasteUseTheOwnBuffer()
 {
-    RichTextBox* editor = window_->RichTextBox1();
+    editor::RichTextBox* editor = window_->editor();
     editor->setPlainText(QStringLiteral("abc"));
     editor->selectAll();
     window_->toolbarButton(QStringLiteral("copy"))->trigger();
@@ -165,8 +165,8 @@ void TestWindowCommands::copyAndPasteUseTheOwnBuffer()
 
 void TestWindowCommands::aboutOpensOneWindow()
 {
-    window_->RichTextBox1()->setFocus();
-    QTest::keyClick(window_->RichTextBox1(), Qt::Key_A, Qt::ControlModifier);
+    window_->editor()->setFocus();
+    QTest::keyClick(window_->editor(), Qt::Key_A, Qt::ControlModifier);
     window_->toolbarButton(QStringLiteral("about"))->trigger();
     int aboutBoxes = 0;
     for (QWidget* top : QApplication::topLevelWidgets())
@@ -179,8 +179,8 @@ void TestWindowCommands::colourButtonShowsTheChosenColour()
 {
     dialogs_.colorAnswers.enqueue(QColor(Qt::red));
     window_->toolbarButton(QStringLiteral("color"))->trigger();
-    QCOMPARE(window_->commonDialog().Color, QColor(Qt::red));
-    QCOMPARE(window_->RichTextBox1()->SelColor(), QColor(Qt::red));
+    QCOMPARE(window_->commonDialog().color, QColor(Qt::red));
+    QCOMPARE(window_->editor()->selectionColor(), QColor(Qt::red));
     const QImage swatch = window_->toolbarButton(QStringLiteral("color"))->icon().pixmap(16, 16).toImage();
     bool red = false;
     for (int y = 0; y < swatch.height() && !red; ++y)
@@ -197,8 +197,8 @@ void TestWindowCommands::messageBoxes_data()
     QTest::addColumn<QString>("details"); // below it, in smaller type
     // Qt names a window without a title after the program; this box has an empty title bar.
     QTest::newRow("Goto Word, no title")
-        << ToolbarCommands::gotoWordText() << ToolbarCommands::gotoWordTitle()
-        << ToolbarCommands::gotoWordText() << QString();
+        << formatting::ToolbarCommands::gotoWordText() << formatting::ToolbarCommands::gotoWordTitle()
+        << formatting::ToolbarCommands::gotoWordText() << QString();
     const QString reason =
         QStringLiteral("/home/a/notes.txt: this is not an RTF file: it does not begin with {\\rtf");
     rtf::Failure notRtf;

@@ -42,7 +42,7 @@ inline bool makeProgramDir(const QTemporaryDir& dir, bool withFont)
 }
 
 // Clicks palette cell (row, col) with the mouse.
-inline void clickCell(FlexGrid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton)
+inline void clickCell(entry::FlexGrid* grid, int row, int col, Qt::MouseButton button = Qt::LeftButton)
 {
     const QRect cell = grid->visualRect(grid->model()->index(row, col));
     QTest::mouseClick(grid->viewport(), button, {}, cell.center());
