@@ -104,8 +104,11 @@ private:
             }
         } else {
             for (;;) {
-                // র‍্য: the joiner says ra + ya-phala, not reph.
-                if (at(i_) == kZwj && at(i_ + 1) == kHasanta && isConsonant(at(i_ + 2))
+                // র‍্য: the joiner says ra + ya-phala, not reph. Text from Bangladesh writes a
+                // non-joiner there (র‌্যাব): the same ra + phala; it comes back with the joiner.
+                const bool joiner = at(i_) == kZwj
+                    || (at(i_) == kZwnj && phala(at(i_ + 2)) >= 0);
+                if (joiner && at(i_ + 1) == kHasanta && isConsonant(at(i_ + 2))
                     && cluster.size() == 1 && cluster[0] == kRa) {
                     noReph = true;
                     ++i_;
@@ -158,11 +161,11 @@ private:
         }
 
         // The cluster first, into its own list: the pre-base signs that go before it
-        // depend on how wide it came out, and stand after its last visible hasanta.
+        // depend on how wide it came out. They stand before its first letter even where the
+        // font shows a hasanta inside it, so that a sign never moves with what the font joins.
         Glyphs clusterGlyphs;
         const char16_t ligatureSign = !vowels.isEmpty() && isBelowSign(vowels[0]) ? vowels[0] : 0;
         bool wide = false;
-        qsizetype preAt = 0;        // where in clusterGlyphs the pre-base signs go
         char16_t single = 0;        // the lone consonant the signs stand on, if it is one
         if (vowelBase) {
             clusterGlyphs.codes.append(t_.singleChar[letters[0].unicode()]);
@@ -177,15 +180,13 @@ private:
             if (tail.signTaken)
                 vowels.remove(0);
             wide = tail.wide;
-            preAt = tail.at;
             single = tail.single;
         }
 
-        appendGlyphs(g, clusterGlyphs, 0, preAt);
         for (char16_t v : vowels)
             if (isPreBaseSign(v))
                 addSign(g, v, single, wide);
-        appendGlyphs(g, clusterGlyphs, preAt, clusterGlyphs.codes.size());
+        appendGlyphs(g, clusterGlyphs, 0, clusterGlyphs.codes.size());
         if (trailingHasanta)
             g.add(keepHasantaVisible ? t_.hasantaVisible : t_.hasanta);
         if (reph && !rephII)
@@ -193,12 +194,17 @@ private:
         for (char16_t v : vowels)
             if (isBelowSign(v))
                 addSign(g, v, single, wide);
+        // ৌ carries the chandrabindu on its length mark: it follows that mark (কৌঁ).
+        const bool onAuLength = vowels.contains(kAuLength);
         for (char16_t m : marks)
-            if (m == kCandrabindu)
+            if (m == kCandrabindu && !onAuLength)
                 addSign(g, m, single, wide);
         for (char16_t v : vowels)
             if (!isPreBaseSign(v) && !isBelowSign(v))
                 addSign(g, v, single, wide);
+        for (char16_t m : marks)
+            if (m == kCandrabindu && onAuLength)
+                addSign(g, m, 0, false);
         if (rephII)
             g.add(t_.rephII);
         for (char16_t m : marks)
@@ -209,7 +215,6 @@ private:
 
     // What follows the cluster's last visible hasanta: the part its signs stand on.
     struct Tail {
-        qsizetype at = 0;     // index in the cluster's glyphs where that part starts
         char16_t single = 0;  // its consonant when it is a single letter
         bool wide = false;    // drawn as two letters side by side or more
         bool signTaken = false;
@@ -237,7 +242,7 @@ private:
                 }
             }
             const qsizetype unit = unitLength(letters, pos, t_.clusterUnits, t_.maxUnitLength);
-            const qsizetype joined = unitLength(letters, pos, t_.joined, t_.maxJoinedLength);
+            const qsizetype joined = joinedLength(letters, pos);
             if (joined > unit) {
                 const QStringView cluster = letters.sliced(pos, joined);
                 spell(cluster, g);
@@ -254,7 +259,6 @@ private:
                 ++pos;
             }
             if (takePhalasOrHasanta(letters, pos, g)) {
-                tail.at = g.codes.size();
                 tailPos = pos;
                 spanned = 0;
             }
@@ -280,21 +284,42 @@ private:
         return 0;
     }
 
-    // A joined cluster in the table's codes: longest conjuncts, phalas, hasantas between.
+    // Length of the longest cluster the font joins at `pos` that ends the cluster or a
+    // hasanta follows; 0 when there is none.
+    qsizetype joinedLength(QStringView letters, qsizetype pos) const
+    {
+        const qsizetype n = letters.size();
+        const qsizetype longest = std::max<qsizetype>(t_.maxJoinedLength, kFourLetters);
+        for (qsizetype len = std::min(longest, n - pos); len >= 3; len -= 2) {
+            if (pos + len < n && letters[pos + len] != QChar(kHasanta))
+                continue;
+            const QStringView cluster = letters.sliced(pos, len);
+            if (t_.joined.contains(packKey(cluster)) || (len == kFourLetters && fontJoins(t_, cluster)))
+                return len;
+        }
+        return 0;
+    }
+
+    // A joined cluster as the font expects it and a writer types it: each letter by its own
+    // code with a hasanta between, the letters at the end that have a phala as phalas. (The
+    // font builds longer clusters from the shape each letter takes before the rest, so the
+    // table's conjuncts inside would hide the letters it builds from.)
     void spell(QStringView cluster, Glyphs& g)
     {
-        qsizetype pos = 0;
-        while (pos < cluster.size()) {
-            const qsizetype unit = unitLength(cluster, pos, t_.clusterUnits, t_.maxUnitLength);
-            if (unit == 0) {
+        qsizetype end = cluster.size();
+        while (end > 1 && phala(cluster[end - 1].unicode()) >= 0)
+            end -= 2;
+        for (qsizetype pos = 0; pos < end; pos += 2) {
+            if (pos > 0)
+                g.add(t_.hasanta);
+            const int code = t_.singleChar[cluster[pos].unicode()];
+            if (code >= 0)
+                g.add(code);
+            else
                 g.keepChar(cluster[pos].unicode());
-                ++pos;
-            } else {
-                g.add(t_.clusterUnits.at(packKey(cluster.sliced(pos, unit))));
-                pos += unit;
-            }
-            takePhalasOrHasanta(cluster, pos, g);
         }
+        for (qsizetype pos = end + 1; pos < cluster.size(); pos += 2)
+            g.add(phala(cluster[pos].unicode()));
     }
 
     // After a unit: phalas while they fit, else a hasanta before the next unit. Returns

@@ -119,10 +119,21 @@ int SignChoice::forBase(char16_t singleConsonant, bool wideCluster) const
     return plain;
 }
 
+bool listedJoined(const Tables& t, QStringView cluster)
+{
+    const auto key = packKey(cluster);
+    return key && t.joined.contains(key);
+}
+
 bool fontJoins(const Tables& t, QStringView cluster)
 {
     const auto key = packKey(cluster);
-    return key && (t.joined.contains(key) || t.clusterUnits.contains(key));
+    if (key && (t.joined.contains(key) || t.clusterUnits.contains(key)))
+        return true;
+    // Four letters join when both their threes do: the font draws the first letter in the
+    // shape it takes before the other three.
+    return cluster.size() == kFourLetters && listedJoined(t, cluster.first(kFourLetters - 2))
+        && listedJoined(t, cluster.last(kFourLetters - 2));
 }
 
 const Tables& tables()

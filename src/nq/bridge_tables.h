@@ -94,7 +94,7 @@ struct Tables {
     int maxUnitLength = 1;                                // longest conjunct, in characters
     // Clusters the font draws joined from their spelling (consonant codes, hasanta, phala).
     std::unordered_set<std::uint64_t> joined;
-    int maxJoinedLength = 0;                              // in characters
+    int maxJoinedLength = 0;                              // listed ones, in characters
     int reph = -1;
     int rephII = -1;
     int hasanta = -1;
@@ -105,7 +105,9 @@ struct Tables {
 const Tables& tables();
 
 // Whether the font draws `cluster` (consonant, hasanta, consonant ...) without a visible
-// hasanta: a conjunct of the table or a joined cluster.
+// hasanta: a conjunct of the table, a listed cluster, or four letters whose two threes are
+// listed (joined_clusters.h).
 bool fontJoins(const Tables& t, QStringView cluster);
+inline constexpr int kFourLetters = 7; // four consonants and three hasantas, in characters
 
 } // namespace nq::bridge

@@ -120,7 +120,7 @@ private:
                 flush();
                 plain(kRa);
                 plain(kHasanta);
-                append(out_.text, uni);
+                appendText(uni);
                 endedWithHasanta_ = false;
             }
             break;
@@ -139,7 +139,7 @@ private:
             break;
         default: // space, punctuation, digits, the line break
             flush();
-            append(out_.text, uni);
+            appendText(uni);
             endedWithHasanta_ = false;
             break;
         }
@@ -193,7 +193,7 @@ private:
     void standalone(const QString& uni)
     {
         flush();
-        append(out_.text, uni);
+        appendText(uni);
         endedWithHasanta_ = false;
     }
 
@@ -264,12 +264,27 @@ private:
         for (QChar ch : text)
             to.append(ch.unicode());
     }
-    static void append(QString& to, const QString& text) { to.append(text); }
+    void appendText(const QString& text)
+    {
+        for (QChar ch : text)
+            plain(ch.unicode());
+    }
     void appendChars(const Chars& chars)
     {
-        out_.text.append(reinterpret_cast<const QChar*>(chars.constData()), chars.size());
+        for (char16_t u : chars)
+            plain(u);
     }
-    void plain(char16_t u) { out_.text.append(QChar(u)); }
+    // NFC: ড় ঢ় য় are composition exclusions, written as the letter and the nukta.
+    void plain(char16_t u)
+    {
+        const char16_t base = u == 0x09DC ? 0x09A1 : u == 0x09DD ? 0x09A2 : u == 0x09DF ? 0x09AF : 0;
+        if (base) {
+            out_.text.append(QChar(base));
+            out_.text.append(QChar(kNukta));
+        } else {
+            out_.text.append(QChar(u));
+        }
+    }
     void keep(QChar ch)
     {
         out_.keptAt.append(int(out_.text.size()));

@@ -8,6 +8,9 @@
 namespace nq {
 
 inline const QString kFace = QStringLiteral("NQ");
+// The size typing starts at in the editor (the size list's first choice), in points: text
+// made from Unicode elsewhere is set at it too, so that it matches text typed beside it.
+inline constexpr double kTypingPointSize = 16;
 
 // Family names are compared exactly: a face called "nq" is another font, and a file that
 // names it holds ordinary text.

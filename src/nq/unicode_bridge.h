@@ -21,8 +21,10 @@ struct BridgeResult {
     QList<int> keptAt;
 };
 
-// Glyph codes as the editor holds them (nq::toChar form) -> Unicode Bengali (NFC, with
-// ড় ঢ় য় as single code points).
+// Glyph codes as the editor holds them (nq::toChar form) -> Unicode Bengali in NFC: ড় ঢ় য়
+// as letter + nukta, so that the text compares equal to normalised text (a dictionary that
+// spells them as single code points converts itself). Ra + ya-phala comes back as র‍্য, with
+// the zero-width joiner, whichever joiner it was read with.
 BridgeResult nqToUnicode(const QString& nqText);
 
 // Unicode Bengali -> glyph codes in nq::toChar form.

@@ -8,6 +8,9 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace platform {
 
 QString findFontFile(const QString& executableDir, const QString& fileName)
@@ -21,21 +24,60 @@ QString findFontFile(const QString& executableDir, const QString& fileName)
     return {};
 }
 
+static QString xdgHome(const char* variable, const QString& fallback)
+{
+    const QString value = qEnvironmentVariable(variable);
+    return value.isEmpty() ? QDir::homePath() + fallback : value;
+}
+
+// True when `path` now holds `data`, written only if it held something else.
+static bool writeIfDifferent(const QString& path, const QByteArray& data, bool* written)
+{
+    *written = false;
+    QFile existing(path);
+    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == data)
+        return true;
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    QSaveFile out(path);
+    *written = out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit();
+    return *written;
+}
+
+QByteArray privateUseRule()
+{
+    // The joined glyphs carry private-use code points only so that a PDF keeps their text.
+    // Other programs must not take NQ for private-use text they cannot show (icon fonts'
+    // symbols): at scan time, the range leaves NQ's character set as fontconfig lists it.
+    // Qt still finds the code points in the font's own cmap when it prints.
+    return QByteArrayLiteral(
+        "<?xml version=\"1.0\"?>\n"
+        "<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
+        "<!-- Written by Norvelin: the NQ font's private-use code points are not for other programs. -->\n"
+        "<fontconfig>\n"
+        "  <match target=\"scan\">\n"
+        "    <test name=\"family\"><string>NQ</string></test>\n"
+        "    <edit name=\"charset\" mode=\"assign\">\n"
+        "      <minus><name>charset</name><charset><range><int>0xE000</int><int>0xF8FF</int></range></charset></minus>\n"
+        "    </edit>\n"
+        "  </match>\n"
+        "</fontconfig>\n");
+}
+
 static void copyIntoUserFonts(const QString& path, const QByteArray& data)
 {
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty())
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    const QString folder = base + QStringLiteral("/fonts");
-    const QString target = folder + QLatin1Char('/') + QFileInfo(path).fileName();
-    QFile existing(target);
-    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == data)
-        return;
-    if (!QDir().mkpath(folder))
-        return;
-    QSaveFile out(target);
-    if (out.open(QIODevice::WriteOnly) && out.write(data) == data.size())
-        out.commit();
+    const QString folder = xdgHome("XDG_DATA_HOME", QStringLiteral("/.local/share")) + QStringLiteral("/fonts");
+    const QString rule = xdgHome("XDG_CONFIG_HOME", QStringLiteral("/.config"))
+        + QStringLiteral("/fontconfig/conf.d/70-norvelin-nq.conf");
+    // The rule before the font, so that the scan the new font causes applies it.
+    bool ruleWritten = false;
+    bool fontWritten = false;
+    writeIfDifferent(rule, privateUseRule(), &ruleWritten);
+    writeIfDifferent(folder + QLatin1Char('/') + QFileInfo(path).fileName(), data, &fontWritten);
+    // A new rule with an unchanged font: fontconfig trusts its cache while the folder's time
+    // stands, so the folder is touched to have it scanned again.
+    if (ruleWritten && !fontWritten)
+        ::utimensat(AT_FDCWD, QFile::encodeName(folder).constData(), nullptr, 0);
 }
 
 int registerEditingFont(const QString& executableDir)

@@ -1,6 +1,7 @@
 #pragma once
 // Registers the editing font "nq.ttf" for this program and for the user's other programs.
 
+#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -13,7 +14,12 @@ QString findFontFile(const QString& executableDir, const QString& fileName = QSt
 // documents in the NQ face too and no older NQ there is drawn instead; then registers it
 // with Qt. Failures are silent:
 // a missing or unreadable file registers nothing and the program goes on.
-// Returns Qt's font id, or -1.
+// Returns Qt's font id, or -1. Beside the copy goes a fontconfig rule
+// ($XDG_CONFIG_HOME/fontconfig/conf.d/70-norvelin-nq.conf) that keeps other programs from
+// taking NQ for private-use characters.
 int registerEditingFont(const QString& executableDir);
+
+// That rule's text.
+QByteArray privateUseRule();
 
 } // namespace platform

@@ -117,13 +117,15 @@ void TestBackgroundLoad::hostileInputs()
     for (QTextBlock block = editor.document()->begin(); block.isValid(); block = block.next())
         QVERIFY(block.length() - 1 <= rtf::kMaxEditableParagraph);
 
-    // Not blank: the first page has lines, and a key shows at once (generous bound).
+    // Not blank: the first page has lines, and a key is answered. The bound only tells a
+    // hang (keys used to go unanswered for minutes) from a busy machine; how fast a key is
+    // answered is bench_long_paragraphs' figure.
     editor.viewport()->repaint();
     QVERIFY(editor.document()->firstBlock().layout()->lineCount() > 0);
     timer.restart();
     QTest::keyClick(&editor, 'k');
     editor.viewport()->repaint();
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
     QVERIFY(editor.document()->firstBlock().text().startsWith(u'k'));
 }
 

@@ -2,6 +2,7 @@
 // as one glyph, while the caret and Backspace still go one code at a time.
 #include "nq_notation.h"
 #include "nq/glyph_code.h"
+#include "nq/unicode_bridge.h"
 #include "nq_font_fixture.h"
 
 #include <QApplication>
@@ -112,6 +113,33 @@ private slots:
                  qPrintable(QStringLiteral("ink %1,%2 %3x%4; Noto's %5,%6 %7x%8")
                                 .arg(ours.ink.x()).arg(ours.ink.y()).arg(ours.ink.width()).arg(ours.ink.height())
                                 .arg(theirs.ink.x()).arg(theirs.ink.y()).arg(theirs.ink.width()).arg(theirs.ink.height())));
+    }
+
+    // Loanword clusters of three and four letters, as the bridge spells them: no hasanta
+    // shows, a pre-base sign stands before the whole cluster, and the ink covers Noto's box.
+    void wordsDrawJoined_data()
+    {
+        QTest::addColumn<QString>("word");
+        for (const char16_t* word : {u"ডিস্প্লে", u"স্প্লিট", u"কম্প্লিট", u"এক্স্ট্রা", u"ইন্স্টল", u"এক্স্প্রেস",
+                                     u"কন্স্ট্রাক্টর", u"ইন্স্ট্রুমেন্ট", u"স্প্লাইন", u"টেক্স্ট", u"র‌্যাব",
+                                     u"র‌্যালি", u"র‌্যাংকিং"})
+            QTest::newRow(QString::fromUtf16(word).toUtf8().constData()) << QString::fromUtf16(word);
+    }
+    void wordsDrawJoined()
+    {
+        QFETCH(QString, word);
+        const QString nq = nq::unicodeToNq(word).text;
+        const Drawn ours = layOut(nq, nqFont());
+        const Drawn theirs = layOut(word, fontOf(noto_));
+        QVERIFY(ours.inFace && theirs.inFace);
+        const QList<quint32> hasanta = QRawFont(nqtest::fontPath(), 64).glyphIndexesForString(QString(nq::toChar(95)));
+        QVERIFY2(!ours.glyphs.contains(hasanta.first()), qPrintable(nqKeys(nq)));
+        const qreal tolerance = 3;
+        QVERIFY2(qAbs(ours.ink.left() - theirs.ink.left()) <= tolerance
+                     && qAbs(ours.ink.right() - theirs.ink.right()) <= tolerance,
+                 qPrintable(QStringLiteral("%1: ink %2..%3, Noto's %4..%5").arg(nqKeys(nq))
+                                .arg(ours.ink.left()).arg(ours.ink.right())
+                                .arg(theirs.ink.left()).arg(theirs.ink.right())));
     }
 
     // The editor keeps one code per character: the caret stops between the codes of a

@@ -9,6 +9,8 @@
 #include <QFontDatabase>
 #include <QGlyphRun>
 #include <QGuiApplication>
+#include <QProcess>
+#include <QRawFont>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextLayout>
@@ -67,6 +69,24 @@ private slots:
         QCOMPARE(contents(userFonts_ + QStringLiteral("/nq.ttf")), contents(kShipped));
     }
 
+    void otherProgramsDoNotTakeNqForPrivateUse()
+    {
+        // Runs after the shipped font was registered above.
+        QRawFont shipped(kShipped, 12);
+        QVERIFY2(shipped.supportsCharacter(QChar(0xE000)), "the shipped font has no private-use code points");
+        const auto families = [](const QString& pattern) {
+            QProcess list;
+            list.start(QStringLiteral("fc-list"), {pattern, QStringLiteral("family")});
+            if (!list.waitForFinished(60000) || list.exitCode() != 0)
+                return QStringList{QStringLiteral("fc-list failed")};
+            return QString::fromUtf8(list.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        };
+        // Fontconfig lists the user's copy, but not for private-use characters.
+        QVERIFY(families(QStringLiteral(":charset=41")).contains(QStringLiteral("NQ")));
+        QVERIFY(!families(QStringLiteral(":charset=e000")).contains(QStringLiteral("NQ")));
+        QVERIFY(!families(QStringLiteral(":charset=f8ff")).contains(QStringLiteral("NQ")));
+    }
+
     void unreadableFontRegistersNothing()
     {
         QTemporaryDir dir;
@@ -97,6 +117,7 @@ int main(int argc, char** argv)
     }
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     QGuiApplication app(argc, argv);
     TestFontRegistration test(userFonts);
     return QTest::qExec(&test, argc, argv);

@@ -163,6 +163,10 @@ void TestNorvelinRtfTool::unicodeBengaliBothWays()
 
     const QString rtfPath = dir_.filePath(QStringLiteral("words.rtf"));
     QCOMPARE(runTool({QStringLiteral("--from-unicode"), text, rtfPath}).exitCode, 0);
+    // Set at the editor's typing size, 16 pt, in the NQ face.
+    const QByteArray rtf = contents(rtfPath);
+    QVERIFY2(rtf.contains("\\fs32") && !rtf.contains("\\fs18"), rtf.constData());
+    QVERIFY(rtf.contains("NQ;"));
     const QString plain = dir_.filePath(QStringLiteral("words-nq.txt"));
     QCOMPARE(runTool({rtfPath, plain}).exitCode, 0);
     QCOMPARE(QString::fromUtf8(contents(plain)), QString(u"Aim eban km\u00ca\n"_qs));

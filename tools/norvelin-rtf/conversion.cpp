@@ -1,6 +1,7 @@
 #include "conversion.h"
 #include "pdf_output.h"
 
+#include "nq/face.h"
 #include "nq/glyph_code.h"
 #include "nqtext/nq_runs.h"
 #include "nqtext/unicode_document.h"
@@ -78,6 +79,11 @@ std::optional<rtf::Failure> convert(const QString& input, const QString& output,
         if (auto error = rtf::readFile(input, bytes))
             return error;
         QTextCursor cursor(&document);
+        // At the size and in the face the editor types in, not the document's default.
+        QTextCharFormat typing;
+        typing.setFontFamilies({nq::kFace});
+        typing.setFontPointSize(nq::kTypingPointSize);
+        cursor.setCharFormat(typing);
         QString text = QString::fromUtf8(bytes);
         // A text file's final line end closes its last line; it opens no paragraph.
         if (text.endsWith(u'\n'))

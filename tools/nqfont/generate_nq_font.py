@@ -118,7 +118,7 @@ def set_bounds(glyf, order):
             g.yMax = max(p.yMax + y for p, _, y in parts)
 
 
-def build_font(rows, plans, source, version, ligatures=()):
+def build_font(rows, plans, source, version, joins=None):
     glyph_set = source.getGlyphSet()
     glyphs, advances, cmap = {}, {}, {}
     order = [".notdef"]
@@ -165,7 +165,9 @@ def build_font(rows, plans, source, version, ligatures=()):
             order.append(name)
         return name
 
-    for _, plan in ligatures:
+    drawings = ([plan for _, plan in joins.ligatures] + [d for _, _, d in joins.halves]
+                + sorted(joins.medial.values()) + [h for _, _, h in joins.hooks] if joins else [])
+    for plan in drawings:
         if plan not in by_plan:
             name = f"nqj{len(by_plan):04d}"
             by_plan[plan] = name
@@ -227,13 +229,28 @@ def build_font(rows, plans, source, version, ligatures=()):
     gasp.version = 1
     gasp.gaspRange = {0xFFFF: 0x000F}  # the outlines carry no hints: smooth at every size
     fb.font["gasp"] = gasp
-    if ligatures:
-        fb.font["GSUB"] = joined.build_gsub(ligatures, code_names, by_plan, fb.font.getReverseGlyphMap())
+    if joins:
+        fb.font["GSUB"] = joined.build_gsub(joins, code_names, by_plan, fb.font.getReverseGlyphMap())
     # The bounds are set above: saving need not work them out again from every point.
     fb.font.recalcBBoxes = False
     fb.font["maxp"].recalc(fb.font)
     fb.font["hhea"].recalc(fb.font)
+    fb.font.nq_drawings = {name: plan for plan, name in by_plan.items()}
     return fb.font
+
+
+def make_font(rows, source, hb_shape, source_path, version, cluster_list=None):
+    """The font in memory, and what it joins (None without `cluster_list`). The font's
+    `nq_plans` maps each code to its drawing and `nq_drawings` each glyph name to its."""
+    plans = plan_glyphs(rows, hb_shape, source_path)
+    joins = None
+    if cluster_list is not None:
+        joins = joined.plan_ligatures(
+            rows, plans, cluster_list,
+            lambda texts: shaping.shape_lines(hb_shape, source_path, texts))
+    font = build_font(rows, plans, source, version, joins)
+    font.nq_plans = plans
+    return font, joins
 
 
 def main(argv):
@@ -260,14 +277,10 @@ def main(argv):
         source = TTFont(args.source_font)
     except (TTLibError, OSError) as e:
         raise BuildError(f"cannot read the source font {args.source_font}: {e}")
-    plans = plan_glyphs(rows, args.hb_shape, args.source_font)
-    ligatures = []
-    if args.joined:
-        ligatures = joined.plan_ligatures(
-            rows, plans, joined.read_clusters(args.joined),
-            lambda texts: shaping.shape_lines(args.hb_shape, args.source_font, texts))
-    font = build_font(rows, plans, source, args.version, ligatures)
-    private_entries = private_use.assign(font, PRIVATE_BASE) if args.private_use_table else []
+    font, joins = make_font(rows, source, args.hb_shape, args.source_font, args.version,
+                            joined.read_clusters(args.joined) if args.joined else None)
+    private_entries, unnamed = (private_use.assign(font, PRIVATE_BASE)
+                                if args.private_use_table else ([], 0))
     licence_text = licence.notice(source["name"].getDebugName(0),
                                   source["name"].getDebugName(4),
                                   licence.ofl_text_from_debian_copyright(args.licence_source))
@@ -283,10 +296,13 @@ def main(argv):
         f.write(licence_text)
     os.replace(args.licence_output + ".tmp", args.licence_output)
 
+    plans = font.nq_plans
     single = sum(1 for p in plans.values() if len(p[0]) == 1)
     print(f"nq font: {len(rows)} codes, {len(font.getGlyphOrder())} glyphs, "
           f"{single} codes from one source glyph, {len(plans) - single} composed of several, "
-          f"{len(ligatures)} joined sequences, {len(private_entries)} private-use code points, "
+          f"{len(joins.ligatures) if joins else 0} joined sequences, "
+          f"{len(joins.halves) if joins else 0} half rules, "
+          f"{len(private_entries)} private-use code points ({unnamed} joined glyphs without one), "
           f"{os.path.getsize(args.output)} bytes, {time.monotonic() - started:.2f} s")
     return 0
 

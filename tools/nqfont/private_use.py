@@ -1,16 +1,22 @@
-"""Private-use code points for the glyphs a code sequence joins into, and the table that
-says which codes each stands for.
+"""Private-use code points for the glyphs the font substitutes, and the table that says
+which codes each stands for.
 
-A PDF printer keeps one identity per glyph: the lowest code point the cmap maps to it. The
-joined glyphs have none, so their text would vanish from the PDF; with a code point each, the
-PDF post-processor can look their codes up in the table and write Unicode Bengali for them.
+A PDF printer keeps one identity per glyph: the lowest code point the cmap maps to it, and
+Qt's writer looks at the Basic Multilingual Plane only. Substituted glyphs (a joined cluster,
+a letter's leading shape, a sign's other form) have none, so their text would vanish from
+the PDF; with a code point each, the PDF post-processor can look their codes up in the table
+and write Unicode Bengali for them.
 
-The code points start at U+E000 and skip U+F000-U+F1FF, where the editor holds codes.
+The code points start at U+E000 and skip U+F000-U+F1FF, where the editor holds codes. There
+are 5,888 of them; when the font substitutes more glyphs than that, the glyphs that stand for
+the fewest codes get them first (a two-letter cluster or a leading shape is met far more
+often than a four-letter cluster with a sign), and the rest are counted and left out.
 """
 
 import os
 
 RANGES = (range(0xE000, 0xF000), range(0xF200, 0xF900))
+CAPACITY = sum(len(r) for r in RANGES)
 
 
 class PrivateUseError(Exception):
@@ -22,49 +28,66 @@ def code_points():
         yield from r
 
 
-def joined_sequences(font, code_base):
-    """{joined glyph: [code sequences]} read back from the font's GSUB, each input glyph
-    named by the lowest code whose character (code_base + code) maps to it."""
-    code_of = {}
+def _subtables(font):
+    """(lookup type, subtable) of every GSUB lookup, extension wrappers opened."""
+    if "GSUB" not in font:
+        return
+    for lookup in font["GSUB"].table.LookupList.Lookup:
+        for sub in lookup.SubTable:
+            if lookup.LookupType == 7:
+                yield sub.ExtensionLookupType, sub.ExtSubTable
+            else:
+                yield lookup.LookupType, sub
+
+
+def substituted_sequences(font, code_base):
+    """{substituted glyph: shortest code sequence} read back from the font's GSUB: a glyph of
+    the cmap stands for the lowest code whose character (code_base + code) maps to it, a
+    single substitution's output for what its input stands for, a ligature for its
+    components' codes in order. Repeated until nothing changes, as outputs feed other rules."""
+    codes_of = {}
     for cp, name in sorted(font.getBestCmap().items()):
         if code_base <= cp < code_base + 256:
-            code_of.setdefault(name, cp - code_base)
-    sequences = {}
-    if "GSUB" not in font:
-        return sequences
-    for lookup in font["GSUB"].table.LookupList.Lookup:
-        if lookup.LookupType != 4:
-            continue
-        for sub in lookup.SubTable:
-            for first, ligs in sub.ligatures.items():
-                for lig in ligs:
-                    glyphs = [first] + list(lig.Component)
-                    if all(g in code_of for g in glyphs):
-                        sequences.setdefault(lig.LigGlyph, []).append(tuple(code_of[g] for g in glyphs))
-    return sequences
+            codes_of.setdefault(name, (cp - code_base,))
+    rules = list(_subtables(font))
+
+    def better(glyph, codes):
+        old = codes_of.get(glyph)
+        if old is None or (len(codes), codes) < (len(old), old):
+            codes_of[glyph] = codes
+            return True
+        return False
+
+    changed = True
+    while changed:
+        changed = False
+        for kind, sub in rules:
+            if kind == 1:
+                for source, target in sub.mapping.items():
+                    if source in codes_of:
+                        changed |= better(target, codes_of[source])
+            elif kind == 4:
+                for first, ligatures in sub.ligatures.items():
+                    for lig in ligatures:
+                        glyphs = [first] + list(lig.Component)
+                        if all(g in codes_of for g in glyphs):
+                            changed |= better(lig.LigGlyph, sum((codes_of[g] for g in glyphs), ()))
+    return codes_of
 
 
 def assign(font, code_base):
-    """Maps each joined glyph without a code point to the next private-use one, in glyph
-    order, and returns [(code point, codes, glyph name)]. A glyph drawn for several
-    sequences stands for the shortest (then lowest) of them."""
+    """Maps substituted glyphs without a code point to private-use ones and returns
+    ([(code point, codes, glyph name)], number of glyphs left without one)."""
     mapped = set(font.getBestCmap().values())
     ids = font.getReverseGlyphMap()
-    joined = joined_sequences(font, code_base)
-    names = sorted((n for n in joined if n not in mapped), key=ids.__getitem__)
-    free = code_points()
-    entries = []
-    for name in names:
-        cp = next(free, None)
-        if cp is None:
-            raise PrivateUseError(f"{len(names)} joined glyphs need a private-use code point; "
-                                  f"only {len(entries)} are free")
-        codes = min(joined[name], key=lambda s: (len(s), s))
-        entries.append((cp, codes, name))
+    sequences = substituted_sequences(font, code_base)
+    names = sorted((n for n in sequences if n not in mapped),
+                   key=lambda n: (len(sequences[n]), ids[n]))
+    entries = [(cp, sequences[name], name) for cp, name in zip(code_points(), names)]
     for sub in font["cmap"].tables:
         if sub.isUnicode():
             sub.cmap.update({cp: name for cp, _, name in entries})
-    return entries
+    return entries, len(names) - len(entries)
 
 
 def write_table(path, entries):
