@@ -25,7 +25,10 @@ scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 sed 1d "$words" | cut -d/ -f1 > "$scratch/words.txt"
 "$tool" --from-unicode "$scratch/words.txt" "$scratch/words.rtf" 2>/dev/null
-"$tool" "$scratch/words.rtf" "$scratch/nq.txt" 2>/dev/null
+"$tool" "$scratch/words.rtf" "$scratch/codes.txt" 2>/dev/null
+# Plain text keeps codes 128-159 as U+0080-U+009F; the font maps them at their Windows-1252
+# characters (U+2021 for 135), as the editor holds them: shaped raw they would be .notdef.
+python3 -c 'import sys; t = open(sys.argv[1], encoding="utf-8").read(); open(sys.argv[2], "w", encoding="utf-8").write("".join(bytes([ord(c)]).decode("cp1252", "replace") if 0x80 <= ord(c) <= 0x9F else c for c in t))' "$scratch/codes.txt" "$scratch/nq.txt"
 
 best() {
   local font=$1 best_ms=

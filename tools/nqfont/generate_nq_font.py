@@ -279,7 +279,7 @@ def main(argv):
         raise BuildError(f"cannot read the source font {args.source_font}: {e}")
     font, joins = make_font(rows, source, args.hb_shape, args.source_font, args.version,
                             joined.read_clusters(args.joined) if args.joined else None)
-    private_entries, unnamed = (private_use.assign(font, PRIVATE_BASE)
+    private_entries, unnamed = (private_use.assign(font, PRIVATE_BASE, rows)
                                 if args.private_use_table else ([], 0))
     licence_text = licence.notice(source["name"].getDebugName(0),
                                   source["name"].getDebugName(4),

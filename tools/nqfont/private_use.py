@@ -10,7 +10,9 @@ and write Unicode Bengali for them.
 The code points start at U+E000 and skip U+F000-U+F1FF, where the editor holds codes. There
 are 5,888 of them; when the font substitutes more glyphs than that, the glyphs that stand for
 the fewest codes get them first (a two-letter cluster or a leading shape is met far more
-often than a four-letter cluster with a sign), and the rest are counted and left out.
+often than a four-letter cluster with a sign), among those of a length the ones with the
+fewest phalas and conjunct codes (a cluster + u sign is common, a stack of phalas is not),
+and the rest are counted and left out.
 """
 
 import os
@@ -75,14 +77,16 @@ def substituted_sequences(font, code_base):
     return codes_of
 
 
-def assign(font, code_base):
+def assign(font, code_base, rows):
     """Maps substituted glyphs without a code point to private-use ones and returns
-    ([(code point, codes, glyph name)], number of glyphs left without one)."""
+    ([(code point, codes, glyph name)], number of glyphs left without one). `rows` are the
+    glyph table's, for the kind of each code."""
     mapped = set(font.getBestCmap().values())
     ids = font.getReverseGlyphMap()
     sequences = substituted_sequences(font, code_base)
+    rare = {r.code for r in rows if r.kind in ("PHALA", "CONJ")}
     names = sorted((n for n in sequences if n not in mapped),
-                   key=lambda n: (len(sequences[n]), ids[n]))
+                   key=lambda n: (len(sequences[n]), sum(c in rare for c in sequences[n]), ids[n]))
     entries = [(cp, sequences[name], name) for cp, name in zip(code_points(), names)]
     for sub in font["cmap"].tables:
         if sub.isUnicode():
