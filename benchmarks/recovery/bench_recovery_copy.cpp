@@ -1,10 +1,14 @@
 // Where the time of a recovery copy goes, for a document read from an RTF file: what the
-// window's thread pays (a snapshot, or a whole clone for comparison) and what the worker
-// pays (rebuilding, serializing, the synced write). Prints milliseconds; judges nothing.
+// window's thread pays (a snapshot from the paragraph copy kept current: its first filling
+// in slices, then after a typed key; a whole walk or a clone for comparison) and what the
+// worker pays (rebuilding, serializing, the synced write). Prints milliseconds and the
+// memory the paragraph copy holds; judges nothing.
 //
 //   bench_recovery_copy FILE.rtf [RUNS]
 
+#include "recovery/autosave.h"
 #include "recovery/document_snapshot.h"
+#include "recovery/paragraph_mirror.h"
 #include "recovery/recovery_store.h"
 #include "rtf/failure_text.h"
 #include "rtf/rtf.h"
@@ -12,6 +16,8 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QFile>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -34,6 +40,16 @@ double medianMs(int runs, const std::function<void()>& work)
     return times[times.size() / 2];
 }
 
+// Resident memory of this process, in MiB.
+double residentMib()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toDouble() * 4096 / 1048576 : 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -54,8 +70,44 @@ int main(int argc, char* argv[])
     std::printf("%s: %lld characters, %d paragraphs\n", argv[1], qlonglong(document.characterCount()),
                 document.blockCount());
 
-    const auto report = [](const char* what, double ms) { std::printf("  %-48s %9.1f ms\n", what, ms); };
-    report("window's thread: snapshot", medianMs(runs, [&] { (void)recovery::DocumentSnapshot::of(document); }));
+    const auto report = [](const char* what, double ms) { std::printf("  %-58s %9.1f ms\n", what, ms); };
+    {
+        // The autosave's own way: slices of at most kSliceMs, events between them.
+        (void)document.documentLayout();
+        const double before = residentMib();
+        recovery::ParagraphMirror mirror;
+        mirror.follow(&document);
+        int slices = 0;
+        double longest = 0;
+        QElapsedTimer whole;
+        whole.start();
+        for (bool complete = false; !complete; ++slices) {
+            QElapsedTimer slice;
+            slice.start();
+            complete = mirror.fill(QDeadlineTimer(recovery::Autosave::kSliceMs));
+            longest = std::max(longest, double(slice.nsecsElapsed()) / 1e6);
+        }
+        report("window's thread: first paragraph copy, all slices", double(whole.nsecsElapsed()) / 1e6);
+        std::printf("  %-58s %9d, the longest %.1f ms\n", "  in slices", slices, longest);
+        std::printf("  %-58s %9.0f MiB\n", "  memory the paragraph copy holds", residentMib() - before);
+        QTextCursor cursor(&document);
+        cursor.setPosition(document.characterCount() / 2);
+        std::vector<double> afterKey;
+        for (int i = 0; i < runs; ++i) {
+            cursor.insertText(QStringLiteral("k"));
+            QElapsedTimer timer;
+            timer.start();
+            mirror.fill();
+            (void)mirror.snapshot();
+            afterKey.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+        std::sort(afterKey.begin(), afterKey.end());
+        report("window's thread: snapshot after a typed key", afterKey[afterKey.size() / 2]);
+        for (int i = 0; i < runs; ++i)
+            cursor.deletePreviousChar();
+    }
+    report("window's thread: snapshot by a whole walk (before)",
+           medianMs(runs, [&] { (void)recovery::DocumentSnapshot::of(document); }));
     report("window's thread: QTextDocument::clone() (for comparison)",
            medianMs(runs, [&] { delete document.clone(); }));
     report("window's thread: whole copy written there (before)", medianMs(runs, [&] {

@@ -9,7 +9,9 @@
 #include <QFont>
 #include <QPointer>
 #include <QProgressDialog>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QThread>
 #include <QTimer>
 
@@ -62,6 +64,22 @@ private:
     QPointer<QProgressDialog> dialog_;
 };
 
+// Qt's layout visits every paragraph after an edit, and every one not laid out yet while it
+// still lays out in the background; two things there cost time in proportion to the whole
+// document at every key. Each paragraph's direction: unless the paragraph says, Qt looks for
+// the first letter with a direction, walking the text through two lookups in its piece
+// table; an RTF paragraph is left to right unless it says \rtlpar (which sets it), and so
+// it is written back, so that is the default. And each paragraph's layout object, made
+// there for all of them at the first key: made here, on the worker.
+void prepareForLayout(QTextDocument& document)
+{
+    QTextOption option = document.defaultTextOption();
+    option.setTextDirection(Qt::LeftToRight);
+    document.setDefaultTextOption(option);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        (void)block.layout();
+}
+
 } // namespace
 
 LoadResult loadInBackground(const QString& path, const QFont& defaultFont, QWidget* parent, int progressDelayMs)
@@ -96,6 +114,7 @@ LoadResult loadInBackground(const QString& path, const QFont& defaultFont, QWidg
         }
         if (!failure) {
             notes.paragraphsSplit = splitLongParagraphs(*document, rtf::kMaxEditableParagraph);
+            prepareForLayout(*document);
             // Objects are moved by the thread they live in; the caller's thread takes it over.
             document->moveToThread(target);
             built = document.release();

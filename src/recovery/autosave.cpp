@@ -5,9 +5,30 @@
 
 #include <QTextDocument>
 
+#include <algorithm>
+#include <cerrno>
 #include <utility>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace recovery {
+namespace {
+
+// Linux keeps a nice value per thread: the worker yields to the window's thread, and to the
+// display server, when the cores are busy, and still runs.
+void lowerThisThreadsPriority()
+{
+    static thread_local const bool lowered = [] {
+        const pid_t thread = ::gettid();
+        errno = 0;
+        const int nice = ::getpriority(PRIO_PROCESS, id_t(thread));
+        return errno == 0 && ::setpriority(PRIO_PROCESS, id_t(thread), std::min(nice + 10, 19)) == 0;
+    }();
+    (void)lowered;
+}
+
+} // namespace
 
 Autosave::Autosave(RecoveryStore& store, Source source, QObject* parent)
     : Autosave(store, std::move(source), eventLoopClock(), parent)
@@ -22,6 +43,9 @@ Autosave::Autosave(RecoveryStore& store, Source source, Clock& clock, QObject* p
       latest_(clock.makeTimer([this] { writeInBackground(); }))
 {
     worker_.setMaxThreadCount(1);
+    nextSlice_.setSingleShot(true);
+    nextSlice_.setInterval(0);
+    connect(&nextSlice_, &QTimer::timeout, this, &Autosave::takeSlice);
 }
 
 Autosave::~Autosave()
@@ -45,6 +69,7 @@ void Autosave::documentChanged()
 
 void Autosave::documentSettled()
 {
+    stopTaking();
     // A copy under way would land after the discard and outlive the save.
     waitForWorker();
     due_ = false;
@@ -69,6 +94,7 @@ bool Autosave::settle(const std::optional<QString>& error)
 
 bool Autosave::writeNow(bool always)
 {
+    stopTaking();
     waitForWorker();
     quiet_->stop();
     latest_->stop();
@@ -92,22 +118,64 @@ void Autosave::writeInBackground()
         deferred_ = true;
         return;
     }
-    const QTextDocument* source = document();
-    if (!source)
+    if (taking_)
+        return; // the snapshot under way takes in every change up to its last slice
+    taking_ = true;
+    takeSlice();
+}
+
+void Autosave::takeSlice()
+{
+    if (!taking_)
         return;
-    auto snapshot = std::make_shared<DocumentSnapshot>(DocumentSnapshot::of(*source));
+    const QTextDocument* source = document();
+    if (!source) {
+        taking_ = false;
+        return;
+    }
+    mirror_.follow(source);
+    if (!mirror_.fill(QDeadlineTimer(kSliceMs))) {
+        nextSlice_.start();
+        return;
+    }
+    startWorker();
+}
+
+void Autosave::stopTaking()
+{
+    taking_ = false;
+    nextSlice_.stop();
+}
+
+void Autosave::startWorker()
+{
+    stopTaking();
+    auto snapshot = std::make_shared<DocumentSnapshot>(mirror_.snapshot());
     const QString originalPath = source_.originalPath ? source_.originalPath() : QString();
-    // Changes from here on are not in this copy: they make it due again.
+    // The copy holds every change up to now; later ones make it due again.
     due_ = false;
+    quiet_->stop();
+    latest_->stop();
     working_ = true;
-    worker_.start([this, snapshot, originalPath] {
+    worker_.start([this, snapshot = std::move(snapshot), originalPath]() mutable {
+        lowerThisThreadsPriority();
         workerError_ = store_.write(*snapshot, originalPath);
+        // Freed here, not while the window's thread waits for the worker to end.
+        snapshot.reset();
         QMetaObject::invokeMethod(this, &Autosave::finishBackground, Qt::QueuedConnection);
     });
 }
 
 void Autosave::waitForWorker()
 {
+    if (taking_) {
+        const QTextDocument* source = document();
+        mirror_.follow(source);
+        if (source && mirror_.fill())
+            startWorker();
+        else
+            stopTaking();
+    }
     finishBackground();
 }
 

@@ -2,13 +2,17 @@
 // Writes the recovery copy of a changed document when the writer pauses: after a quiet
 // moment (30 s without a change), and at the latest a few minutes after the first change
 // that no copy holds yet, so that steady typing is covered too. On the timers the window's
-// thread only takes a snapshot; a worker serializes and syncs it, so a long document does
-// not stop the typing.
+// thread only takes a snapshot, from a copy of the document kept paragraph by paragraph
+// (what changed since the last snapshot is copied again, in slices of a few milliseconds
+// between events); a worker serializes and syncs it, so a long document does not stop the
+// typing.
 
 #include "recovery/clock.h"
+#include "recovery/paragraph_mirror.h"
 
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,6 +33,8 @@ public:
 
     static constexpr int kQuietMs = 30'000;
     static constexpr int kLatestMs = 180'000;
+    // The most a slice of the snapshot takes on the window's thread, before events run.
+    static constexpr int kSliceMs = 8;
 
     Autosave(RecoveryStore& store, Source source, QObject* parent = nullptr);
     Autosave(RecoveryStore& store, Source source, Clock& clock, QObject* parent = nullptr);
@@ -42,10 +48,14 @@ public:
     // under way on the worker; returns whether it was written. For the moments when the
     // copy must be there before going on (the program is about to end).
     bool writeNow(bool always = false);
-    // Starts writing the copy on the worker when one is due; what the timers do.
+    // Starts a copy when one is due: the snapshot in slices on this thread, then the writing
+    // on the worker. What the timers do.
     void writeInBackground();
-    // Waits for a copy under way on the worker, if any.
+    // Waits for a copy under way, if any: takes the rest of its snapshot at once, then waits
+    // for the worker.
     void waitForWorker();
+    // Whether a snapshot is being taken in slices now.
+    bool takingSnapshot() const { return taking_; }
 
 signals:
     // A copy could not be written; the reason names the cause. Reported once per run of
@@ -56,6 +66,9 @@ signals:
 
 private:
     const QTextDocument* document() const;
+    void takeSlice();
+    void stopTaking();
+    void startWorker();
     void finishBackground();
     bool settle(const std::optional<QString>& error);
 
@@ -65,6 +78,9 @@ private:
     std::unique_ptr<Timer> latest_;
     bool due_ = false;
     bool failing_ = false;
+    ParagraphMirror mirror_;
+    QTimer nextSlice_;
+    bool taking_ = false; // a snapshot is being taken in slices
     // One worker, so that copies land in the order they were taken.
     QThreadPool worker_;
     bool working_ = false;

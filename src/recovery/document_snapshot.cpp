@@ -14,25 +14,44 @@
 
 namespace recovery {
 
+SharedParagraph ParagraphCopy::of(const QTextBlock& block)
+{
+    auto copy = std::make_shared<ParagraphCopy>();
+    copy->format = block.blockFormat();
+    copy->charFormat = block.charFormat();
+    copy->length = block.length();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        const QTextCharFormat format = fragment.charFormat();
+        copy->runs.append({format, fragment.text()});
+        if (format.isImageFormat())
+            copy->imageNames.append(format.toImageFormat().name());
+    }
+    return copy;
+}
+
 DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document)
+{
+    std::vector<SharedParagraph> paragraphs;
+    paragraphs.reserve(document.blockCount());
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        paragraphs.push_back(ParagraphCopy::of(block));
+    return of(document, std::move(paragraphs));
+}
+
+DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document, std::vector<SharedParagraph> paragraphs,
+                                      bool withPictures)
 {
     DocumentSnapshot snapshot;
     snapshot.defaultFont_ = document.defaultFont();
     snapshot.page_ = rtf::pageLayoutOf(document);
     snapshot.kept_ = rtf::keptGroupsOf(document);
     snapshot.characters_ = document.characterCount();
-    snapshot.blocks_.reserve(document.blockCount());
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Block& copy = snapshot.blocks_.emplace_back();
-        copy.format = block.blockFormat();
-        copy.charFormat = block.charFormat();
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QTextCharFormat format = fragment.charFormat();
-            copy.runs.append({format, fragment.text()});
-            if (!format.isImageFormat())
-                continue;
-            const QString name = format.toImageFormat().name();
+    snapshot.paragraphs_ = std::move(paragraphs);
+    if (!withPictures)
+        return snapshot;
+    for (const SharedParagraph& paragraph : snapshot.paragraphs_) {
+        for (const QString& name : paragraph->imageNames) {
             if (snapshot.images_.contains(name))
                 continue;
             QVariant image = document.resource(QTextDocument::ImageResource, QUrl(name));
@@ -56,15 +75,15 @@ std::unique_ptr<QTextDocument> DocumentSnapshot::rebuild() const
     for (auto it = images_.cbegin(); it != images_.cend(); ++it)
         document->addResource(QTextDocument::ImageResource, QUrl(it.key()), it.value());
     QTextCursor cursor(document.get());
-    for (qsizetype i = 0; i < blocks_.size(); ++i) {
-        const Block& block = blocks_[i];
+    for (std::size_t i = 0; i < paragraphs_.size(); ++i) {
+        const ParagraphCopy& paragraph = *paragraphs_[i];
         if (i == 0) {
-            cursor.setBlockFormat(block.format);
-            cursor.setBlockCharFormat(block.charFormat);
+            cursor.setBlockFormat(paragraph.format);
+            cursor.setBlockCharFormat(paragraph.charFormat);
         } else {
-            cursor.insertBlock(block.format, block.charFormat);
+            cursor.insertBlock(paragraph.format, paragraph.charFormat);
         }
-        for (const Run& run : block.runs)
+        for (const ParagraphCopy::Run& run : paragraph.runs)
             cursor.insertText(run.text, run.format);
     }
     return document;

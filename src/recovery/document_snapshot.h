@@ -1,32 +1,56 @@
 #pragma once
-// What a recovery copy needs of a document, taken on the window's thread in one pass that
-// only copies (text shares its storage, formats are shared values), so that serializing and
-// syncing can run on a worker while the writer goes on typing. The RTF writer reads the
-// document's paragraphs, runs, pictures and default face, and what the file gave beside
-// the text (page setup, kept headers and style sheet); a snapshot holds exactly these.
+// What a recovery copy needs of a document, taken on the window's thread by copying only
+// (text into strings of its own, formats as shared values), so that serializing and syncing
+// can run on a worker while the writer goes on typing. The RTF writer reads the document's
+// paragraphs, runs, pictures and default face, and what the file gave beside the text (page
+// setup, kept headers and style sheet); a snapshot holds exactly these.
 
 #include "rtf/kept_groups.h"
 
 #include <QFont>
-#include <QPageLayout>
 #include <QHash>
 #include <QList>
+#include <QPageLayout>
 #include <QString>
+#include <QStringList>
 #include <QTextCharFormat>
 #include <QTextFormat>
 #include <QVariant>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
+class QTextBlock;
 class QTextDocument;
 
 namespace recovery {
 
+// One paragraph as the writer needs it. Never changed once made, so that the window's
+// thread and the worker can hold the same one.
+struct ParagraphCopy {
+    struct Run {
+        QTextCharFormat format;
+        QString text;
+    };
+    QTextBlockFormat format;
+    QTextCharFormat charFormat;
+    QList<Run> runs;
+    QStringList imageNames; // the pictures its runs show, by resource name
+    int length = 0;         // in the document, with the paragraph's end
+
+    static std::shared_ptr<const ParagraphCopy> of(const QTextBlock& block);
+};
+using SharedParagraph = std::shared_ptr<const ParagraphCopy>;
+
 class DocumentSnapshot {
 public:
-    // On the document's own thread.
+    // On the document's own thread: a walk through the whole document.
     static DocumentSnapshot of(const QTextDocument& document);
+    // The same from copies of all its paragraphs, in order, made earlier and still current
+    // (`withPictures` when any shows a picture); the rest is taken from the document now.
+    static DocumentSnapshot of(const QTextDocument& document, std::vector<SharedParagraph> paragraphs,
+                               bool withPictures = true);
 
     // On any thread: a document that the RTF writer writes as it writes the original.
     std::unique_ptr<QTextDocument> rebuild() const;
@@ -34,21 +58,11 @@ public:
     qsizetype characterCount() const { return characters_; }
 
 private:
-    struct Run {
-        QTextCharFormat format;
-        QString text;
-    };
-    struct Block {
-        QTextBlockFormat format;
-        QTextCharFormat charFormat;
-        QList<Run> runs;
-    };
-
     QFont defaultFont_;
     // What the file gave beside the text.
     std::optional<QPageLayout> page_;
     std::optional<rtf::KeptGroups> kept_;
-    QList<Block> blocks_;
+    std::vector<SharedParagraph> paragraphs_;
     QHash<QString, QVariant> images_; // picture name -> its decoded image
     qsizetype characters_ = 0;
 };

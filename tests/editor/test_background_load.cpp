@@ -26,6 +26,8 @@ private slots:
     void hostileInputs_data();
     void hostileInputs();
     void tooLargeToEdit();
+    void paragraphDirections_data();
+    void paragraphDirections();
     void cancelKeepsTheDocument();
     void paintsWhileReading();
 
@@ -146,6 +148,34 @@ void TestBackgroundLoad::tooLargeToEdit()
     const QString text = rtf::failureText(*error);
     QVERIFY2(text.contains(QStringLiteral("64 MiB")) && text.contains(QStringLiteral("norvelin-rtf")), qPrintable(text));
     QCOMPARE(editor.toPlainText(), QStringLiteral("kept"));
+}
+
+void TestBackgroundLoad::paragraphDirections_data()
+{
+    QTest::addColumn<QByteArray>("rtf");
+    QTest::addColumn<Qt::LayoutDirection>("direction");
+    // A paragraph's direction is the file's, as it is written back: Qt's guess from the
+    // first letter showed a Hebrew paragraph right to left that saves left to right.
+    QTest::newRow("Hebrew without \\rtlpar") << QByteArray("{\\rtf1 \\u1513?\\u1500?\\u1493?\\u1501? abc\\par}")
+                                           << Qt::LeftToRight;
+    QTest::newRow("Hebrew with \\rtlpar") << QByteArray("{\\rtf1\\rtlpar \\u1513?\\u1500?\\u1493?\\u1501? abc\\par}")
+                                        << Qt::RightToLeft;
+    QTest::newRow("Latin with \\rtlpar") << QByteArray("{\\rtf1\\rtlpar abc\\par}") << Qt::RightToLeft;
+    QTest::newRow("Latin") << QByteArray("{\\rtf1 abc\\par}") << Qt::LeftToRight;
+}
+
+void TestBackgroundLoad::paragraphDirections()
+{
+    QFETCH(QByteArray, rtf);
+    QFETCH(Qt::LayoutDirection, direction);
+    const QString path = writeFile(QStringLiteral("direction.rtf"), rtf);
+    editor::RichTextBox editor;
+    editor.resize(400, 300);
+    editor.show();
+    QVERIFY(!editor.loadFile(path));
+    QCOMPARE(editor.document()->firstBlock().textDirection(), direction);
+    const QByteArray written = rtf::write(*editor.document());
+    QCOMPARE(written.contains("\\rtlpar"), direction == Qt::RightToLeft);
 }
 
 void TestBackgroundLoad::cancelKeepsTheDocument()
