@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace pdftext {
@@ -395,6 +396,75 @@ std::optional<QByteArray> addWordSpans(const QByteArray& content, const QSet<QBy
         else
             out.append(edit.text);
     }
+    out.append(content.constData() + at, content.size() - at);
+    return out;
+}
+
+namespace {
+
+Matrix multiply(const Matrix& m, const Matrix& n) // m then n, as PDF composes row vectors
+{
+    return {m.a * n.a + m.b * n.c,       m.a * n.b + m.b * n.d,
+            m.c * n.a + m.d * n.c,       m.c * n.b + m.d * n.d,
+            m.e * n.a + m.f * n.c + n.e, m.e * n.b + m.f * n.d + n.f};
+}
+
+Matrix matrixOf(const QByteArray& s, const Op& op)
+{
+    return {numberAt(s, op, 0), numberAt(s, op, 1), numberAt(s, op, 2),
+            numberAt(s, op, 3), numberAt(s, op, 4), numberAt(s, op, 5)};
+}
+
+} // namespace
+
+std::optional<QByteArray> dropTextOffPage(const QByteArray& content, double pageBottom, double pageTop,
+                                          int* dropped)
+{
+    if (dropped)
+        *dropped = 0;
+    const std::optional<QList<Op>> scanned = scanOps(content);
+    if (!scanned)
+        return std::nullopt;
+    QList<Matrix> saved;
+    Matrix ctm, textMatrix, lineMatrix;
+    double fontSize = 0;
+    QByteArray out;
+    qsizetype at = 0;
+    for (const Op& op : *scanned) {
+        const QByteArray& k = op.keyword;
+        if (k == "q") {
+            saved.append(ctm);
+        } else if (k == "Q") {
+            if (saved.isEmpty())
+                return std::nullopt;
+            ctm = saved.takeLast();
+        } else if (k == "cm") {
+            ctm = multiply(matrixOf(content, op), ctm);
+        } else if (k == "BT") {
+            textMatrix = lineMatrix = Matrix{};
+        } else if (k == "Tm") {
+            textMatrix = lineMatrix = matrixOf(content, op);
+        } else if (k == "Td" || k == "TD") {
+            lineMatrix = multiply(Matrix{1, 0, 0, 1, numberAt(content, op, 0), numberAt(content, op, 1)}, lineMatrix);
+            textMatrix = lineMatrix;
+        } else if (k == "Tf") {
+            fontSize = numberAt(content, op, 1);
+        } else if (k == "T*" || k == "'" || k == "\"") {
+            return std::nullopt; // line moves by the leading: not what Qt writes, not followed
+        } else if (k == "Tj" || k == "TJ") {
+            const Matrix place = multiply(textMatrix, ctm);
+            // How far a glyph reaches from its baseline, in the page's units.
+            const double reach = std::abs(fontSize) * std::hypot(place.c, place.d);
+            if (place.f - reach > pageTop || place.f + reach < pageBottom) {
+                out.append(content.constData() + at, op.start - at);
+                at = op.end;
+                if (dropped)
+                    ++*dropped;
+            }
+        }
+    }
+    if (at == 0)
+        return content;
     out.append(content.constData() + at, content.size() - at);
     return out;
 }

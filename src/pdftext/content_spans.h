@@ -25,4 +25,12 @@ struct SpanCount {
 std::optional<QByteArray> addWordSpans(const QByteArray& content, const QSet<QByteArray>& nqFonts,
                                        const QHash<quint16, QString>& codesOf, SpanCount* count = nullptr);
 
+// Qt draws a paragraph's last line before a page break on the next page too, above its top
+// edge: unseen, but copied and found by some readers, so its words came twice. Removes the
+// text-showing operators whose glyphs lie wholly above `pageTop` or below `pageBottom` (the
+// page box, in default user space); their positioning stays, so nothing else moves. Empty
+// when the stream holds something it does not follow; `dropped` counts what went.
+std::optional<QByteArray> dropTextOffPage(const QByteArray& content, double pageBottom, double pageTop,
+                                          int* dropped = nullptr);
+
 } // namespace pdftext

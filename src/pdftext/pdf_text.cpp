@@ -110,14 +110,19 @@ std::optional<QByteArray> addUnicodeText(const QByteArray& pdf, const DocumentIn
                 nqNames.insert(QByteArray::fromStdString(key.substr(1)));
                 codes.insert(it->second.codes); // one NQ font a page, as Qt prints
             }
-            if (nqNames.isEmpty())
-                continue;
             Pl_Buffer buffer("page content");
             page.pipeContents(&buffer);
             std::unique_ptr<Buffer> content(buffer.getBuffer());
             const QByteArray before(reinterpret_cast<const char*>(content->getBuffer()), qsizetype(content->getSize()));
-            const std::optional<QByteArray> after = addWordSpans(before, nqNames, codes);
-            if (after && *after != before)
+            QPDFObjectHandle::Rectangle box = page.getMediaBox().getArrayAsRectangle();
+            const std::optional<QByteArray> onPage = dropTextOffPage(before, std::min(box.lly, box.ury),
+                                                                     std::max(box.lly, box.ury));
+            const QByteArray& shown = onPage ? *onPage : before;
+            std::optional<QByteArray> after = nqNames.isEmpty() ? std::optional<QByteArray>(shown)
+                                                                : addWordSpans(shown, nqNames, codes);
+            if (!after)
+                after = shown;
+            if (*after != before)
                 page.getObjectHandle().replaceKey("/Contents", QPDFObjectHandle::newStream(&qpdf, after->toStdString()));
         }
 

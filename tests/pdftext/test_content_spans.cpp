@@ -12,6 +12,8 @@ private slots:
     void leftAlone_data();
     void leftAlone();
     void preBaseSignGetsSpan();
+    void textOffThePageDropped_data();
+    void textOffThePageDropped();
 };
 
 namespace {
@@ -61,6 +63,45 @@ void TestContentSpans::preBaseSignGetsSpan()
     QCOMPARE(count.words, 1);
     const QByteArray span = "/Span <</ActualText <FEFF099509BF>>> BDC\n";
     QCOMPARE(*result, QByteArray("BT /F7 12 Tf " + span + "10 10 Td <0001> Tj 5.123456789 0 Td <0002> Tj\nEMC 7 0 Td <0003> Tj ET"));
+}
+
+// A page 842 units high. Glyphs wholly above or below it go; their positioning stays.
+void TestContentSpans::textOffThePageDropped_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<int>("dropped");
+    QTest::newRow("on the page") << QByteArray("BT /F1 12 Tf 1 0 0 1 100 500 Tm <0001> Tj ET")
+                                 << QByteArray("BT /F1 12 Tf 1 0 0 1 100 500 Tm <0001> Tj ET") << 0;
+    QTest::newRow("above the top") << QByteArray("BT /F1 12 Tf 1 0 0 1 100 900 Tm <0001> Tj ET")
+                                   << QByteArray("BT /F1 12 Tf 1 0 0 1 100 900 Tm  ET") << 1;
+    QTest::newRow("below the bottom, array") << QByteArray("BT /F1 12 Tf 1 0 0 1 100 -30 Tm [<0001> 5 <0002>] TJ ET")
+                                             << QByteArray("BT /F1 12 Tf 1 0 0 1 100 -30 Tm  ET") << 1;
+    QTest::newRow("descender over the top edge stays") << QByteArray("BT /F1 12 Tf 1 0 0 1 100 848 Tm <0001> Tj ET")
+                                                       << QByteArray("BT /F1 12 Tf 1 0 0 1 100 848 Tm <0001> Tj ET") << 0;
+    QTest::newRow("moved onto the page by cm, restored by Q")
+        << QByteArray("q 1 0 0 1 0 -500 cm BT /F1 12 Tf 1 0 0 1 0 900 Tm <0001> Tj ET Q BT /F1 12 Tf 1 0 0 1 0 900 Tm <0002> Tj ET")
+        << QByteArray("q 1 0 0 1 0 -500 cm BT /F1 12 Tf 1 0 0 1 0 900 Tm <0001> Tj ET Q BT /F1 12 Tf 1 0 0 1 0 900 Tm  ET") << 1;
+    // As Qt prints a second page: the first line is the previous page's last, 69 units above.
+    QTest::newRow("as Qt prints")
+        << QByteArray("0.06 0 0 -0.06 0 842 cm q 1 0 0 1 0 -14033 cm BT /F7 267 Tf 1 0 0 -1 0 0 Tm "
+                      "950 -12876.84 Td <000f> Tj 71 0 Td <0034> Tj ET BT /F7 267 Tf 1 0 0 -1 0 0 Tm "
+                      "950 -15227.84 Td <0030> Tj ET Q")
+        << QByteArray("0.06 0 0 -0.06 0 842 cm q 1 0 0 1 0 -14033 cm BT /F7 267 Tf 1 0 0 -1 0 0 Tm "
+                      "950 -12876.84 Td  71 0 Td  ET BT /F7 267 Tf 1 0 0 -1 0 0 Tm "
+                      "950 -15227.84 Td <0030> Tj ET Q") << 2;
+}
+
+void TestContentSpans::textOffThePageDropped()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, expected);
+    QFETCH(int, dropped);
+    int count = -1;
+    const auto result = pdftext::dropTextOffPage(content, 0, 842, &count);
+    QVERIFY(result);
+    QCOMPARE(*result, expected);
+    QCOMPARE(count, dropped);
 }
 
 QTEST_GUILESS_MAIN(TestContentSpans)
