@@ -74,7 +74,7 @@ private:
     void writeTable(const QTextTable& table, int depth);
     void writeRowDefinition(const QTextTable& table, int row);
     void writeBlock(const QTextBlock& block, int depth, const char* end);
-    void writeParagraphProperties(const QTextBlockFormat& format, int depth);
+    void writeParagraphProperties(const QTextBlock& block, int depth);
     void writeCharacterProperties(const QTextCharFormat& format, bool withPosition = true);
     // Readers decode \'hh in a face named like "Arial CE" by that name's code page, so text
     // in such faces goes as \uN beyond ASCII.
@@ -297,8 +297,9 @@ void Writer::writeHeader(QByteArray& out) const
     out.append(keptPageParts_);
 }
 
-void Writer::writeParagraphProperties(const QTextBlockFormat& format, int depth)
+void Writer::writeParagraphProperties(const QTextBlock& block, int depth)
 {
+    const QTextBlockFormat format = block.blockFormat();
     body_.append("\\pard");
     if (depth > 0)
         body_.append("\\intbl");
@@ -339,7 +340,10 @@ void Writer::writeParagraphProperties(const QTextBlockFormat& format, int depth)
     }
     if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
         body_.append("\\pagebb");
-    if (format.layoutDirection() == Qt::RightToLeft)
+    // A paragraph that takes its direction from its text (typed, pasted) is saved as it is
+    // shown, so that it opens the same way: opened documents run left to right unless the
+    // file says \rtlpar.
+    if (block.textDirection() == Qt::RightToLeft)
         body_.append("\\rtlpar");
     for (const TabStop& stop : tabStopsOf(format)) {
         static constexpr const char* kLeaders[] = {"", "\\tldot", "\\tlhyph", "\\tlul", "\\tlth", "\\tleq", "\\tlmdot"};
@@ -465,7 +469,7 @@ void Writer::writeHex(const QByteArray& data)
 
 void Writer::writeBlock(const QTextBlock& block, int depth, const char* end)
 {
-    writeParagraphProperties(block.blockFormat(), depth);
+    writeParagraphProperties(block, depth);
     bool wroteRun = false;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();

@@ -67,6 +67,7 @@ private slots:
     void pictureThatCannotBeWrittenIsTold();
     void failureSentences_data();
     void failureSentences();
+    void typedDirectionKept();
 };
 
 namespace {
@@ -951,6 +952,22 @@ void TestRtfRoundTrip::failureSentences()
     QFETCH(rtf::Failure, failure);
     QFETCH(QString, sentence);
     QCOMPARE(rtf::failureText(failure), sentence);
+}
+
+// Typed or pasted text takes its direction from its first letter; saved, it keeps it, as a
+// file is opened left to right unless it says \rtlpar.
+void TestRtfRoundTrip::typedDirectionKept()
+{
+    QTextDocument typed;
+    QTextCursor cursor(&typed);
+    cursor.insertText(QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD abc"));
+    cursor.insertBlock();
+    cursor.insertText(QStringLiteral("abc"));
+    QCOMPARE(typed.firstBlock().textDirection(), Qt::RightToLeft);
+    QTextDocument read;
+    QVERIFY(!rtf::read(rtf::write(typed), read));
+    QCOMPARE(read.firstBlock().blockFormat().layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(read.lastBlock().blockFormat().layoutDirection() == Qt::RightToLeft, false);
 }
 
 QTEST_MAIN(TestRtfRoundTrip)
