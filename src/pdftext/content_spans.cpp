@@ -161,6 +161,19 @@ struct Matrix {
     double a = 1, b = 0, c = 0, d = 1, e = 0, f = 0;
 };
 
+Matrix multiply(const Matrix& m, const Matrix& n) // m then n, as PDF composes row vectors
+{
+    return {m.a * n.a + m.b * n.c,       m.a * n.b + m.b * n.d,
+            m.c * n.a + m.d * n.c,       m.c * n.b + m.d * n.d,
+            m.e * n.a + m.f * n.c + n.e, m.e * n.b + m.f * n.d + n.f};
+}
+
+Matrix matrixOf(const QByteArray& s, const Op& op)
+{
+    return {numberAt(s, op, 0), numberAt(s, op, 1), numberAt(s, op, 2),
+            numberAt(s, op, 3), numberAt(s, op, 4), numberAt(s, op, 5)};
+}
+
 QByteArray actualText(const QString& text)
 {
     QByteArray utf16 = "\xFE\xFF";
@@ -208,8 +221,7 @@ std::optional<QByteArray> addWordSpans(const QByteArray& content, const QSet<QBy
         if (k == "BT") {
             line = Matrix();
         } else if (k == "Tm" && op.operands.size() == 6) {
-            line = {numberAt(content, op, 0), numberAt(content, op, 1), numberAt(content, op, 2),
-                    numberAt(content, op, 3), numberAt(content, op, 4), numberAt(content, op, 5)};
+            line = matrixOf(content, op);
         } else if (k == "Td" && op.operands.size() == 2) {
             const double tx = numberAt(content, op, 0), ty = numberAt(content, op, 1);
             line.e += line.a * tx + line.c * ty;
@@ -399,23 +411,6 @@ std::optional<QByteArray> addWordSpans(const QByteArray& content, const QSet<QBy
     out.append(content.constData() + at, content.size() - at);
     return out;
 }
-
-namespace {
-
-Matrix multiply(const Matrix& m, const Matrix& n) // m then n, as PDF composes row vectors
-{
-    return {m.a * n.a + m.b * n.c,       m.a * n.b + m.b * n.d,
-            m.c * n.a + m.d * n.c,       m.c * n.b + m.d * n.d,
-            m.e * n.a + m.f * n.c + n.e, m.e * n.b + m.f * n.d + n.f};
-}
-
-Matrix matrixOf(const QByteArray& s, const Op& op)
-{
-    return {numberAt(s, op, 0), numberAt(s, op, 1), numberAt(s, op, 2),
-            numberAt(s, op, 3), numberAt(s, op, 4), numberAt(s, op, 5)};
-}
-
-} // namespace
 
 std::optional<QByteArray> dropTextOffPage(const QByteArray& content, double pageBottom, double pageTop,
                                           int* dropped)

@@ -114,16 +114,13 @@ std::optional<QByteArray> addUnicodeText(const QByteArray& pdf, const DocumentIn
             page.pipeContents(&buffer);
             std::unique_ptr<Buffer> content(buffer.getBuffer());
             const QByteArray before(reinterpret_cast<const char*>(content->getBuffer()), qsizetype(content->getSize()));
-            QPDFObjectHandle::Rectangle box = page.getMediaBox().getArrayAsRectangle();
-            const std::optional<QByteArray> onPage = dropTextOffPage(before, std::min(box.lly, box.ury),
-                                                                     std::max(box.lly, box.ury));
-            const QByteArray& shown = onPage ? *onPage : before;
-            std::optional<QByteArray> after = nqNames.isEmpty() ? std::optional<QByteArray>(shown)
-                                                                : addWordSpans(shown, nqNames, codes);
-            if (!after)
-                after = shown;
-            if (*after != before)
-                page.getObjectHandle().replaceKey("/Contents", QPDFObjectHandle::newStream(&qpdf, after->toStdString()));
+            const QPDFObjectHandle::Rectangle box = page.getMediaBox().getArrayAsRectangle();
+            QByteArray after = dropTextOffPage(before, std::min(box.lly, box.ury), std::max(box.lly, box.ury))
+                                   .value_or(before);
+            if (!nqNames.isEmpty())
+                after = addWordSpans(after, nqNames, codes).value_or(after);
+            if (after != before)
+                page.getObjectHandle().replaceKey("/Contents", QPDFObjectHandle::newStream(&qpdf, after.toStdString()));
         }
 
         QPDFObjectHandle root = qpdf.getRoot();
