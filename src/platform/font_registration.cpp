@@ -30,21 +30,19 @@ static QString xdgHome(const char* variable, const QString& fallback)
     return value.isEmpty() ? QDir::homePath() + fallback : value;
 }
 
-// True when `path` now holds `data`, written only if it held something else.
-static bool writeIfDifferent(const QString& path, const QByteArray& data, bool* written)
+// Writes `data` to `path` unless it holds that already; true when it wrote.
+static bool writeIfDifferent(const QString& path, const QByteArray& data)
 {
-    *written = false;
     QFile existing(path);
     if (existing.open(QIODevice::ReadOnly) && existing.readAll() == data)
-        return true;
+        return false;
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QSaveFile out(path);
-    *written = out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit();
-    return *written;
+    return out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit();
 }
 
-QByteArray privateUseRule()
+static QByteArray privateUseRule()
 {
     // The joined glyphs carry private-use code points only so that a PDF keeps their text.
     // Other programs must not take NQ for private-use text they cannot show (icon fonts'
@@ -70,10 +68,8 @@ static void copyIntoUserFonts(const QString& path, const QByteArray& data)
     const QString rule = xdgHome("XDG_CONFIG_HOME", QStringLiteral("/.config"))
         + QStringLiteral("/fontconfig/conf.d/70-norvelin-nq.conf");
     // The rule before the font, so that the scan the new font causes applies it.
-    bool ruleWritten = false;
-    bool fontWritten = false;
-    writeIfDifferent(rule, privateUseRule(), &ruleWritten);
-    writeIfDifferent(folder + QLatin1Char('/') + QFileInfo(path).fileName(), data, &fontWritten);
+    const bool ruleWritten = writeIfDifferent(rule, privateUseRule());
+    const bool fontWritten = writeIfDifferent(folder + QLatin1Char('/') + QFileInfo(path).fileName(), data);
     // A new rule with an unchanged font: fontconfig trusts its cache while the folder's time
     // stands, so the folder is touched to have it scanned again.
     if (ruleWritten && !fontWritten)

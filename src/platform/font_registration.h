@@ -1,7 +1,6 @@
 #pragma once
 // Registers the editing font "nq.ttf" for this program and for the user's other programs.
 
-#include <QByteArray>
 #include <QString>
 
 namespace platform {
@@ -18,8 +17,5 @@ QString findFontFile(const QString& executableDir, const QString& fileName = QSt
 // ($XDG_CONFIG_HOME/fontconfig/conf.d/70-norvelin-nq.conf) that keeps other programs from
 // taking NQ for private-use characters.
 int registerEditingFont(const QString& executableDir);
-
-// That rule's text.
-QByteArray privateUseRule();
 
 } // namespace platform
