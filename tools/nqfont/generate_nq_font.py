@@ -302,7 +302,7 @@ def main(argv):
           f"{single} codes from one source glyph, {len(plans) - single} composed of several, "
           f"{len(joins.ligatures) if joins else 0} joined sequences, "
           f"{len(joins.halves) if joins else 0} half rules, "
-          f"{len(private_entries)} private-use code points ({unnamed} joined glyphs without one), "
+          f"{len(private_entries)} private-use code points ({unnamed} substituted glyphs without one), "
           f"{os.path.getsize(args.output)} bytes, {time.monotonic() - started:.2f} s")
     return 0
 
@@ -310,7 +310,7 @@ def main(argv):
 if __name__ == "__main__":
     try:
         sys.exit(main(sys.argv[1:]))
-    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError, licence.LicenceError,
-            private_use.PrivateUseError) as e:
+    except (BuildError, joined.JoinError, nq_table.TableError, shaping.ShapingError,
+            licence.LicenceError) as e:
         print(f"nq font: error: {e}", file=sys.stderr)
         sys.exit(1)

@@ -21,10 +21,6 @@ RANGES = (range(0xE000, 0xF000), range(0xF200, 0xF900))
 CAPACITY = sum(len(r) for r in RANGES)
 
 
-class PrivateUseError(Exception):
-    pass
-
-
 def code_points():
     for r in RANGES:
         yield from r
