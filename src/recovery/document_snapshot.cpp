@@ -2,6 +2,7 @@
 
 #include "rtf/kept_groups.h"
 #include "rtf/page_setup.h"
+#include "rtf/rtf.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -9,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTextFrame>
 #include <QTextImageFormat>
 #include <QUrl>
 
@@ -48,6 +50,13 @@ DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document, std::vector
     snapshot.kept_ = rtf::keptGroupsOf(document);
     snapshot.characters_ = document.characterCount();
     snapshot.paragraphs_ = std::move(paragraphs);
+    // Tables (frames within the document) would come back as plain paragraphs: such a
+    // document is written whole here instead, a cost only documents with tables pay.
+    if (!document.rootFrame()->childFrames().isEmpty()) {
+        snapshot.written_ = rtf::write(document);
+        snapshot.paragraphs_.clear();
+        return snapshot;
+    }
     if (!withPictures)
         return snapshot;
     for (const SharedParagraph& paragraph : snapshot.paragraphs_) {
@@ -64,10 +73,19 @@ DocumentSnapshot DocumentSnapshot::of(const QTextDocument& document, std::vector
     return snapshot;
 }
 
+QByteArray DocumentSnapshot::rtf() const
+{
+    return written_.isEmpty() ? rtf::write(*rebuild()) : written_;
+}
+
 std::unique_ptr<QTextDocument> DocumentSnapshot::rebuild() const
 {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(defaultFont_);
+    if (!written_.isEmpty()) {
+        rtf::read(written_, *document);
+        return document;
+    }
     if (page_)
         rtf::setPageLayout(*document, *page_);
     if (kept_)

@@ -54,6 +54,8 @@ public:
 
     // On any thread: a document that the RTF writer writes as it writes the original.
     std::unique_ptr<QTextDocument> rebuild() const;
+    // On any thread: the original as the RTF writer writes it.
+    QByteArray rtf() const;
 
     qsizetype characterCount() const { return characters_; }
 
@@ -65,6 +67,9 @@ private:
     std::vector<SharedParagraph> paragraphs_;
     QHash<QString, QVariant> images_; // picture name -> its decoded image
     qsizetype characters_ = 0;
+    // A document with tables, which paragraph copies do not hold, as the RTF writer wrote it
+    // on the document's thread; empty otherwise.
+    QByteArray written_;
 };
 
 } // namespace recovery

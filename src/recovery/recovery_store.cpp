@@ -131,22 +131,22 @@ bool RecoveryStore::ensureSession()
 
 std::optional<QString> RecoveryStore::write(const QTextDocument& document, const QString& originalPath)
 {
-    return writeWith(document, originalPath);
+    return writeWith(rtf::write(document), originalPath);
 }
 
 std::optional<QString> RecoveryStore::write(const DocumentSnapshot& snapshot, const QString& originalPath)
 {
-    return writeWith(*snapshot.rebuild(), originalPath);
+    return writeWith(snapshot.rtf(), originalPath);
 }
 
-std::optional<QString> RecoveryStore::writeWith(const QTextDocument& document, const QString& originalPath)
+std::optional<QString> RecoveryStore::writeWith(const QByteArray& rtfBytes, const QString& originalPath)
 {
     if (!ensureSession())
         return QCoreApplication::translate("recovery", "%1: cannot be used for recovery copies: %2")
             .arg(QDir::toNativeSeparators(folder_), whyNotWritable(folder_));
     if (const auto error = rtf::saveBytes(pathOf(id_, kPathSuffix), originalPath.toUtf8()))
         return rtf::failureText(*error);
-    if (const auto error = rtf::saveFile(pathOf(id_, kCopySuffix), document))
+    if (const auto error = rtf::saveBytes(pathOf(id_, kCopySuffix), rtfBytes))
         return rtf::failureText(*error);
     written_ = true;
     return std::nullopt;

@@ -80,7 +80,7 @@ private:
     // (checked: one clean absolute path, else none), when it was written.
     LeftCopy leftCopy(const QString& id) const;
     bool ensureSession();
-    std::optional<QString> writeWith(const QTextDocument& document, const QString& originalPath);
+    std::optional<QString> writeWith(const QByteArray& rtfBytes, const QString& originalPath);
     QString pathOf(const QString& id, const char* suffix) const;
 
     QString folder_;

@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextFrame>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -157,6 +158,7 @@ class TestParagraphMirror : public QObject {
 private slots:
     void snapshotWritesAsTheEditedDocument_data();
     void snapshotWritesAsTheEditedDocument();
+    void tablesAndUnshownPartsKept();
     void followsTheDocumentItIsGiven();
     void changesQtDoesNotReportAreCaught();
     void slicesTakeInChangesBetweenThem();
@@ -209,6 +211,32 @@ void TestParagraphMirror::snapshotWritesAsTheEditedDocument()
             QCOMPARE(written(*mirror.snapshot().rebuild()), written(document));
         }
     }
+}
+
+// Tables, hidden text and comments: what the snapshot rebuilds writes as the document does,
+// after edits in and around the cells too.
+void TestParagraphMirror::tablesAndUnshownPartsKept()
+{
+    const QByteArray fixture =
+        "{\\rtf1{\\fonttbl{\\f0 NQ;}}before{\\v hidden} text\\par"
+        "\\trowd\\cellx2000\\clcbpat1\\cellx5000\\pard\\intbl one\\cell {\\b two}\\cell\\row"
+        "\\trowd\\cellx2000\\cellx5000\\pard\\intbl three\\cell four{\\*\\atnid A}\\chatn"
+        "{\\*\\annotation{\\*\\atnref 1}\\pard said\\par}\\cell\\row"
+        "\\pard after\\par}";
+    QTextDocument document;
+    QVERIFY(!rtf::read(fixture, document));
+    QVERIFY(document.rootFrame()->childFrames().size() == 1);
+    recovery::ParagraphMirror mirror;
+    mirror.follow(&document);
+    QVERIFY(mirror.fill());
+    QCOMPARE(written(*mirror.snapshot().rebuild()), written(document));
+    QRandomGenerator random(21);
+    for (int round = 0; round < 12; ++round) {
+        apply(round % 3 ? Edit::Type : Edit::Enter, document, random);
+        mirror.fill(QDeadlineTimer(0));
+    }
+    QVERIFY(mirror.fill());
+    QCOMPARE(written(*mirror.snapshot().rebuild()), written(document));
 }
 
 void TestParagraphMirror::followsTheDocumentItIsGiven()
